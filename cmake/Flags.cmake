@@ -1,0 +1,19 @@
+# Compiler flags shared by every target of the project (not by GoogleTest).
+#
+# The sources are UTF-8; the program talks to the system in code page 932, so
+# every string literal is stored as CP932, natively too, so that the unit
+# tests see the same bytes as the shipped program.
+function(plov_target_flags target)
+  target_compile_options(${target} PRIVATE
+    -Wall -Wextra -Werror -Wshadow -Wno-missing-field-initializers
+    -fexec-charset=CP932)
+  if(WIN32)
+    target_compile_definitions(${target} PRIVATE
+      WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601 WINVER=0x0601 STRICT)
+    target_link_options(${target} PRIVATE -static)
+  elseif(PLOV_SANITIZE)
+    target_compile_options(${target} PRIVATE
+      -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
+    target_link_options(${target} PRIVATE -fsanitize=address,undefined)
+  endif()
+endfunction()

@@ -1,0 +1,5 @@
+// The full path of the running executable.
+#pragma once
+#include <string>
+
+std::string ModulePath();

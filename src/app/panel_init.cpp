@@ -1,0 +1,84 @@
+// The order in which the panel sets up its features and takes them down.
+#include <windows.h>
+#include <commctrl.h>
+
+#include "app/app_state.h"
+#include "app/panel.h"
+#include "app/panel_background.h"
+#include "app/panel_buttons.h"
+#include "app/panel_messages.h"
+#include "automation/key_buttons.h"
+#include "capture/image_folder.h"
+#include "res/resource.h"
+#include "triggers/action_records.h"
+
+namespace {
+
+constexpr int PAD_SIZE = 34;  // pixels: a 32 by 32 icon inside a sunken border
+
+void SizeLauncherStatics(HWND panel)
+{
+    for (int id = IDC_PAD1; id <= IDC_PAD4; ++id) {
+        SetWindowPos(GetDlgItem(panel, id), nullptr, 0, 0, PAD_SIZE, PAD_SIZE,
+                     SWP_NOMOVE | SWP_NOZORDER | SWP_SHOWWINDOW);
+    }
+}
+
+void SetUpSpin(HWND panel, int spinId, int editId, int low, int high, int position)
+{
+    HWND spin = GetDlgItem(panel, spinId);
+    SendMessageA(spin, UDM_SETBUDDY, reinterpret_cast<WPARAM>(GetDlgItem(panel, editId)), 0);
+    SendMessageA(spin, UDM_SETRANGE32, static_cast<WPARAM>(low), static_cast<LPARAM>(high));
+    SendMessageA(spin, UDM_SETPOS32, 0, position);
+}
+
+void AddListItem(HWND panel, int listId, const char* text, LPARAM data)
+{
+    const LRESULT index =
+        SendDlgItemMessageA(panel, listId, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text));
+    SendDlgItemMessageA(panel, listId, CB_SETITEMDATA, static_cast<WPARAM>(index), data);
+}
+
+void FillKeyLists(HWND panel)
+{
+    AddListItem(panel, IDC_GESTURE_HOLD_KEY, "なし", 0);
+    AddListItem(panel, IDC_GESTURE_HOLD_KEY, "Shift", VK_SHIFT);
+    AddListItem(panel, IDC_GESTURE_HOLD_KEY, "Ctrl", VK_CONTROL);
+    AddListItem(panel, IDC_GESTURE_HOLD_KEY, "Alt", VK_MENU);
+    SendDlgItemMessageA(panel, IDC_GESTURE_HOLD_KEY, CB_SETCURSEL, 0, 0);
+    AddListItem(panel, IDC_RECORD_KEY, "Shift", VK_SHIFT);
+    AddListItem(panel, IDC_RECORD_KEY, "Control", VK_CONTROL);
+    AddListItem(panel, IDC_RECORD_KEY, "Alt", VK_MENU);
+    SendDlgItemMessageA(panel, IDC_RECORD_KEY, CB_SETCURSEL, 0, 0);
+}
+
+constexpr int DEFAULT_INTERVAL = 100;       // msec, all three repeaters
+constexpr int DEFAULT_GESTURE_DISTANCE = 64;  // pixels
+constexpr int DEFAULT_GESTURE_TIME = 200;     // msec
+
+}  // namespace
+
+void InitializePanel(HWND panel)
+{
+    SizeLauncherStatics(panel);
+    panelBackgroundBrush = CreatePanelBackgroundBrush();
+    AttachPanelButtons(panel);
+    AttachKeyButtons(panel);
+    InitActionRecords(panel);
+
+    SetUpSpin(panel, IDC_LEFT_INTERVAL_SPIN, IDC_LEFT_INTERVAL, 1, 65535, DEFAULT_INTERVAL);
+    SetUpSpin(panel, IDC_RIGHT_INTERVAL_SPIN, IDC_RIGHT_INTERVAL, 1, 65535, DEFAULT_INTERVAL);
+    SetUpSpin(panel, IDC_GESTURE_DISTANCE_SPIN, IDC_GESTURE_DISTANCE, 1, 128,
+              DEFAULT_GESTURE_DISTANCE);
+    SetUpSpin(panel, IDC_GESTURE_TIME_SPIN, IDC_GESTURE_TIME, 100, 1000, DEFAULT_GESTURE_TIME);
+    SetUpSpin(panel, IDC_KEY_INTERVAL_SPIN, IDC_KEY_INTERVAL, 1, 65535, DEFAULT_INTERVAL);
+    FillKeyLists(panel);
+    CheckDlgButton(panel, IDC_MUTE, BST_CHECKED);
+    SetDefaultImageFolder(panel);
+}
+
+void ShutDownPanel(HWND panel)
+{
+    KillTimer(panel, TIMER_LEFTCLICK);
+    KillTimer(panel, TIMER_RIGHTCLICK);
+}

@@ -1,0 +1,13 @@
+// Private messages of the main panel and its numbered timers.
+#pragma once
+
+constexpr unsigned WMU_TIMERGATE = 0x401;       // wParam 0 closes the gate, non-zero opens it
+constexpr unsigned WMU_TRAYNOTIFY = 0x402;      // tray icon callback, lParam the mouse message
+constexpr unsigned WMU_UPDATETRAYICON = 0x403;  // choose the tray icon from the repeaters
+constexpr unsigned WMU_MACROSTOPPED = 0x464;    // wParam the slot whose operation ended
+constexpr unsigned WMU_SELECTTARGET = 0x467;    // wParam the window to select as target
+
+constexpr unsigned TIMER_LEFTCLICK = 1;
+constexpr unsigned TIMER_RIGHTCLICK = 2;
+constexpr unsigned TIMER_GESTURE = 3;
+constexpr unsigned TIMER_KEYREPEAT = 4;

@@ -1,0 +1,28 @@
+// Entry point: one instance, one frame, one message loop.
+#include <windows.h>
+#include <commctrl.h>
+
+#include "app/app_state.h"
+#include "app/frame.h"
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
+{
+    if (ActivateRunningInstance()) return 0;
+
+    // The panel's spin controls and the hotkey dialog's control.
+    INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_UPDOWN_CLASS | ICC_HOTKEY_CLASS};
+    InitCommonControlsEx(&controls);
+
+    appInstance = instance;
+    if (!InitInstance(instance)) {
+        MessageBoxA(nullptr, "InitInstance@WinMain", "Error", MB_OK);
+        return -1;
+    }
+
+    MSG msg;
+    while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
+        TranslateMessage(&msg);
+        DispatchMessageA(&msg);
+    }
+    return static_cast<int>(msg.wParam);
+}

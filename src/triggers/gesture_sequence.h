@@ -1,0 +1,22 @@
+// A mouse gesture of up to eight steps and how far the matcher has got in it.
+#pragma once
+#include <cstdint>
+
+#include "triggers/action_table.h"
+
+// Direction codes of a gesture step.
+enum GestureDirection : std::int32_t {
+    GESTURE_NONE = 0,
+    GESTURE_RIGHT = 1,
+    GESTURE_UP = 2,
+    GESTURE_LEFT = 3,
+    GESTURE_DOWN = 4,
+};
+
+struct GestureSequence {
+    // Only the first `count` entries belong to the gesture; later ones may
+    // still hold steps of an earlier, longer gesture.
+    std::int32_t directions[GESTURE_MAX_STEPS] = {};
+    std::int32_t count = 0;     // fewer than 3 steps: the gesture is disabled
+    std::int32_t progress = 0;  // index of the step the matcher expects next
+};

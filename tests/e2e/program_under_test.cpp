@@ -1,0 +1,146 @@
+#include "e2e/program_under_test.h"
+
+#include <cstdio>
+#include <vector>
+
+#include "support/wine_test_support.h"
+
+std::string ProgramUnderTest::builtProgram;
+
+namespace {
+
+const char FRAME_CLASS[] = "PLOVNIKARClass";
+
+void RemoveTree(const std::string& path)
+{
+    WIN32_FIND_DATAA found;
+    HANDLE search = FindFirstFileA((path + "\\*").c_str(), &found);
+    if (search != INVALID_HANDLE_VALUE) {
+        do {
+            const std::string name = found.cFileName;
+            if (name == "." || name == "..") continue;
+            const std::string child = path + "\\" + name;
+            if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+                RemoveTree(child);
+            } else {
+                SetFileAttributesA(child.c_str(), FILE_ATTRIBUTE_NORMAL);
+                DeleteFileA(child.c_str());
+            }
+        } while (FindNextFileA(search, &found));
+        FindClose(search);
+    }
+    RemoveDirectoryA(path.c_str());
+}
+
+struct FrameSearch {
+    DWORD processId;
+    HWND found;
+    int count;
+};
+
+BOOL CALLBACK VisitTopLevel(HWND window, LPARAM data)
+{
+    auto* search = reinterpret_cast<FrameSearch*>(data);
+    char name[64] = "";
+    GetClassNameA(window, name, sizeof name);
+    if (std::string(name) != FRAME_CLASS) return TRUE;
+    ++search->count;
+    DWORD pid = 0;
+    GetWindowThreadProcessId(window, &pid);
+    if (pid == search->processId) search->found = window;
+    return TRUE;
+}
+
+}  // namespace
+
+TempFolder::TempFolder()
+{
+    char base[MAX_PATH];
+    GetTempPathA(sizeof base, base);
+    static unsigned serial = 0;
+    char name[MAX_PATH];
+    for (;;) {
+        std::snprintf(name, sizeof name, "%splov-e2e-%lu-%u", base, GetCurrentProcessId(), ++serial);
+        if (CreateDirectoryA(name, nullptr)) break;
+    }
+    path_ = name;
+}
+
+TempFolder::~TempFolder() { RemoveTree(path_); }
+
+ProgramUnderTest::ProgramUnderTest() : exe_(folder_.File("plovnikar.exe"))
+{
+    CopyFileA(WindowsPathOf(builtProgram).c_str(), exe_.c_str(), FALSE);
+}
+
+ProgramUnderTest::~ProgramUnderTest()
+{
+    if (process_.hProcess) {
+        if (WaitForExit(0) == STILL_ACTIVE && Close() == STILL_ACTIVE) {
+            TerminateProcess(process_.hProcess, 1);
+            WaitForSingleObject(process_.hProcess, 5000);
+        }
+        CloseHandle(process_.hProcess);
+        CloseHandle(process_.hThread);
+    }
+}
+
+bool ProgramUnderTest::Start()
+{
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    std::string commandLine = "\"" + exe_ + "\"";
+    if (!CreateProcessA(exe_.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr,
+                        folder_.path().c_str(), &startup, &process_)) {
+        return false;
+    }
+    const bool shown = WaitUntil([&] {
+        frame_ = FindFrameOfProcess(process_.dwProcessId);
+        return frame_ && IsWindowVisible(frame_);
+    });
+    if (!shown) return false;
+    panel_ = GetWindow(frame_, GW_CHILD);
+    return panel_ != nullptr;
+}
+
+HANDLE ProgramUnderTest::StartAnother() const
+{
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION other = {};
+    std::string commandLine = "\"" + exe_ + "\" ignored arguments";
+    if (!CreateProcessA(exe_.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr,
+                        folder_.path().c_str(), &startup, &other)) {
+        return nullptr;
+    }
+    CloseHandle(other.hThread);
+    return other.hProcess;
+}
+
+DWORD ProgramUnderTest::WaitForExit(DWORD milliseconds) const
+{
+    if (WaitForSingleObject(process_.hProcess, milliseconds) != WAIT_OBJECT_0) return STILL_ACTIVE;
+    DWORD code = STILL_ACTIVE;
+    GetExitCodeProcess(process_.hProcess, &code);
+    return code;
+}
+
+DWORD ProgramUnderTest::Close()
+{
+    if (frame_ && IsWindow(frame_)) PostMessageA(frame_, WM_CLOSE, 0, 0);
+    return WaitForExit(15000);
+}
+
+HWND FindFrameOfProcess(DWORD processId)
+{
+    FrameSearch search = {processId, nullptr, 0};
+    EnumWindows(VisitTopLevel, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+int CountProgramFrames()
+{
+    FrameSearch search = {0, nullptr, 0};
+    EnumWindows(VisitTopLevel, reinterpret_cast<LPARAM>(&search));
+    return search.count;
+}

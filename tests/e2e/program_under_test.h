@@ -1,0 +1,59 @@
+// Starts the real program from a fresh temporary folder and uses it from
+// outside, as a person would; cleans up the process and the folder.
+#pragma once
+#include <windows.h>
+
+#include <string>
+
+// A new empty folder under the temporary directory, removed with its files.
+class TempFolder {
+public:
+    TempFolder();
+    ~TempFolder();
+    TempFolder(const TempFolder&) = delete;
+    TempFolder& operator=(const TempFolder&) = delete;
+    const std::string& path() const { return path_; }
+    std::string File(const std::string& name) const { return path_ + "\\" + name; }
+
+private:
+    std::string path_;
+};
+
+class ProgramUnderTest {
+public:
+    // Where the built program is; set once from the command line.
+    static std::string builtProgram;
+
+    ProgramUnderTest();  // copies the program into its own temporary folder
+    ~ProgramUnderTest(); // closes or ends the process, removes the folder
+    ProgramUnderTest(const ProgramUnderTest&) = delete;
+    ProgramUnderTest& operator=(const ProgramUnderTest&) = delete;
+
+    // Starts the copy and waits for its frame to show; false after a bounded wait.
+    bool Start();
+    // Starts the copy once more as a separate process and returns its handle.
+    HANDLE StartAnother() const;
+
+    HWND frame() const { return frame_; }
+    HWND panel() const { return panel_; }
+    HWND Control(int id) const { return GetDlgItem(panel_, id); }
+    HANDLE process() const { return process_.hProcess; }
+    const TempFolder& folder() const { return folder_; }
+
+    // Asks the frame to close and waits for the exit code; returns
+    // STILL_ACTIVE when the process did not end in time.
+    DWORD Close();
+    DWORD WaitForExit(DWORD milliseconds) const;
+
+private:
+    TempFolder folder_;
+    std::string exe_;
+    PROCESS_INFORMATION process_ = {};
+    HWND frame_ = nullptr;
+    HWND panel_ = nullptr;
+};
+
+// Every frame window of the program on the desktop.
+int CountProgramFrames();
+// The frame window of the program that runs in this process, or null.
+HWND FindFrameOfProcess(DWORD processId);

@@ -1,0 +1,82 @@
+#include "support/wine_test_support.h"
+
+#include <cstdio>
+
+void PumpMessages()
+{
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        TranslateMessage(&msg);
+        DispatchMessageA(&msg);
+    }
+}
+
+bool WaitUntil(const std::function<bool()>& condition, std::chrono::milliseconds timeout)
+{
+    const auto deadline = std::chrono::steady_clock::now() + timeout;
+    for (;;) {
+        PumpMessages();
+        if (condition()) return true;
+        if (std::chrono::steady_clock::now() >= deadline) return false;
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+    }
+}
+
+Canvas::Canvas(int width, int height, COLORREF fill)
+    : width_(width), height_(height), dc_(CreateCompatibleDC(nullptr)), bits_(nullptr)
+{
+    BITMAPINFO info = {};
+    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;  // top-down
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    bitmap_ = CreateDIBSection(dc_, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    bits_ = static_cast<const DWORD*>(bits);
+    previous_ = SelectObject(dc_, bitmap_);
+    HBRUSH brush = CreateSolidBrush(fill);
+    RECT all = {0, 0, width, height};
+    FillRect(dc_, &all, brush);
+    DeleteObject(brush);
+}
+
+Canvas::~Canvas()
+{
+    SelectObject(dc_, previous_);
+    DeleteObject(bitmap_);
+    DeleteDC(dc_);
+}
+
+COLORREF Canvas::Pixel(int x, int y) const
+{
+    GdiFlush();
+    const DWORD bgr = bits_[y * width_ + x];  // 0x00RRGGBB in memory order B, G, R
+    return RGB((bgr >> 16) & 0xFF, (bgr >> 8) & 0xFF, bgr & 0xFF);
+}
+
+int Canvas::Count(COLORREF colour) const
+{
+    int n = 0;
+    for (int y = 0; y < height_; ++y)
+        for (int x = 0; x < width_; ++x)
+            if (Pixel(x, y) == colour) ++n;
+    return n;
+}
+
+std::string WindowsPathOf(const std::string& path)
+{
+    if (path.empty() || path[0] != '/') return path;
+    std::string result = "Z:" + path;
+    for (char& c : result)
+        if (c == '/') c = '\\';
+    return result;
+}
+
+std::string ColourText(COLORREF c)
+{
+    char text[32];
+    std::snprintf(text, sizeof text, "RGB(%u,%u,%u)", GetRValue(c), GetGValue(c), GetBValue(c));
+    return text;
+}

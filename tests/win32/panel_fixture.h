@@ -1,0 +1,45 @@
+// A fixture that creates the program's frame (and with it the panel) in this
+// process and destroys it after each test.
+#pragma once
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include "app/app_state.h"
+#include "app/frame.h"
+#include "support/wine_test_support.h"
+
+class PanelTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        static bool registered = false;
+        if (!registered) {
+            ASSERT_TRUE(InitInstance(appInstance));
+            registered = true;
+        } else {
+            ASSERT_NE(CreateWindowExA(0, FRAME_CLASS_NAME, FRAME_TITLE,
+                                      WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, 0, 0, 0, 0,
+                                      nullptr, nullptr, appInstance, nullptr),
+                      nullptr);
+        }
+        ASSERT_NE(frameWindow, nullptr);
+        ASSERT_NE(panelWindow, nullptr);
+        PumpMessages();
+    }
+
+    void TearDown() override
+    {
+        if (frameWindow && IsWindow(frameWindow)) DestroyWindow(frameWindow);
+        // The frame posts WM_QUIT when it goes; this loop is the tests', so drop it.
+        MSG msg;
+        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            if (msg.message != WM_QUIT) DispatchMessageA(&msg);
+        }
+        frameWindow = nullptr;
+        panelWindow = nullptr;
+        timersEnabled = true;
+    }
+
+    HWND Control(int id) const { return GetDlgItem(panelWindow, id); }
+};

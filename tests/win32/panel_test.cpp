@@ -1,0 +1,254 @@
+#include <windows.h>
+#include <commctrl.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "app/colors.h"
+#include "app/exe_paths.h"
+#include "app/hatch_pattern.h"
+#include "app/module_path.h"
+#include "app/panel.h"
+#include "app/panel_buttons.h"
+#include "app/panel_messages.h"
+#include "automation/key_buttons.h"
+#include "panel_fixture.h"
+#include "res/resource.h"
+#include "triggers/action_records.h"
+
+namespace {
+
+std::string TextOf(HWND window)
+{
+    char text[300] = "";
+    GetWindowTextA(window, text, sizeof text);
+    return text;
+}
+
+std::string SelectedText(HWND combo)
+{
+    const auto index = SendMessageA(combo, CB_GETCURSEL, 0, 0);
+    char text[64] = "";
+    SendMessageA(combo, CB_GETLBTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text));
+    return text;
+}
+
+TEST_F(PanelTest, StartsWithTheDocumentedDefaults)
+{
+    EXPECT_EQ(TextOf(Control(IDC_LEFT_INTERVAL)), "100");
+    EXPECT_EQ(TextOf(Control(IDC_RIGHT_INTERVAL)), "100");
+    EXPECT_EQ(TextOf(Control(IDC_KEY_INTERVAL)), "100");
+    EXPECT_EQ(TextOf(Control(IDC_GESTURE_DISTANCE)), "64");
+    EXPECT_EQ(TextOf(Control(IDC_GESTURE_TIME)), "200");
+    EXPECT_EQ(SelectedText(Control(IDC_GESTURE_HOLD_KEY)), "なし");
+    EXPECT_EQ(SendMessageA(Control(IDC_GESTURE_HOLD_KEY), CB_GETCOUNT, 0, 0), 4);
+    EXPECT_EQ(SendMessageA(Control(IDC_GESTURE_HOLD_KEY), CB_GETITEMDATA, 3, 0), VK_MENU);
+    EXPECT_EQ(SelectedText(Control(IDC_RECORD_KEY)), "Shift");
+    EXPECT_EQ(SendMessageA(Control(IDC_RECORD_KEY), CB_GETITEMDATA, 1, 0), VK_CONTROL);
+    EXPECT_EQ(IsDlgButtonChecked(panelWindow, IDC_MUTE), BST_CHECKED);
+    EXPECT_EQ(TextOf(Control(IDC_IMAGE_FOLDER)), PathBesideExecutable(ModulePath(), "image", ""));
+    EXPECT_EQ(PanelButton(IDC_LEFT_TOGGLE).face, COLOR_OFF);
+    EXPECT_EQ(PanelButton(IDC_RIGHT_TOGGLE).face, COLOR_OFF);
+    EXPECT_EQ(PanelButton(IDC_CONCEAL).face, COLOR_PANEL);
+    for (const ActionRecord& record : actionTable) EXPECT_EQ(record.gesture.count, 0);
+    EXPECT_EQ(actionTable[0].modifiers, static_cast<UINT>(MOD_CONTROL));
+    EXPECT_EQ(actionTable[0].virtualKey, static_cast<UINT>('L'));
+    // Spin ranges.
+    int low = 0, high = 0;
+    SendMessageA(Control(IDC_GESTURE_TIME_SPIN), UDM_GETRANGE32, reinterpret_cast<WPARAM>(&low),
+                 reinterpret_cast<LPARAM>(&high));
+    EXPECT_EQ(low, 100);
+    EXPECT_EQ(high, 1000);
+}
+
+TEST_F(PanelTest, EveryProgramButtonIsOwnerDrawnAndAttached)
+{
+    int attached = 0;
+    for (int id : panelButtonIds) {
+        EXPECT_EQ(GetWindowLongPtrA(Control(id), GWL_STYLE), 0x5000000B) << id;
+        EXPECT_EQ(PanelButton(id).window, Control(id)) << id;
+        ++attached;
+    }
+    const KeyButton* keys = KeyButtons();
+    for (int i = 0; i < KEY_COUNT; ++i) {
+        EXPECT_EQ(keys[i].window, Control(keys[i].controlId)) << keys[i].controlId;
+        EXPECT_EQ(keys[i].face, COLOR_OFF);
+        EXPECT_EQ(GetWindowLongPtrA(keys[i].window, GWL_STYLE), 0x5000000B);
+        ++attached;
+    }
+    for (const ActionRecord& record : actionTable) {
+        EXPECT_EQ(record.hotkeyButton.window, Control(record.hotkeyButtonId));
+        ++attached;
+        if (record.gestureButtonId == -1) {
+            EXPECT_EQ(record.gestureButton.window, nullptr);
+            continue;
+        }
+        EXPECT_EQ(record.gestureButton.window, Control(record.gestureButtonId));
+        ++attached;
+    }
+    EXPECT_EQ(attached, 13 + 81 + 17);
+}
+
+TEST_F(PanelTest, LauncherStaticsAre34PixelsSquare)
+{
+    for (int id = IDC_PAD1; id <= IDC_PAD4; ++id) {
+        RECT r;
+        GetWindowRect(Control(id), &r);
+        EXPECT_EQ(r.right - r.left, 34) << id;
+        EXPECT_EQ(r.bottom - r.top, 34) << id;
+    }
+}
+
+TEST_F(PanelTest, StaticsAndButtonsGetBlackTextOnTheHatchedPanel)
+{
+    Canvas canvas(16, 16);
+    SetTextColor(canvas.dc(), RGB(9, 9, 9));
+    for (UINT message : {WM_CTLCOLORSTATIC, WM_CTLCOLORBTN, WM_CTLCOLORDLG,
+                         WM_CTLCOLORSCROLLBAR, WM_CTLCOLORMSGBOX}) {
+        const auto brush = reinterpret_cast<HBRUSH>(SendMessageA(
+            panelWindow, message, reinterpret_cast<WPARAM>(canvas.dc()),
+            reinterpret_cast<LPARAM>(Control(IDC_MUTE))));
+        ASSERT_NE(brush, nullptr) << message;
+        EXPECT_EQ(GetTextColor(canvas.dc()), RGB(0, 0, 0));
+        EXPECT_EQ(GetBkColor(canvas.dc()), COLOR_PANEL);
+    }
+    const auto brush = reinterpret_cast<HBRUSH>(SendMessageA(
+        panelWindow, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(canvas.dc()), 0));
+    RECT all = {0, 0, 16, 16};
+    FillRect(canvas.dc(), &all, brush);
+    for (int y = 0; y < 16; ++y)
+        for (int x = 0; x < 16; ++x)
+            EXPECT_EQ(canvas.Pixel(x, y), IsHatchPixel(x, y) ? COLOR_HATCH : COLOR_PANEL)
+                << x << "," << y << " " << ColourText(canvas.Pixel(x, y));
+}
+
+TEST_F(PanelTest, EditsAndListsKeepTheSystemColours)
+{
+    // The panel leaves these messages to the default handling, which gives
+    // the system's window colours, never the hatched brush.
+    for (UINT message : {WM_CTLCOLOREDIT, WM_CTLCOLORLISTBOX}) {
+        Canvas canvas(4, 4);
+        SetBkColor(canvas.dc(), RGB(1, 2, 3));
+        const auto brush = reinterpret_cast<HBRUSH>(
+            SendMessageA(panelWindow, message, reinterpret_cast<WPARAM>(canvas.dc()),
+                         reinterpret_cast<LPARAM>(Control(IDC_LEFT_INTERVAL))));
+        EXPECT_NE(brush, panelBackgroundBrush) << message;
+        EXPECT_EQ(GetBkColor(canvas.dc()), GetSysColor(COLOR_WINDOW)) << message;
+    }
+}
+
+TEST_F(PanelTest, TimerGateFollowsItsMessages)
+{
+    EXPECT_TRUE(timersEnabled);
+    SendMessageA(panelWindow, WMU_TIMERGATE, 0, 0);
+    EXPECT_FALSE(timersEnabled);
+    SendMessageA(panelWindow, WMU_TIMERGATE, 7, 0);
+    EXPECT_TRUE(timersEnabled);
+    SendMessageA(panelWindow, WMU_TIMERGATE, 0, 0);
+    SendMessageA(panelWindow, WMU_MACROSTOPPED, 2, 0);
+    EXPECT_TRUE(timersEnabled);
+}
+
+TEST_F(PanelTest, DrawItemReachesTheOwnerOfTheControl)
+{
+    struct Case { int id; COLORREF face; };
+    KeyButtons()[29].face = COLOR_ON;  // "A"
+    for (const Case& c : {Case{1063, COLOR_ON}, Case{1025, COLOR_OFF}, Case{IDC_SHOW_HIDE, COLOR_PANEL},
+                          Case{IDC_LEFT_TOGGLE, COLOR_OFF}, Case{IDC_HOTKEY_STOP, COLOR_PANEL},
+                          Case{IDC_GESTURE_SHOWHIDE, COLOR_PANEL}}) {
+        RECT r;
+        GetClientRect(Control(c.id), &r);
+        Canvas canvas(r.right, r.bottom, RGB(1, 2, 3));
+        DRAWITEMSTRUCT item = {};
+        item.CtlType = ODT_BUTTON;
+        item.CtlID = static_cast<UINT>(c.id);
+        item.hwndItem = Control(c.id);
+        item.hDC = canvas.dc();
+        item.rcItem = r;
+        EXPECT_EQ(SendMessageA(panelWindow, WM_DRAWITEM, static_cast<WPARAM>(c.id),
+                               reinterpret_cast<LPARAM>(&item)),
+                  0);
+        EXPECT_EQ(canvas.Pixel(2, 2), c.face) << c.id << " " << ColourText(canvas.Pixel(2, 2));
+        EXPECT_EQ(canvas.Pixel(0, 0), RGB(255, 255, 255)) << c.id;
+    }
+    KeyButtons()[29].face = COLOR_OFF;
+}
+
+TEST_F(PanelTest, ShowHideCommandsHideAndShowTheFrame)
+{
+    ASSERT_TRUE(IsWindowVisible(frameWindow));
+    SendMessageA(panelWindow, WM_COMMAND, IDC_SHOW_HIDE, 0);
+    EXPECT_FALSE(IsWindowVisible(frameWindow));
+    SendMessageA(panelWindow, WM_COMMAND, IDM_SHOW_HIDE, 0);
+    EXPECT_TRUE(IsWindowVisible(frameWindow));
+    // The system menu item sends the same command.
+    SendMessageA(frameWindow, WM_SYSCOMMAND, IDM_SHOW_HIDE, 0);
+    EXPECT_FALSE(IsWindowVisible(frameWindow));
+    SendMessageA(frameWindow, WM_SYSCOMMAND, IDM_SHOW_HIDE, 0);
+    EXPECT_TRUE(IsWindowVisible(frameWindow));
+    // The notification code in the high word is not looked at.
+    SendMessageA(panelWindow, WM_COMMAND, MAKEWPARAM(IDC_SHOW_HIDE, BN_DOUBLECLICKED), 0);
+    EXPECT_FALSE(IsWindowVisible(frameWindow));
+}
+
+TEST_F(PanelTest, SystemMenuEndsWithTheHideItem)
+{
+    HMENU menu = GetSystemMenu(frameWindow, FALSE);
+    const int count = GetMenuItemCount(menu);
+    ASSERT_GE(count, 2);
+    EXPECT_EQ(GetMenuItemID(menu, count - 1), static_cast<UINT>(IDM_SHOW_HIDE));
+    EXPECT_EQ(GetMenuState(menu, static_cast<UINT>(count - 2), MF_BYPOSITION) & MF_SEPARATOR,
+              static_cast<UINT>(MF_SEPARATOR));
+    char text[64] = "";
+    GetMenuStringA(menu, IDM_SHOW_HIDE, text, sizeof text, MF_BYCOMMAND);
+    EXPECT_STREQ(text, "メインウィンドを隠す");
+    // Its text stays when the frame is hidden.
+    SendMessageA(frameWindow, WM_SYSCOMMAND, IDM_SHOW_HIDE, 0);
+    GetMenuStringA(menu, IDM_SHOW_HIDE, text, sizeof text, MF_BYCOMMAND);
+    EXPECT_STREQ(text, "メインウィンドを隠す");
+}
+
+TEST_F(PanelTest, FrameFitsThePanelAndRefitsOnActivation)
+{
+    RECT client, panel, frame;
+    GetClientRect(frameWindow, &client);
+    GetWindowRect(panelWindow, &panel);
+    EXPECT_EQ(client.right, panel.right - panel.left);
+    EXPECT_EQ(client.bottom, panel.bottom - panel.top);
+
+    GetWindowRect(frameWindow, &frame);
+    SetWindowPos(panelWindow, nullptr, 0, 0, panel.right - panel.left + 20,
+                 panel.bottom - panel.top + 10, SWP_NOMOVE | SWP_NOZORDER);
+    SendMessageA(frameWindow, WM_ACTIVATE, WA_ACTIVE, 0);
+    RECT refitted;
+    GetWindowRect(frameWindow, &refitted);
+    GetClientRect(frameWindow, &client);
+    EXPECT_EQ(client.right, panel.right - panel.left + 20);
+    EXPECT_EQ(client.bottom, panel.bottom - panel.top + 10);
+    EXPECT_EQ(refitted.left, frame.left);
+    EXPECT_EQ(refitted.top, frame.top);
+}
+
+TEST_F(PanelTest, FrameIsCentredWithoutSizingBorderOrMaximiseBox)
+{
+    const LONG_PTR style = GetWindowLongPtrA(frameWindow, GWL_STYLE);
+    EXPECT_EQ(style & WS_THICKFRAME, 0);
+    EXPECT_EQ(style & WS_MAXIMIZEBOX, 0);
+    EXPECT_NE(style & WS_MINIMIZEBOX, 0);
+    RECT frame;
+    GetWindowRect(frameWindow, &frame);
+    EXPECT_EQ(frame.left, (GetSystemMetrics(SM_CXSCREEN) - (frame.right - frame.left)) / 2);
+    EXPECT_EQ(frame.top, (GetSystemMetrics(SM_CYSCREEN) - (frame.bottom - frame.top)) / 2);
+}
+
+TEST_F(PanelTest, ExitCommandClosesTheFrame)
+{
+    HWND frame = frameWindow;
+    SendMessageA(panelWindow, WM_COMMAND, IDM_EXIT, 0);
+    EXPECT_FALSE(IsWindow(frame));
+    MSG msg;
+    EXPECT_TRUE(PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+}
+
+}  // namespace
