@@ -7,18 +7,52 @@
 #include "app/panel_background.h"
 #include "app/panel_buttons.h"
 #include "app/panel_messages.h"
+#include "automation/click_repeat.h"
 #include "automation/key_buttons.h"
+#include "automation/target_window.h"
 #include "res/resource.h"
 #include "triggers/action_records.h"
+#include "triggers/dispatch.h"
+#include "triggers/hotkey_dialog.h"
 
 HBRUSH panelBackgroundBrush = nullptr;
 
 namespace {
 
+// Ids that belong to no fixed route: the hotkey and gesture buttons of the
+// action records.
+void RouteOtherCommand(HWND panel, int id)
+{
+    for (int i = 0; i < ACTION_COUNT; ++i) {
+        if (actionTable[i].hotkeyButtonId == id) {
+            EditHotkey(panel, i);
+            break;
+        }
+    }
+}
+
 void RouteCommand(HWND panel, int id)
 {
-    (void)panel;
     switch (id) {
+    case IDC_LEFT_INTERVAL:
+    case IDC_LEFT_INTERVAL_SPIN:
+        ApplyClickRepeat(panel, ClickButton::Left);
+        break;
+    case IDC_RIGHT_INTERVAL:
+    case IDC_RIGHT_INTERVAL_SPIN:
+        ApplyClickRepeat(panel, ClickButton::Right);
+        break;
+    case IDC_LEFT_TOGGLE:
+    case IDM_LEFT_REPEAT:
+        FlipClickRepeat(panel, ClickButton::Left);
+        break;
+    case IDC_RIGHT_TOGGLE:
+    case IDM_RIGHT_REPEAT:
+        FlipClickRepeat(panel, ClickButton::Right);
+        break;
+    case IDC_TARGET_REFRESH:
+        RefreshTargetList(panel);
+        break;
     case IDC_SHOW_HIDE:
     case IDM_SHOW_HIDE:
         ToggleFrameVisibility();
@@ -27,15 +61,27 @@ void RouteCommand(HWND panel, int id)
         SendMessageA(frameWindow, WM_CLOSE, 0, 0);
         break;
     default:
+        RouteOtherCommand(panel, id);
         break;
     }
 }
 
+// Every tick waits while the gate is closed; the repeaters also wait for
+// their target window.
 void RouteTimer(HWND panel, UINT_PTR id)
 {
-    (void)panel;
-    (void)id;
     if (!timersEnabled) return;
+    if (!TargetFilterPasses(panel)) return;
+    switch (id) {
+    case TIMER_LEFTCLICK:
+        ClickRepeatTick(ClickButton::Left);
+        break;
+    case TIMER_RIGHTCLICK:
+        ClickRepeatTick(ClickButton::Right);
+        break;
+    default:
+        break;
+    }
 }
 
 // Key buttons first, then each action's hotkey and gesture button, then the
@@ -80,6 +126,9 @@ INT_PTR CALLBACK MainPanelDlgProc(HWND panel, UINT message, WPARAM wParam, LPARA
     case WM_CTLCOLORSCROLLBAR:
     case WM_CTLCOLORSTATIC:
         return PanelControlColour(reinterpret_cast<HDC>(wParam), panelBackgroundBrush);
+    case WM_HOTKEY:
+        DispatchAction(panel, static_cast<int>(wParam));
+        return FALSE;
     case WM_DESTROY:
         ShutDownPanel(panel);
         return FALSE;
@@ -88,6 +137,9 @@ INT_PTR CALLBACK MainPanelDlgProc(HWND panel, UINT message, WPARAM wParam, LPARA
         return FALSE;
     case WMU_MACROSTOPPED:
         timersEnabled = true;
+        return FALSE;
+    case WMU_SELECTTARGET:
+        SelectTargetWindow(panel, reinterpret_cast<HWND>(wParam));
         return FALSE;
     default:
         return FALSE;

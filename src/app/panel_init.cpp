@@ -7,10 +7,12 @@
 #include "app/panel_background.h"
 #include "app/panel_buttons.h"
 #include "app/panel_messages.h"
+#include "automation/click_repeat.h"
 #include "automation/key_buttons.h"
 #include "capture/image_folder.h"
 #include "res/resource.h"
 #include "triggers/action_records.h"
+#include "triggers/hotkey_dialog.h"
 
 namespace {
 
@@ -75,6 +77,11 @@ void InitializePanel(HWND panel)
     FillKeyLists(panel);
     CheckDlgButton(panel, IDC_MUTE, BST_CHECKED);
     SetDefaultImageFolder(panel);
+
+    ApplyClickRepeat(panel, ClickButton::Left);
+    ApplyClickRepeat(panel, ClickButton::Right);
+    CaptionAllHotkeyButtons(panel);
+    SendMessageA(panel, WM_COMMAND, IDC_TARGET_REFRESH, 0);
 }
 
 void ShutDownPanel(HWND panel)

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "e2e/program_under_test.h"
+#include "support/wine_test_support.h"
 
 int main(int argc, char** argv)
 {
@@ -12,5 +13,6 @@ int main(int argc, char** argv)
         return 2;
     }
     ProgramUnderTest::builtProgram = argv[1];
+    SettleDesktop();
     return RUN_ALL_TESTS();
 }

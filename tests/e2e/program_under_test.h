@@ -38,6 +38,7 @@ public:
     HWND panel() const { return panel_; }
     HWND Control(int id) const { return GetDlgItem(panel_, id); }
     HANDLE process() const { return process_.hProcess; }
+    DWORD processId() const { return process_.dwProcessId; }
     const TempFolder& folder() const { return folder_; }
 
     // Asks the frame to close and waits for the exit code; returns

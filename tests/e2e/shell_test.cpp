@@ -6,21 +6,13 @@
 #include <vector>
 
 #include "automation/key_table.h"
-#include "e2e/program_under_test.h"
+#include "e2e/e2e_fixture.h"
 #include "res/resource.h"
 #include "support/wine_test_support.h"
 
 namespace {
 
-class ShellTest : public testing::Test {
-protected:
-    void SetUp() override
-    {
-        ASSERT_EQ(CountProgramFrames(), 0) << "a program from an earlier test is still running";
-        ASSERT_TRUE(program_.Start()) << "the program's frame did not appear";
-    }
-    ProgramUnderTest program_;
-};
+class ShellTest : public ProgramTest {};
 
 std::vector<int> PanelControlIds()
 {

@@ -80,3 +80,24 @@ std::string ColourText(COLORREF c)
     std::snprintf(text, sizeof text, "RGB(%u,%u,%u)", GetRValue(c), GetGValue(c), GetBValue(c));
     return text;
 }
+
+void SettleDesktop()
+{
+    HWND window = CreateWindowExA(0, "STATIC", "settle", WS_POPUP | WS_VISIBLE, 0, 0, 64, 64,
+                                  nullptr, nullptr, nullptr, nullptr);
+    const POINT spot = {32, 32};
+    auto stable = std::chrono::steady_clock::now();
+    WaitUntil(
+        [&] {
+            POINT now;
+            GetCursorPos(&now);
+            if (now.x != spot.x || now.y != spot.y) {
+                SetCursorPos(spot.x, spot.y);
+                stable = std::chrono::steady_clock::now();
+            }
+            return std::chrono::steady_clock::now() - stable > std::chrono::milliseconds(500);
+        },
+        std::chrono::seconds(5));
+    DestroyWindow(window);
+    PumpMessages();
+}

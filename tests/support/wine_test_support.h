@@ -42,3 +42,9 @@ std::string WindowsPathOf(const std::string& path);
 
 // Readable colour for failure messages.
 std::string ColourText(COLORREF c);
+
+// Wine starts its desktop process with the first window of a session, and
+// that process may report the X pointer's old position after a test has moved
+// the cursor. Showing a window and waiting until the cursor stays where it was
+// put gets that over with before the first test.
+void SettleDesktop();

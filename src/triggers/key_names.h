@@ -1,0 +1,12 @@
+// Names of keys as the keyboard layout gives them, and hotkey captions.
+#pragma once
+#include <cstdint>
+
+struct ActionRecord;
+
+// The system's name of a virtual key (at most 31 characters; empty when the
+// layout has none). The text lives in one shared buffer until the next call.
+const char* FormatKeyName(std::uint32_t virtualKey);
+
+// The caption of a record's hotkey button.
+void FormatHotkeyCaption(const ActionRecord& record, char caption[64]);

@@ -1,0 +1,149 @@
+#include <windows.h>
+#include <commctrl.h>
+
+#include <gtest/gtest.h>
+
+#include "e2e/e2e_fixture.h"
+#include "res/resource.h"
+
+namespace {
+
+std::string KeyName(UINT vk)
+{
+    char name[32] = "";
+    GetKeyNameTextA(static_cast<LONG>(MapVirtualKeyA(vk, 0) << 16), name, sizeof name);
+    return name;
+}
+
+BOOL CALLBACK FindText(HWND child, LPARAM data)
+{
+    auto* wanted = reinterpret_cast<std::pair<std::string, bool>*>(data);
+    if (RemoteText(child) == wanted->first) {
+        wanted->second = true;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+bool HasChildWithText(HWND window, const std::string& text)
+{
+    std::pair<std::string, bool> wanted(text, false);
+    EnumChildWindows(window, FindText, reinterpret_cast<LPARAM>(&wanted));
+    return wanted.second;
+}
+
+class HotkeyTest : public ProgramTest {
+protected:
+    std::string Caption(int id) { return RemoteText(program_.Control(id)); }
+
+    HWND OpenDialog(int buttonId)
+    {
+        PostMessageA(program_.panel(), WM_COMMAND, buttonId, 0);
+        return WaitForProcessWindow(program_.processId(), "#32770", "ホットキーの設定");
+    }
+    // Sets the dialog's hotkey control and presses OK or CANCEL.
+    void Finish(HWND dialog, WORD value, int button)
+    {
+        SendDlgItemMessageA(dialog, IDC_HOTKEY_EDIT, HKM_SETHOTKEY, value, 0);
+        PostMessageA(dialog, WM_COMMAND, button, 0);
+        ASSERT_TRUE(WaitUntil([&] { return !IsWindow(dialog); }));
+    }
+    bool TestCanRegister(UINT modifiers, UINT vk)
+    {
+        if (!RegisterHotKey(nullptr, 77, modifiers, vk)) return false;
+        UnregisterHotKey(nullptr, 77);
+        return true;
+    }
+};
+
+TEST_F(HotkeyTest, ButtonsShowTheDefaultCombinationsByTheLayoutsKeyNames)
+{
+    EXPECT_EQ(Caption(IDC_HOTKEY_LEFT), "Ctrl + " + KeyName('L'));
+    EXPECT_EQ(Caption(IDC_HOTKEY_RIGHT), "Ctrl + " + KeyName('R'));
+    EXPECT_EQ(Caption(IDC_HOTKEY_CONCEAL), "Ctrl + " + KeyName('H'));
+    EXPECT_EQ(Caption(IDC_HOTKEY_CAPTURE), "Ctrl + " + KeyName('I'));
+    EXPECT_EQ(Caption(IDC_HOTKEY_MACRO1), KeyName(VK_F1));
+    EXPECT_EQ(Caption(IDC_HOTKEY_MACRO3), KeyName(VK_F3));
+    EXPECT_EQ(Caption(IDC_HOTKEY_STOP), "Ctrl + " + KeyName('S'));
+    EXPECT_EQ(Caption(IDC_HOTKEY_SHOWHIDE), "Ctrl + " + KeyName('J'));
+    EXPECT_FALSE(KeyName(VK_F1).empty());
+}
+
+TEST_F(HotkeyTest, OkStoresTheNewCombinationWhichFiresInsteadOfTheOld)
+{
+    HWND dialog = OpenDialog(IDC_HOTKEY_LEFT);
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(SendDlgItemMessageA(dialog, IDC_HOTKEY_EDIT, HKM_GETHOTKEY, 0, 0),
+              MAKEWORD('L', HOTKEYF_CONTROL));
+    Finish(dialog, MAKEWORD('K', HOTKEYF_CONTROL | HOTKEYF_SHIFT), IDOK);
+    EXPECT_EQ(Caption(IDC_HOTKEY_LEFT), "Ctrl + Shift + " + KeyName('K'));
+    EXPECT_TRUE(TestCanRegister(MOD_CONTROL, 'L'));
+    EXPECT_FALSE(TestCanRegister(MOD_CONTROL | MOD_SHIFT, 'K'));
+
+    TestWindow target("keys go here", 40, 40);
+    ASSERT_TRUE(target.TakeForeground());
+    PressCombination({VK_CONTROL}, 'L');
+    EXPECT_TRUE(StaysTrue([&] { return Caption(IDC_LEFT_TOGGLE) == "OFF"; }));
+    PressCombination({VK_CONTROL, VK_SHIFT}, 'K');
+    EXPECT_TRUE(WaitUntil([&] { return Caption(IDC_LEFT_TOGGLE) == "ON"; }));
+    PostMessageA(program_.panel(), WM_COMMAND, IDC_LEFT_TOGGLE, 0);
+    EXPECT_TRUE(WaitUntil([&] { return Caption(IDC_LEFT_TOGGLE) == "OFF"; }));
+}
+
+TEST_F(HotkeyTest, CancelKeepsAndReRegistersTheOldCombination)
+{
+    HWND dialog = OpenDialog(IDC_HOTKEY_CAPTURE);
+    ASSERT_NE(dialog, nullptr);
+    Finish(dialog, MAKEWORD('Q', HOTKEYF_ALT), IDCANCEL);
+    EXPECT_EQ(Caption(IDC_HOTKEY_CAPTURE), "Ctrl + " + KeyName('I'));
+    EXPECT_FALSE(TestCanRegister(MOD_CONTROL, 'I'));
+    EXPECT_TRUE(TestCanRegister(MOD_ALT, 'Q'));
+}
+
+TEST_F(HotkeyTest, CombinationOfAnotherRecordIsRefusedAndTheCaptionStays)
+{
+    HWND dialog = OpenDialog(IDC_HOTKEY_RIGHT);
+    ASSERT_NE(dialog, nullptr);
+    Finish(dialog, MAKEWORD('L', HOTKEYF_CONTROL), IDOK);
+    HWND box = WaitForProcessWindow(program_.processId(), "#32770", "Error");
+    ASSERT_NE(box, nullptr) << "no error box";
+    EXPECT_TRUE(HasChildWithText(box, "RegisterHotKey"));
+    PostMessageA(box, WM_COMMAND, IDOK, 0);
+    ASSERT_TRUE(WaitUntil([&] { return !IsWindow(box); }));
+    EXPECT_EQ(Caption(IDC_HOTKEY_RIGHT), "Ctrl + " + KeyName('R'));
+    // The record's old combination is no longer registered.
+    EXPECT_TRUE(TestCanRegister(MOD_CONTROL, 'R'));
+}
+
+TEST_F(HotkeyTest, NoClicksWhileTheDialogIsOpen)
+{
+    TestWindow target("click target", 40, 40);
+    SetRemoteText(program_.Control(IDC_LEFT_INTERVAL), "10");
+    ASSERT_TRUE(target.TakeForeground());
+    PostMessageA(program_.panel(), WM_COMMAND, IDC_LEFT_TOGGLE, 0);
+    ASSERT_TRUE(WaitUntil([&] { return target.clicks().size() >= 2; }));
+
+    HWND dialog = OpenDialog(IDC_HOTKEY_MACRO2);
+    ASSERT_NE(dialog, nullptr);
+    ASSERT_TRUE(target.TakeForeground());
+    PumpMessages();
+    const std::string before = target.clicks();
+    EXPECT_TRUE(StaysTrue([&] { PumpMessages(); return target.clicks() == before; }));
+    Finish(dialog, MAKEWORD(VK_F2, 0), IDOK);
+    ASSERT_TRUE(target.TakeForeground());
+    EXPECT_TRUE(WaitUntil([&] { return target.clicks().size() >= before.size() + 2; }));
+    PostMessageA(program_.panel(), WM_COMMAND, IDC_LEFT_TOGGLE, 0);
+    ASSERT_TRUE(WaitUntil([&] { return Caption(IDC_LEFT_TOGGLE) == "OFF"; }));
+}
+
+TEST_F(HotkeyTest, ClearedHotkeyShowsTheDisabledCaption)
+{
+    HWND dialog = OpenDialog(IDC_HOTKEY_CONCEAL);
+    ASSERT_NE(dialog, nullptr);
+    Finish(dialog, 0, IDOK);
+    // The system accepts an empty combination; the button says it is off.
+    EXPECT_TRUE(WaitUntil([&] { return Caption(IDC_HOTKEY_CONCEAL) == "ﾎｯﾄｷｰ：無効"; }));
+    EXPECT_TRUE(TestCanRegister(MOD_CONTROL, 'H'));
+}
+
+}  // namespace

@@ -1,0 +1,49 @@
+// A plain top-level window owned by a test: it logs the mouse button and key
+// messages it receives, so a test can see exactly what the program sent.
+#pragma once
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+class TestWindow {
+public:
+    TestWindow(const char* title, int x, int y, int width = 320, int height = 240);
+    ~TestWindow();
+    TestWindow(const TestWindow&) = delete;
+    TestWindow& operator=(const TestWindow&) = delete;
+
+    HWND handle() const { return window_; }
+    // 'L'/'l' left down/up, 'R'/'r' right down/up, in arrival order.
+    const std::string& clicks() const { return clicks_; }
+    // Key messages: virtual key, and whether it was a key-up.
+    struct KeyEvent { UINT vk; bool up; };
+    const std::vector<KeyEvent>& keys() const { return keys_; }
+    void Clear();
+
+    // Makes the window the foreground window and puts the cursor on it;
+    // false when that did not happen within a bounded wait.
+    bool TakeForeground();
+    POINT Centre() const;
+
+private:
+    static LRESULT CALLBACK Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    HWND window_ = nullptr;
+    std::string clicks_;
+    std::vector<KeyEvent> keys_;
+    bool mouseSeen_ = false;
+};
+
+// Posts keyboard input like a person pressing a combination: the modifiers
+// down, the key down and up, the modifiers up.
+void PressCombination(std::vector<BYTE> modifiers, BYTE key);
+
+// Cross-process text of a control, through the wide messages that Wine
+// marshals, converted to the ANSI code page.
+std::string RemoteText(HWND window);
+void SetRemoteText(HWND window, const std::string& text);
+
+// A top-level window of the process with this class and title, waiting for
+// it up to the timeout; null when none appeared.
+HWND WaitForProcessWindow(DWORD processId, const char* className, const std::string& title,
+                          int timeoutMs = 10000);
