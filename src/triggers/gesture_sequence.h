@@ -11,7 +11,23 @@ enum GestureDirection : std::int32_t {
     GESTURE_UP = 2,
     GESTURE_LEFT = 3,
     GESTURE_DOWN = 4,
+
+    // The same codes under the names the recogniser and the dialog use.
+    DIR_RIGHT = GESTURE_RIGHT,
+    DIR_UP = GESTURE_UP,
+    DIR_LEFT = GESTURE_LEFT,
+    DIR_DOWN = GESTURE_DOWN,
 };
+
+// A gesture needs at least this many steps; a shorter one is disabled.
+constexpr std::int32_t GESTURE_MIN_STEPS = 3;
+
+// Whether a stored entry is one of the four direction codes; 0 ends a stored
+// sequence and any other value is invalid.
+constexpr bool IsGestureDirection(std::int32_t code)
+{
+    return code >= DIR_RIGHT && code <= DIR_DOWN;
+}
 
 struct GestureSequence {
     // Only the first `count` entries belong to the gesture; later ones may
