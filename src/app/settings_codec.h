@@ -68,6 +68,11 @@ std::vector<std::uint8_t> WriteSettings(const SettingsValues& values);
 //   there; the first incomplete record and every later one keep theirs;
 // - the pads one by one as ReadPadRecord reads them, only after all nine
 //   action records; an entry cut by the end keeps its pad and the later ones.
-// Any non-zero flag byte reads as on. Nothing outside data[0, size) is read;
-// data may be null when size is 0.
+// Any non-zero flag byte reads as on. A gesture is the entries before its
+// first 0 entry (at most 8), and the entries after its count are cleared;
+// codes outside 1 to 4 are left for the gesture caption, which cuts the
+// gesture before them. The folder text ends at the first NUL of its field, or
+// after 259 bytes (never in the middle of a double-byte character) when the
+// field holds none. Nothing outside data[0, size) is read; data may be null
+// when size is 0.
 void ReadSettings(const std::uint8_t* data, std::size_t size, SettingsValues& values);
