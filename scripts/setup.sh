@@ -12,6 +12,7 @@ packages=(
   pulseaudio
   imagemagick
   googletest
+  clang libclang-rt-14-dev
 )
 
 missing=()

@@ -1,15 +1,8 @@
 #include "app/exe_paths.h"
 
-namespace {
+#include "app/cp932.h"
 
-// In code page 932 the second byte of a double-byte character may be 0x5C,
-// the backslash, so separators are found by walking characters, not bytes.
-bool IsCp932LeadByte(unsigned char c)
-{
-    return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC);
-}
-
-}  // namespace
+// Separators are found by walking characters, not bytes (see cp932.h).
 
 std::string DirectoryOf(const std::string& path)
 {

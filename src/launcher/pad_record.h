@@ -1,0 +1,34 @@
+// A launcher pad's record in the settings file: the path's length in bytes
+// (32-bit, little-endian) followed by the path itself, without terminator.
+// An empty pad is the length 0 alone.
+#pragma once
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+constexpr int PAD_COUNT = 4;
+
+// A pad keeps its path in a 260-byte buffer with the terminator.
+constexpr std::size_t PAD_PATH_MAX_BYTES = 259;
+
+// Appends the record of path. The path ends at its first NUL, as it does in
+// the pad's buffer. A path longer than PAD_PATH_MAX_BYTES cannot be loaded
+// again, and a cut one would name another file, so it is stored as an empty
+// pad.
+void AppendPadRecord(std::vector<std::uint8_t>& bytes, const std::string& path);
+
+// Reads the record that starts at offset in data (size bytes).
+//
+// Returns true when the whole record lies inside the data; offset then moves
+// past it and the next record can be read. path becomes the stored path up to
+// its first NUL (the pad's buffer is terminated there), or empty when the
+// stored length exceeds PAD_PATH_MAX_BYTES: such a record is rejected, its
+// bytes skipped.
+//
+// Returns false when the data ends inside the record: offset stays, and path
+// is left as it was, unless the length is already known to be too large, in
+// which case path is emptied as for any rejected record. Nothing outside
+// data[0, size) is read.
+bool ReadPadRecord(const std::uint8_t* data, std::size_t size, std::size_t& offset,
+                   std::string& path);
