@@ -13,6 +13,8 @@
 #include "res/resource.h"
 #include "triggers/action_records.h"
 #include "triggers/dispatch.h"
+#include "triggers/gesture_dialog.h"
+#include "triggers/gesture_sampling.h"
 #include "triggers/hotkey_dialog.h"
 
 HBRUSH panelBackgroundBrush = nullptr;
@@ -24,6 +26,10 @@ namespace {
 void RouteOtherCommand(HWND panel, int id)
 {
     for (int i = 0; i < ACTION_COUNT; ++i) {
+        if (actionTable[i].gestureButtonId == id) {
+            EditGesture(panel, i);
+            break;
+        }
         if (actionTable[i].hotkeyButtonId == id) {
             EditHotkey(panel, i);
             break;
@@ -53,6 +59,12 @@ void RouteCommand(HWND panel, int id)
     case IDC_TARGET_REFRESH:
         RefreshTargetList(panel);
         break;
+    case IDC_GESTURE_DISTANCE:
+        TakeGestureDistance(panel);
+        break;
+    case IDC_GESTURE_TIME:
+        TakeGestureTime(panel);
+        break;
     case IDC_SHOW_HIDE:
     case IDM_SHOW_HIDE:
         ToggleFrameVisibility();
@@ -67,10 +79,14 @@ void RouteCommand(HWND panel, int id)
 }
 
 // Every tick waits while the gate is closed; the repeaters also wait for
-// their target window.
+// their target window, the gesture sampling does not.
 void RouteTimer(HWND panel, UINT_PTR id)
 {
     if (!timersEnabled) return;
+    if (id == TIMER_GESTURE) {
+        SampleGesture(panel);
+        return;
+    }
     if (!TargetFilterPasses(panel)) return;
     switch (id) {
     case TIMER_LEFTCLICK:

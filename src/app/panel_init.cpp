@@ -12,6 +12,7 @@
 #include "capture/image_folder.h"
 #include "res/resource.h"
 #include "triggers/action_records.h"
+#include "triggers/gesture_dialog.h"
 #include "triggers/hotkey_dialog.h"
 
 namespace {
@@ -78,10 +79,14 @@ void InitializePanel(HWND panel)
     CheckDlgButton(panel, IDC_MUTE, BST_CHECKED);
     SetDefaultImageFolder(panel);
 
+    CaptionAllGestureButtons(panel);
     ApplyClickRepeat(panel, ClickButton::Left);
     ApplyClickRepeat(panel, ClickButton::Right);
     CaptionAllHotkeyButtons(panel);
+    SendMessageA(panel, WM_COMMAND, IDC_GESTURE_DISTANCE, 0);
+    SendMessageA(panel, WM_COMMAND, IDC_GESTURE_TIME, 0);
     SendMessageA(panel, WM_COMMAND, IDC_TARGET_REFRESH, 0);
+    SetTimer(panel, TIMER_GESTURE, 0, nullptr);
 }
 
 void ShutDownPanel(HWND panel)

@@ -1,0 +1,116 @@
+#include "triggers/gesture_dialog.h"
+
+#include "app/app_state.h"
+#include "app/panel_messages.h"
+#include "res/resource.h"
+#include "triggers/action_records.h"
+#include "triggers/gesture_caption.h"
+#include "triggers/gesture_dialog_rules.h"
+
+namespace {
+
+constexpr int STEP_LIST_FIRST = IDC_GESTURE_STEP1;  // 1016 to 1023, steps 1 to 8
+
+GestureDialogState ReadDialog(HWND dialog)
+{
+    GestureDialogState state;
+    state.enabled = IsDlgButtonChecked(dialog, IDC_GESTURE_ENABLED) == BST_CHECKED;
+    for (int step = 0; step < GESTURE_MAX_STEPS; ++step) {
+        state.selections[step] = static_cast<int>(
+            SendDlgItemMessageA(dialog, STEP_LIST_FIRST + step, CB_GETCURSEL, 0, 0));
+    }
+    return state;
+}
+
+void ApplyEnabling(HWND dialog)
+{
+    bool enabled[GESTURE_MAX_STEPS];
+    GestureListEnabling(ReadDialog(dialog), enabled);
+    for (int step = 0; step < GESTURE_MAX_STEPS; ++step) {
+        EnableWindow(GetDlgItem(dialog, STEP_LIST_FIRST + step), enabled[step]);
+    }
+}
+
+void InitDialog(HWND dialog, const GestureSequence& gesture)
+{
+    const GestureDialogState state = GestureDialogStateOf(gesture);
+    for (int step = 0; step < GESTURE_MAX_STEPS; ++step) {
+        const int list = STEP_LIST_FIRST + step;
+        SendDlgItemMessageA(dialog, list, CB_RESETCONTENT, 0, 0);
+        for (int i = 0; i < GestureListSize(step); ++i) {
+            SendDlgItemMessageA(dialog, list, CB_INSERTSTRING, static_cast<WPARAM>(i),
+                                reinterpret_cast<LPARAM>(GestureListEntry(step, i)));
+        }
+        SendDlgItemMessageA(dialog, list, CB_SETCURSEL,
+                            static_cast<WPARAM>(state.selections[step]), 0);
+    }
+    CheckDlgButton(dialog, IDC_GESTURE_ENABLED, state.enabled ? BST_CHECKED : BST_UNCHECKED);
+    ApplyEnabling(dialog);
+}
+
+}  // namespace
+
+INT_PTR CALLBACK GestureDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM)
+{
+    GestureSequence& gesture = actionTable[editedActionIndex].gesture;
+    switch (message) {
+    case WM_INITDIALOG:
+        InitDialog(dialog, gesture);
+        return FALSE;
+    case WM_COMMAND:
+        switch (LOWORD(wParam)) {
+        case IDC_GESTURE_ENABLED:
+        case STEP_LIST_FIRST + 3: case STEP_LIST_FIRST + 4: case STEP_LIST_FIRST + 5:
+        case STEP_LIST_FIRST + 6: case STEP_LIST_FIRST + 7:
+            ApplyEnabling(dialog);
+            break;
+        case IDOK:
+            switch (ApplyGestureDialog(ReadDialog(dialog), gesture)) {
+            case GestureDialogOutcome::Stored:
+            case GestureDialogOutcome::Disabled:
+                EndDialog(dialog, 1);
+                break;
+            case GestureDialogOutcome::RepeatedStep:
+                MessageBoxA(dialog, GESTURE_REPEAT_MESSAGE, "Error", MB_OK);
+                break;
+            case GestureDialogOutcome::MissingStep:
+                break;
+            }
+            break;
+        case IDCANCEL:
+            SendMessageA(dialog, WM_CLOSE, 0, 0);
+            break;
+        default:
+            break;
+        }
+        return FALSE;
+    case WM_CLOSE:
+        EndDialog(dialog, 0);
+        return FALSE;
+    default:
+        return FALSE;
+    }
+}
+
+void FormatGestureCaption(HWND panel, ActionRecord& record)
+{
+    char caption[GESTURE_CAPTION_SIZE];
+    record.gesture.count = BuildGestureCaption(record.gesture, caption);
+    SetWindowTextA(GetDlgItem(panel, record.gestureButtonId), caption);
+}
+
+void CaptionAllGestureButtons(HWND panel)
+{
+    for (ActionRecord& record : actionTable) {
+        if (record.gestureButtonId != -1) FormatGestureCaption(panel, record);
+    }
+}
+
+void EditGesture(HWND panel, int index)
+{
+    editedActionIndex = index;
+    SendMessageA(panel, WMU_TIMERGATE, 0, 0);
+    DialogBoxParamA(appInstance, MAKEINTRESOURCEA(IDD_GESTURE), panel, GestureDlgProc, 0);
+    FormatGestureCaption(panel, actionTable[index]);
+    SendMessageA(panel, WMU_TIMERGATE, 1, 0);
+}
