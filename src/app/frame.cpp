@@ -3,6 +3,7 @@
 #include "app/app_state.h"
 #include "app/colors.h"
 #include "app/panel.h"
+#include "automation/key_repeat.h"
 #include "res/resource.h"
 #include "triggers/action_records.h"
 
@@ -77,6 +78,10 @@ LRESULT CALLBACK FrameWndProc(HWND frame, UINT message, WPARAM wParam, LPARAM lP
         return 0;
     case WM_DESTROY:
         PostQuitMessage(0);
+        return 0;
+    case WM_ENDSESSION:
+        // The session ends without a normal exit: no key may stay held.
+        if (wParam) ReleaseAllKeys();
         return 0;
     default:
         return DefWindowProcA(frame, message, wParam, lParam);

@@ -9,6 +9,7 @@
 #include "app/panel_messages.h"
 #include "automation/click_repeat.h"
 #include "automation/key_buttons.h"
+#include "automation/key_repeat.h"
 #include "automation/target_window.h"
 #include "res/resource.h"
 #include "triggers/action_records.h"
@@ -22,7 +23,9 @@ HBRUSH panelBackgroundBrush = nullptr;
 namespace {
 
 // Ids that belong to no fixed route: the hotkey and gesture buttons of the
-// action records.
+// action records; then, in every case, the key buttons (also the tray
+// menu's keyboard items), which restart the key timer even when no key has
+// the id.
 void RouteOtherCommand(HWND panel, int id)
 {
     for (int i = 0; i < ACTION_COUNT; ++i) {
@@ -35,6 +38,7 @@ void RouteOtherCommand(HWND panel, int id)
             break;
         }
     }
+    KeyStep(panel, id);
 }
 
 void RouteCommand(HWND panel, int id)
@@ -58,6 +62,9 @@ void RouteCommand(HWND panel, int id)
         break;
     case IDC_TARGET_REFRESH:
         RefreshTargetList(panel);
+        break;
+    case IDC_KEY_INTERVAL:
+        KeyIntervalChanged(panel);
         break;
     case IDC_GESTURE_DISTANCE:
         TakeGestureDistance(panel);
@@ -94,6 +101,9 @@ void RouteTimer(HWND panel, UINT_PTR id)
         break;
     case TIMER_RIGHTCLICK:
         ClickRepeatTick(ClickButton::Right);
+        break;
+    case TIMER_KEYREPEAT:
+        KeyRepeatTick();
         break;
     default:
         break;

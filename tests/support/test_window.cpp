@@ -48,13 +48,16 @@ bool TestWindow::TakeForeground()
     const POINT centre = Centre();
     SetCursorPos(centre.x, centre.y);
     mouseSeen_ = false;
-    // Wait until the window has the focus and has seen the pointer: Wine
-    // re-reads the modifier keys from the X server on both, so a key pressed
-    // before they are processed could lose its modifiers.
+    // Wait until the window has the focus and has seen the pointer, and has
+    // kept both for a moment: Wine re-reads the keyboard state from the X
+    // server when the focus arrives, which would undo keys pressed before.
+    auto since = std::chrono::steady_clock::now();
     return WaitUntil([&] {
         if (GetForegroundWindow() != window_) SetForegroundWindow(window_);
         if (!mouseSeen_) SetCursorPos(centre.x, centre.y);
-        return GetForegroundWindow() == window_ && GetFocus() == window_ && mouseSeen_;
+        const bool ready = GetForegroundWindow() == window_ && GetFocus() == window_ && mouseSeen_;
+        if (!ready) since = std::chrono::steady_clock::now();
+        return ready && std::chrono::steady_clock::now() - since > std::chrono::milliseconds(150);
     });
 }
 
