@@ -13,6 +13,8 @@ for preset in native win64 win32; do
 done
 
 ctest --preset native
+# The settings reader against arbitrary bytes, for a bounded time.
+bash scripts/fuzz.sh "${PLOV_FUZZ_SECONDS:-30}"
 
 if [ -z "${DISPLAY:-}" ]; then
   # One display for the whole Wine run; wine-run.sh would otherwise start one
