@@ -59,6 +59,7 @@ LRESULT CALLBACK MessageBoxCatcher::Hook(int code, WPARAM wParam, LPARAM lParam)
             EnumChildWindows(box, FindMessageText, reinterpret_cast<LPARAM>(&record.text));
             record.owner = GetWindow(box, GW_OWNER);
             self->boxes_.push_back(record);
+            if (self->whileOpen_) self->whileOpen_(box);
             PostMessageA(box, WM_COMMAND, IDOK, 0);
         }
     }

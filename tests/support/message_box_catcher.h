@@ -1,4 +1,4 @@
-// Message boxes that the code under test opens on this thread, caught as they
+// Message boxes (and other dialogs) that the code under test opens on this thread, caught as they
 // come up: each is recorded and closed with its OK button at once, so the
 // code runs on as if a person had read and confirmed it.
 //
@@ -9,7 +9,9 @@
 #pragma once
 #include <windows.h>
 
+#include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 class MessageBoxCatcher {
@@ -27,10 +29,13 @@ public:
 
     const std::vector<Box>& boxes() const { return boxes_; }
     void Clear() { boxes_.clear(); }
+    // Runs while each box is up, before it is closed.
+    void WhileOpen(std::function<void(HWND box)> action) { whileOpen_ = std::move(action); }
 
 private:
     static LRESULT CALLBACK Hook(int code, WPARAM wParam, LPARAM lParam);
     HHOOK hook_ = nullptr;
     std::vector<Box> boxes_;
     std::vector<HWND> seen_;
+    std::function<void(HWND)> whileOpen_;
 };

@@ -8,7 +8,10 @@
 #include <vector>
 
 #include "capture/folder_picker.h"
+#include "app/app_state.h"
 #include "pad_test_files.h"
+#include "panel_fixture.h"
+#include "res/resource.h"
 #include "support/message_box_catcher.h"
 
 namespace {
@@ -132,6 +135,26 @@ TEST(FolderPickerCallback, TypedInvalidFolderIsRefusedWithAMessage)
     EXPECT_EQ(BrowseFolderCallback(picker.window(), BFFM_IUNKNOWN, 0, 0), 0);
     EXPECT_EQ(BrowseFolderCallback(picker.window(), BFFM_VALIDATEFAILEDW, 0, 0), 0);
     EXPECT_EQ(boxes.boxes().size(), 1u);
+}
+
+// The real picker, confirmed as soon as it is up: it opens on the folder of
+// the edit and gives it back with a separator; the repeaters wait meanwhile.
+TEST_F(PanelTest, BrowseCommandRunsThePickerOnTheEditsFolderWithTheGateClosed)
+{
+    ScratchFolder folder;
+    SetDlgItemTextA(panelWindow, IDC_IMAGE_FOLDER, folder.path().c_str());
+    MessageBoxCatcher dialogs;
+    bool gateWhileOpen = true;
+    dialogs.WhileOpen([&](HWND) { gateWhileOpen = timersEnabled; });
+    SendMessageA(panelWindow, WM_COMMAND, IDC_BROWSE_FOLDER, 0);
+    ASSERT_EQ(dialogs.boxes().size(), 1u);
+    EXPECT_EQ(dialogs.boxes()[0].text, "画像保存先フォルダの指定");
+    EXPECT_FALSE(gateWhileOpen);
+    EXPECT_TRUE(timersEnabled);
+    char text[MAX_PATH] = "";
+    GetDlgItemTextA(panelWindow, IDC_IMAGE_FOLDER, text, sizeof text);
+    EXPECT_EQ(text, folder.path() + "\\");
+    EXPECT_STREQ(browseFolderPath, text);
 }
 
 }  // namespace

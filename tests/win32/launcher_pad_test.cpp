@@ -1,5 +1,7 @@
 #include <windows.h>
 #include <shellapi.h>
+#include <commdlg.h>
+#include <dlgs.h>
 #include <shlobj.h>
 
 #include <gtest/gtest.h>
@@ -68,6 +70,8 @@ TEST_F(LauncherPadTest, EachPadTakesOverItsStaticAndLetsGoWhenDetached)
         EXPECT_EQ(reinterpret_cast<WNDPROC>(GetWindowLongPtrA(control, GWLP_WNDPROC)), PadWndProc);
         EXPECT_NE(GetWindowLongPtrA(control, GWL_EXSTYLE) & WS_EX_ACCEPTFILES, 0) << i;
         EXPECT_FALSE(PadIsRegistered(Pad(i)));
+        // The static class delivers double-clicks.
+        EXPECT_NE(GetClassLongPtrA(control, GCL_STYLE) & CS_DBLCLKS, 0u);
         RECT outer;
         GetWindowRect(control, &outer);
         EXPECT_EQ(outer.right - outer.left, 34);
@@ -329,6 +333,69 @@ TEST_F(LauncherPadTest, CommandsThatNeedAFileDoNothingOnAnEmptyPad)
     EXPECT_EQ(SendMessageA(Control(IDC_TARGET_LIST), CB_GETCURSEL, 0, 0), 0);
 }
 
+std::string ComboItem(HWND combo, int index)
+{
+    char text[128] = "";
+    if (SendMessageA(combo, CB_GETLBTEXTLEN, static_cast<WPARAM>(index), 0) < 128)
+        SendMessageA(combo, CB_GETLBTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text));
+    return text;
+}
+
+// What a person does in the file-open dialog: reads the file types, types a
+// name and confirms. The dialog fills its lists after it comes up, so this
+// runs from a timer of its modal loop rather than at once.
+struct OpenDialogChoice {
+    HWND dialog = nullptr;
+    std::string file;
+    std::vector<std::string> filters;
+};
+OpenDialogChoice* openDialogChoice = nullptr;
+
+void CALLBACK ChooseInOpenDialog(HWND, UINT, UINT_PTR timer, DWORD)
+{
+    KillTimer(nullptr, timer);
+    OpenDialogChoice& choice = *openDialogChoice;
+    HWND types = GetDlgItem(choice.dialog, cmb1);
+    for (int i = 0; i < SendMessageA(types, CB_GETCOUNT, 0, 0); ++i)
+        choice.filters.push_back(ComboItem(types, i));
+    // The file name field is cmb13 or edt1, depending on the dialog's make.
+    const auto name = reinterpret_cast<LPARAM>(choice.file.c_str());
+    SendMessageA(choice.dialog, CDM_SETCONTROLTEXT, cmb13, name);
+    SendMessageA(choice.dialog, CDM_SETCONTROLTEXT, edt1, name);
+    PostMessageA(choice.dialog, WM_COMMAND, IDOK, 0);
+    PostMessageA(choice.dialog, WM_COMMAND, IDCANCEL, 0);  // ends a dialog that refused the name
+}
+
+TEST_F(LauncherPadTest, NewRegistrationTakesTheFileChosenInTheOpenDialog)
+{
+    OpenDialogChoice choice;
+    choice.file = files_.Write("chosen.exe", "MZ");
+    openDialogChoice = &choice;
+    MessageBoxCatcher dialogs;
+    dialogs.WhileOpen([&](HWND dialog) {
+        choice.dialog = dialog;
+        SetTimer(nullptr, 0, 0, ChooseInOpenDialog);
+    });
+    Command(1, PAD_REGISTER);
+    openDialogChoice = nullptr;
+    ASSERT_EQ(dialogs.boxes().size(), 1u);
+    EXPECT_EQ(dialogs.boxes()[0].caption, "ファイルの登録");
+    EXPECT_EQ(choice.filters, (std::vector<std::string>{"実行ファイル(*.exe)", "All files(*.*)"}));
+    EXPECT_STREQ(Pad(1).path, choice.file.c_str());
+    EXPECT_NE(Pad(1).iconInfo.hIcon, nullptr);
+}
+
+TEST_F(LauncherPadTest, CancelledOpenDialogLeavesTheRegistration)
+{
+    const std::string kept = files_.Write("kept.txt");
+    ASSERT_TRUE(Register(1, kept));
+    MessageBoxCatcher dialogs;
+    dialogs.WhileOpen([](HWND dialog) { PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0); });
+    Command(1, PAD_REGISTER);
+    ASSERT_EQ(dialogs.boxes().size(), 1u);
+    EXPECT_STREQ(Pad(1).path, kept.c_str());
+}
+
 TEST_F(LauncherPadTest, UnregisterForgetsTheFileAndItsIcon)
 {
     ASSERT_TRUE(Register(3, files_.Write("a.txt")));
@@ -342,7 +409,11 @@ TEST_F(LauncherPadTest, InfoShowsPathDisplayNameAndTypeOnThreeLines)
     const std::string file = files_.Write("info.txt");
     ASSERT_TRUE(Register(1, file));
     MessageBoxCatcher boxes;
+    bool gateWhileOpen = true;
+    boxes.WhileOpen([&](HWND) { gateWhileOpen = timersEnabled; });
     Command(1, PAD_INFO);
+    EXPECT_FALSE(gateWhileOpen);  // no click or key goes out while the box is up
+    EXPECT_TRUE(timersEnabled);
     ASSERT_EQ(boxes.boxes().size(), 1u);
     const std::string expected = "場所：\t" + file + "\n表示名：\t" + Pad(1).iconInfo.szDisplayName +
                                  "\nタイプ：\t" + Pad(1).iconInfo.szTypeName;
