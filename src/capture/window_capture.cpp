@@ -11,6 +11,9 @@
 #include "capture/image_folder_text.h"
 #include "res/resource.h"
 
+static_assert(sizeof(BITMAPFILEHEADER) == BMP_FILE_HEADER_BYTES);
+static_assert(sizeof(BITMAPINFOHEADER) == BMP_INFO_HEADER_BYTES);
+
 namespace {
 
 // The pixels of one capture: a memory context holding a bottom-up 24-bit
