@@ -11,6 +11,8 @@
 #include "automation/key_buttons.h"
 #include "automation/key_repeat.h"
 #include "automation/target_window.h"
+#include "capture/folder_picker.h"
+#include "capture/window_capture.h"
 #include "res/resource.h"
 #include "triggers/action_records.h"
 #include "triggers/dispatch.h"
@@ -71,6 +73,12 @@ void RouteCommand(HWND panel, int id)
         break;
     case IDC_GESTURE_TIME:
         TakeGestureTime(panel);
+        break;
+    case IDC_CAPTURE:
+        CaptureForegroundWindow(panel);
+        break;
+    case IDC_BROWSE_FOLDER:
+        ChooseImageFolder(panel);
         break;
     case IDC_SHOW_HIDE:
     case IDM_SHOW_HIDE:

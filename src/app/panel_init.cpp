@@ -10,6 +10,7 @@
 #include "automation/click_repeat.h"
 #include "automation/key_buttons.h"
 #include "capture/image_folder.h"
+#include "launcher/launcher_pad.h"
 #include "res/resource.h"
 #include "triggers/action_records.h"
 #include "triggers/gesture_dialog.h"
@@ -64,6 +65,7 @@ constexpr int DEFAULT_GESTURE_TIME = 200;     // msec
 void InitializePanel(HWND panel)
 {
     SizeLauncherStatics(panel);
+    AttachLauncherPads(panel);
     panelBackgroundBrush = CreatePanelBackgroundBrush();
     AttachPanelButtons(panel);
     AttachKeyButtons(panel);
@@ -91,6 +93,9 @@ void InitializePanel(HWND panel)
 
 void ShutDownPanel(HWND panel)
 {
+    // The pads' paths are written with the settings before this: detaching
+    // empties them.
+    DetachLauncherPads();
     KillTimer(panel, TIMER_LEFTCLICK);
     KillTimer(panel, TIMER_RIGHTCLICK);
 }

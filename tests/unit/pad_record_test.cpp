@@ -50,6 +50,21 @@ TEST(PadRecord, PathOf259BytesIsKeptAndLongerOnesAreStoredEmpty)
     EXPECT_EQ(bytes, Bytes(4, 0));
 }
 
+TEST(PadRecord, PathOf259BytesReadsBackWholeAndTheNextRecordFollows)
+{
+    const std::string longest(259, 'p');
+    Bytes bytes;
+    AppendPadRecord(bytes, longest);
+    AppendPadRecord(bytes, "C:\\a.exe");
+    std::size_t offset = 0;
+    std::string path;
+    ASSERT_TRUE(ReadPadRecord(bytes.data(), bytes.size(), offset, path));
+    EXPECT_EQ(path, longest);
+    EXPECT_EQ(offset, 263u);
+    ASSERT_TRUE(ReadPadRecord(bytes.data(), bytes.size(), offset, path));
+    EXPECT_EQ(path, "C:\\a.exe");
+}
+
 TEST(PadRecord, PathEndsAtItsFirstNul)
 {
     Bytes bytes;

@@ -1,0 +1,176 @@
+#include "app/tray.h"
+
+#include <shellapi.h>
+
+#include "app/app_state.h"
+#include "app/colors.h"
+#include "app/panel_messages.h"
+#include "app/tray_layout.h"
+#include "automation/click_repeat.h"
+#include "automation/key_buttons.h"
+#include "conceal/hidden_windows.h"
+#include "res/resource.h"
+#include "triggers/key_names.h"
+
+namespace {
+
+// The first version of the record: 88 bytes on the 32-bit program.
+constexpr DWORD TRAY_RECORD_SIZE = NOTIFYICONDATAA_V1_SIZE;
+#ifndef _WIN64
+static_assert(TRAY_RECORD_SIZE == 88, "first-version tray record");
+#endif
+
+constexpr UINT TRAY_ICON_ID = 1;
+const char TRAY_TIP[] = "ゲームを捨て，街に出よう";
+
+NOTIFYICONDATAA trayRecord;
+HICON trayIcons[4];  // resources 102 to 105
+int shownIconId = IDI_TRAY_NONE;
+
+HICON IconFor(int resourceId) { return trayIcons[resourceId - IDI_TRAY_NONE]; }
+
+void CheckItem(HMENU menu, UINT id, bool on)
+{
+    CheckMenuItem(menu, id, MF_BYCOMMAND | (on ? MF_CHECKED : MF_UNCHECKED));
+}
+
+void EnableItem(HMENU menu, UINT id, bool on)
+{
+    EnableMenuItem(menu, id, MF_BYCOMMAND | (on ? MF_ENABLED : MF_GRAYED));
+}
+
+// The keys in table order, 20 to a level; each level but the last ends in
+// an empty-captioned submenu holding the next.
+void FillKeyboardSubmenu(HMENU keyboard)
+{
+    DeleteMenu(keyboard, 0, MF_BYPOSITION);  // the placeholder
+    const KeyButton* keys = KeyButtons();
+    HMENU level = keyboard;
+    int levelIndex = 0;
+    for (int i = 0; i < KEY_COUNT; ++i) {
+        if (TrayKeyboardLevel(i) != levelIndex) {
+            HMENU next = CreatePopupMenu();
+            AppendMenuA(level, MF_POPUP, reinterpret_cast<UINT_PTR>(next), "");
+            level = next;
+            levelIndex = TrayKeyboardLevel(i);
+        }
+        const UINT state = keys[i].face == COLOR_ON ? MF_CHECKED : MF_UNCHECKED;
+        AppendMenuA(level, MF_STRING | state, static_cast<UINT_PTR>(keys[i].controlId),
+                    FormatKeyName(keys[i].virtualKey));
+    }
+}
+
+void ShowTrayMenu(HWND panel)
+{
+    // The menu runs a modal loop; a second right click while it is open must
+    // not open another one.
+    static bool open = false;
+    if (open) return;
+    open = true;
+    HMENU popup = nullptr;
+    HMENU menu = BuildTrayMenu(panel, popup);
+    POINT cursor;
+    GetCursorPos(&cursor);
+    SetForegroundWindow(panel);
+    SendMessageA(panel, WMU_TIMERGATE, 0, 0);
+    TrackPopupMenu(popup, TPM_RIGHTBUTTON | TPM_BOTTOMALIGN, cursor.x, cursor.y, 0, panel, nullptr);
+    DestroyMenu(menu);
+    SendMessageA(panel, WMU_TIMERGATE, 1, 0);
+    open = false;
+}
+
+}  // namespace
+
+UINT TaskbarCreatedMessage()
+{
+    static const UINT message = RegisterWindowMessageA("TaskbarCreated");
+    return message;
+}
+
+void AddTrayIcon(HWND panel)
+{
+    for (int id = IDI_TRAY_NONE; id <= IDI_TRAY_BOTH; ++id) {
+        trayIcons[id - IDI_TRAY_NONE] = static_cast<HICON>(
+            LoadImageA(appInstance, MAKEINTRESOURCEA(id), IMAGE_ICON,
+                       GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), 0));
+    }
+    ZeroMemory(&trayRecord, sizeof trayRecord);
+    trayRecord.cbSize = TRAY_RECORD_SIZE;
+    trayRecord.hWnd = panel;
+    trayRecord.uID = TRAY_ICON_ID;
+    trayRecord.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
+    trayRecord.uCallbackMessage = WMU_TRAYNOTIFY;
+    shownIconId = IDI_TRAY_NONE;
+    trayRecord.hIcon = IconFor(shownIconId);
+    lstrcpynA(trayRecord.szTip, TRAY_TIP, sizeof trayRecord.szTip);
+    Shell_NotifyIconA(NIM_ADD, &trayRecord);
+}
+
+void UpdateTrayIcon()
+{
+    shownIconId = TrayIconFor(ClickRepeatIsOn(ClickButton::Left), ClickRepeatIsOn(ClickButton::Right));
+    trayRecord.hIcon = IconFor(shownIconId);
+    Shell_NotifyIconA(NIM_MODIFY, &trayRecord);
+}
+
+void ReAddTrayIcon()
+{
+    if (trayRecord.hWnd) Shell_NotifyIconA(NIM_ADD, &trayRecord);
+}
+
+void DeleteTrayIcon()
+{
+    Shell_NotifyIconA(NIM_DELETE, &trayRecord);
+    for (HICON& icon : trayIcons) {
+        if (icon) DestroyIcon(icon);
+        icon = nullptr;
+    }
+    trayRecord.hWnd = nullptr;
+}
+
+int CurrentTrayIconId() { return shownIconId; }
+
+HMENU BuildTrayMenu(HWND panel, HMENU& popup)
+{
+    HMENU menu = LoadMenuA(appInstance, MAKEINTRESOURCEA(IDM_TRAY));
+    popup = GetSubMenu(menu, 0);
+    FillKeyboardSubmenu(GetSubMenu(popup, 3));
+
+    MENUITEMINFOA item = {};
+    item.cbSize = sizeof item;
+    item.fMask = MIIM_TYPE | MIIM_ID;
+    item.fType = MFT_STRING;
+    item.wID = IDM_SHOW_HIDE;
+    char showHide[32];
+    lstrcpynA(showHide, IsWindowVisible(frameWindow) ? "メインウィンドを隠す" : "メインウィンドを表示",
+              sizeof showHide);
+    item.dwTypeData = showHide;
+    SetMenuItemInfoA(popup, IDM_SHOW_HIDE, FALSE, &item);
+
+    CheckItem(popup, IDM_LEFT_REPEAT, ClickRepeatIsOn(ClickButton::Left));
+    CheckItem(popup, IDM_RIGHT_REPEAT, ClickRepeatIsOn(ClickButton::Right));
+    EnableItem(popup, IDM_MACRO1, IsDlgButtonChecked(panel, IDC_MACRO1_ENABLED) == BST_CHECKED);
+    EnableItem(popup, IDM_MACRO2, IsDlgButtonChecked(panel, IDC_MACRO2_ENABLED) == BST_CHECKED);
+    EnableItem(popup, IDM_MACRO3, IsDlgButtonChecked(panel, IDC_MACRO3_ENABLED) == BST_CHECKED);
+    const bool concealed = AnyWindowsHidden();
+    EnableItem(popup, IDM_CONCEAL, !concealed);
+    EnableItem(popup, IDM_SHOW_HIDE, !concealed);
+    EnableItem(popup, IDM_SHOW_HIDDEN, concealed);
+    EnableItem(popup, IDM_HIDDEN_DIALOG, concealed);
+    return menu;
+}
+
+void OnTrayNotify(HWND panel, LPARAM mouseMessage)
+{
+    switch (mouseMessage) {
+    case WM_RBUTTONDOWN:
+        ShowTrayMenu(panel);
+        break;
+    case WM_LBUTTONDBLCLK:
+        // While windows are concealed the frame stays with them.
+        if (!AnyWindowsHidden()) ShowWindow(frameWindow, SW_SHOWNORMAL);
+        break;
+    default:
+        break;
+    }
+}

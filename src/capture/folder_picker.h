@@ -1,0 +1,23 @@
+// Choosing the image folder with the shell's folder picker.
+#pragma once
+#include <windows.h>
+
+// Shared by the picker and its callback: the folder to select when the
+// picker opens, and the folder chosen, always ending in "\".
+extern char browseFolderPath[MAX_PATH];
+
+// Runs the picker (status line, edit field, validation of what is typed).
+// Returns browseFolderPath holding the chosen folder, or null when the user
+// cancels, the shell's allocator cannot be had ("SHGetMalloc Error") or the
+// chosen item has no file-system path.
+const char* BrowseImageFolder(HWND owner, const char* title);
+
+// The picker's callback: selects browseFolderPath when the picker opens,
+// shows the short form of the selected folder on the status line (its long
+// form when there is no short one, nothing for an item without a path), and
+// refuses a typed folder that does not exist with "不正なフォルダです".
+int CALLBACK BrowseFolderCallback(HWND picker, UINT message, LPARAM lParam, LPARAM data);
+
+// The panel's "参照" command: the picker opens on the folder of edit 1016
+// and a chosen folder goes back into the edit.
+void ChooseImageFolder(HWND panel);

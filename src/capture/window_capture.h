@@ -1,0 +1,10 @@
+// Saving what the foreground window shows in its client area as the next
+// free numbered 24-bit BMP file of the image folder.
+#pragma once
+#include <windows.h>
+
+// The capture command of the panel (button 1015 and its hotkey or gesture).
+// Shows nothing, whatever fails: no foreground window, an empty or
+// unreadable client area (a minimised window) or a bitmap that cannot be
+// made writes no file; a file that cannot be created is skipped.
+void CaptureForegroundWindow(HWND panel);

@@ -1,0 +1,196 @@
+#include "launcher/launcher_pad.h"
+
+#include <cstring>
+#include <string>
+
+#include "app/app_state.h"
+#include "app/timer_gate.h"
+#include "launcher/pad_menu.h"
+#include "launcher/shortcut.h"
+#include "launcher/shortcut_name.h"
+#include "res/resource.h"
+
+namespace {
+
+void RepaintNow(HWND window)
+{
+    if (!window) return;
+    InvalidateRect(window, nullptr, TRUE);
+    UpdateWindow(window);
+}
+
+void ReleaseIcon(cAppIconClass& pad)
+{
+    if (pad.iconInfo.hIcon) DestroyIcon(pad.iconInfo.hIcon);
+    pad.iconInfo = SHFILEINFOA{};
+}
+
+void PaintIcon(const cAppIconClass& pad)
+{
+    PAINTSTRUCT paint;
+    HDC dc = BeginPaint(pad.window, &paint);
+    DrawIcon(dc, 0, 0, pad.iconInfo.hIcon);
+    EndPaint(pad.window, &paint);
+}
+
+void TakeDroppedFile(cAppIconClass& pad, HDROP drop)
+{
+    // Only the first of several dropped files is taken.
+    char path[MAX_PATH] = "";
+    if (DragQueryFileA(drop, 0, path, sizeof path) == 0) path[0] = '\0';
+    DragFinish(drop);
+    RegisterPadFile(pad, path);
+}
+
+// The pad's own handling; every message goes on to the control afterwards.
+void HandlePadMessage(cAppIconClass& pad, UINT message, WPARAM wParam)
+{
+    switch (message) {
+    case WM_PAINT:
+        if (pad.iconInfo.hIcon) PaintIcon(pad);
+        break;
+    case WM_LBUTTONDBLCLK:
+        SendMessageA(pad.window, WM_COMMAND, PAD_OPEN, 0);
+        break;
+    case WM_DROPFILES: {
+        ScopedTimerGate gate(panelWindow);
+        TakeDroppedFile(pad, reinterpret_cast<HDROP>(wParam));
+        break;
+    }
+    case WM_RBUTTONDOWN: {
+        ScopedTimerGate gate(panelWindow);
+        ShowPadMenu(pad);
+        break;
+    }
+    case WM_COMMAND: {
+        ScopedTimerGate gate(panelWindow);
+        RunPadCommand(pad, LOWORD(wParam));
+        break;
+    }
+    default:
+        break;
+    }
+}
+
+// Where a pad is found for a control that has not been bound yet: a control
+// created with PadWndProc as its class procedure brings it along.
+cAppIconClass* PadFromCreation(UINT message, LPARAM lParam)
+{
+    if (message == WM_NCCREATE || message == WM_CREATE) {
+        const auto* create = reinterpret_cast<const CREATESTRUCTA*>(lParam);
+        return create ? static_cast<cAppIconClass*>(create->lpCreateParams) : nullptr;
+    }
+    if (message == WM_INITDIALOG) return reinterpret_cast<cAppIconClass*>(lParam);
+    return nullptr;
+}
+
+}  // namespace
+
+cAppIconClass::~cAppIconClass()
+{
+    if (window) DetachPad(*this);
+    ReleaseIcon(*this);
+}
+
+cAppIconClass* LauncherPads()
+{
+    static cAppIconClass pads[PAD_COUNT];
+    return pads;
+}
+
+bool PadIsRegistered(const cAppIconClass& pad)
+{
+    return pad.path[0] != '\0';
+}
+
+void EmptyPad(cAppIconClass& pad)
+{
+    pad.path[0] = '\0';
+    ReleaseIcon(pad);
+    RepaintNow(pad.window);
+}
+
+bool AttachPad(cAppIconClass& pad, HWND control)
+{
+    if (!control) return false;
+    pad.window = control;
+    SetPropA(control, PAD_PROPERTY, &pad);
+    const auto current = reinterpret_cast<WNDPROC>(GetWindowLongPtrA(control, GWLP_WNDPROC));
+    if (current != PadWndProc) {
+        pad.previousProc = current;
+        SetWindowLongPtrA(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(PadWndProc));
+        DragAcceptFiles(control, TRUE);
+    }
+    return true;
+}
+
+bool DetachPad(cAppIconClass& pad)
+{
+    if (!pad.window) return false;
+    EmptyPad(pad);
+    DragAcceptFiles(pad.window, FALSE);
+    if (pad.previousProc)
+        SetWindowLongPtrA(pad.window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(pad.previousProc));
+    RemovePropA(pad.window, PAD_PROPERTY);
+    pad.window = nullptr;
+    pad.previousProc = nullptr;
+    return true;
+}
+
+LRESULT CALLBACK PadWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    auto* pad = static_cast<cAppIconClass*>(GetPropA(window, PAD_PROPERTY));
+    if (!pad) {
+        pad = PadFromCreation(message, lParam);
+        if (!pad) return DefWindowProcA(window, message, wParam, lParam);
+        AttachPad(*pad, window);
+    }
+    HandlePadMessage(*pad, message, wParam);
+    // The handling above may have run a modal loop in which the pad was
+    // detached: ask the pad afresh where the message goes on.
+    const bool bound = GetPropA(window, PAD_PROPERTY) == pad;
+    const WNDPROC previous = bound ? pad->previousProc : nullptr;
+    const LRESULT result = previous ? CallWindowProcA(previous, window, message, wParam, lParam)
+                                    : DefWindowProcA(window, message, wParam, lParam);
+    if (message == WM_DESTROY && bound) DetachPad(*pad);
+    return result;
+}
+
+bool RegisterPadFile(cAppIconClass& pad, const char* source)
+{
+    EmptyPad(pad);
+    std::string file = source ? source : "";
+    for (int followed = 0; followed < SHORTCUT_FOLLOW_LIMIT && IsShortcutPath(file); ++followed) {
+        char target[MAX_PATH] = "";
+        if (!ResolveShortcut(file.c_str(), target)) break;
+        file = target;
+    }
+    if (file.empty() || file.size() >= sizeof pad.path) return false;
+    std::memcpy(pad.path, file.c_str(), file.size() + 1);
+
+    const DWORD_PTR found =
+        SHGetFileInfoA(pad.path, FILE_ATTRIBUTE_NORMAL, &pad.iconInfo, sizeof pad.iconInfo,
+                       SHGFI_ICON | SHGFI_DISPLAYNAME | SHGFI_TYPENAME);
+    if (!found || !pad.iconInfo.hIcon) {
+        // A failed call may leave a value in the icon field that is no icon
+        // of ours: it is forgotten, never destroyed.
+        if (!found) pad.iconInfo = SHFILEINFOA{};
+        EmptyPad(pad);
+        MessageBoxA(pad.window, "アイコンの取得に失敗しました", file.c_str(), MB_OK);
+        return true;
+    }
+    if (pad.window) InvalidateRect(pad.window, nullptr, TRUE);
+    return true;
+}
+
+void AttachLauncherPads(HWND panel)
+{
+    cAppIconClass* pads = LauncherPads();
+    for (int i = 0; i < PAD_COUNT; ++i) AttachPad(pads[i], GetDlgItem(panel, IDC_PAD1 + i));
+}
+
+void DetachLauncherPads()
+{
+    cAppIconClass* pads = LauncherPads();
+    for (int i = 0; i < PAD_COUNT; ++i) DetachPad(pads[i]);
+}

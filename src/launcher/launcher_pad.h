@@ -1,0 +1,60 @@
+// The four launcher pads: static controls of the panel that each hold one
+// registered file, show its large icon and start it. A pad object is bound to
+// its control through the window property "cAppIconClass", and PadWndProc
+// takes over the control's messages before passing each one on.
+#pragma once
+#include <windows.h>
+#include <shellapi.h>
+
+#include "launcher/pad_record.h"
+
+struct cAppIconClass {
+    SHFILEINFOA iconInfo = {};    // the shell's icon, display name and type name; no icon while empty
+    char path[MAX_PATH] = "";     // the registered file; empty: nothing registered
+    HWND window = nullptr;        // the pad's static control; null while detached
+    WNDPROC previousProc = nullptr;  // the control's own procedure, when it was replaced
+
+    cAppIconClass() = default;
+    // A pad still attached when the process ends is detached and its icon
+    // given back.
+    ~cAppIconClass();
+    cAppIconClass(const cAppIconClass&) = delete;
+    cAppIconClass& operator=(const cAppIconClass&) = delete;
+};
+
+#ifndef _WIN64
+static_assert(sizeof(SHFILEINFOA) == 352, "the shell's file information record");
+#endif
+
+constexpr char PAD_PROPERTY[] = "cAppIconClass";
+
+// The four pads, pad 1 first; they live from the first call until process exit.
+cAppIconClass* LauncherPads();
+
+// Binds the pad to the control (false for a null control) and, unless the
+// control already runs PadWndProc, installs it and accepts dropped files.
+bool AttachPad(cAppIconClass& pad, HWND control);
+
+// Empties the pad, stops the drops, gives the control its own procedure back
+// and unbinds it; false when the pad has no control.
+bool DetachPad(cAppIconClass& pad);
+
+LRESULT CALLBACK PadWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+bool PadIsRegistered(const cAppIconClass& pad);
+
+// Forgets the registration (path and icon) and repaints the pad at once.
+void EmptyPad(cAppIconClass& pad);
+
+// Registers source: a shortcut is followed to its target (shortcut after
+// shortcut, SHORTCUT_FOLLOW_LIMIT times at most), and an unresolvable one is
+// registered as itself. The pad shows the file's large icon; when the shell
+// has none, the pad stays empty after the message "アイコンの取得に失敗しました".
+// Returns false, leaving the pad empty, when there is no path to register
+// (an empty source, or a shortcut without a file-system target) or the path
+// does not fit the pad's buffer; true otherwise.
+bool RegisterPadFile(cAppIconClass& pad, const char* source);
+
+// Panel set-up and shutdown: pads 1 to 4 on controls 1135 to 1138.
+void AttachLauncherPads(HWND panel);
+void DetachLauncherPads();

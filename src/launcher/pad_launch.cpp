@@ -1,0 +1,65 @@
+#include "launcher/pad_launch.h"
+
+#include <windows.h>
+#include <shellapi.h>
+
+#include <string>
+
+#include "app/com_thread.h"
+#include "app/exe_paths.h"
+#include "app/panel_messages.h"
+#include "launcher/launch_errors.h"
+#include "launcher/launcher_pad.h"
+
+#ifndef _WIN64
+static_assert(sizeof(SHELLEXECUTEINFOA) == 60, "the shell's start record");
+#endif
+
+namespace {
+
+constexpr DWORD READY_WAIT_MS = 1000;
+
+}  // namespace
+
+void LaunchPadFile(cAppIconClass& pad)
+{
+    InitializeComOnThisThread();
+    // Copied: an emptied pad still names the file in the messages.
+    const std::string path = pad.path;
+    const std::string directory = DirectoryOf(path);
+    SHELLEXECUTEINFOA start = {};
+    start.cbSize = sizeof start;
+    start.fMask = SEE_MASK_NOCLOSEPROCESS;
+    start.hwnd = pad.window;
+    start.lpVerb = "open";
+    start.lpFile = path.c_str();
+    start.lpDirectory = directory.c_str();
+    start.nShow = SW_SHOWNORMAL;
+    if (!ShellExecuteExA(&start)) {
+        const char* message =
+            LaunchErrorMessage(static_cast<long long>(reinterpret_cast<INT_PTR>(start.hInstApp)));
+        if (message) {
+            MessageBoxA(pad.window, message, path.c_str(), MB_OK);
+            MessageBoxA(nullptr, "登録ファイルの起動に失敗しました", path.c_str(), MB_OK);
+            EmptyPad(pad);
+            return;
+        }
+        start.hProcess = nullptr;
+    }
+    // No process comes back when a running program took the file.
+    if (start.hProcess) {
+        WaitForInputIdle(start.hProcess, READY_WAIT_MS);
+        CloseHandle(start.hProcess);
+    }
+    if (pad.window) {
+        SendMessageA(GetParent(pad.window), WMU_SELECTTARGET,
+                     reinterpret_cast<WPARAM>(GetForegroundWindow()), 0);
+    }
+}
+
+void OpenPadFolder(const cAppIconClass& pad)
+{
+    InitializeComOnThisThread();
+    const std::string folder = DirectoryOf(pad.path);
+    ShellExecuteA(pad.window, nullptr, folder.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+}

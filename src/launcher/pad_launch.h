@@ -1,0 +1,15 @@
+// Starting a pad's registered file and opening its folder.
+#pragma once
+
+struct cAppIconClass;
+
+// Starts the registered file through the shell in its own folder. When the
+// shell reports one of the listed errors, the user sees its message (owned
+// by the pad, captioned with the path) and then "登録ファイルの起動に失敗しました",
+// and the pad is emptied. Otherwise the started program gets up to a second
+// to become ready, and the window then in the foreground is handed to the
+// panel (WMU_SELECTTARGET) as the repeaters' target.
+void LaunchPadFile(cAppIconClass& pad);
+
+// Opens the folder that holds the registered file; a failure is ignored.
+void OpenPadFolder(const cAppIconClass& pad);

@@ -1,0 +1,542 @@
+#include <windows.h>
+#include <shellapi.h>
+#include <commdlg.h>
+#include <dlgs.h>
+#include <shlobj.h>
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "launcher/launcher_pad.h"
+#include "launcher/pad_menu.h"
+#include "launcher/pad_settings.h"
+#include "launcher/shortcut.h"
+#include "pad_test_files.h"
+#include "panel_fixture.h"
+#include "res/resource.h"
+#include "support/message_box_catcher.h"
+
+namespace {
+
+// A drop of several files, as the shell hands it to a window: a DROPFILES
+// header and the paths, each terminated, with one more terminator at the end.
+HDROP MakeDrop(const std::vector<std::string>& paths)
+{
+    std::string list;
+    for (const std::string& path : paths) list += path + '\0';
+    list += '\0';
+    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, sizeof(DROPFILES) + list.size());
+    auto* header = static_cast<DROPFILES*>(GlobalLock(memory));
+    header->pFiles = sizeof(DROPFILES);
+    header->fWide = FALSE;
+    std::memcpy(reinterpret_cast<char*>(header) + sizeof(DROPFILES), list.data(), list.size());
+    GlobalUnlock(memory);
+    return static_cast<HDROP>(memory);
+}
+
+std::string MenuText(HMENU menu, int position)
+{
+    char text[64] = "";
+    GetMenuStringA(menu, static_cast<UINT>(position), text, sizeof text, MF_BYPOSITION);
+    return text;
+}
+
+class LauncherPadTest : public PanelTest {
+protected:
+    cAppIconClass& Pad(int index) { return LauncherPads()[index]; }
+    HWND PadControl(int index) { return Control(IDC_PAD1 + index); }
+    void Command(int index, int command)
+    {
+        SendMessageA(PadControl(index), WM_COMMAND, static_cast<WPARAM>(command), 0);
+    }
+    bool Register(int index, const std::string& path)
+    {
+        return RegisterPadFile(Pad(index), path.c_str());
+    }
+
+    ScratchFolder files_;
+};
+
+TEST_F(LauncherPadTest, EachPadTakesOverItsStaticAndLetsGoWhenDetached)
+{
+    for (int i = 0; i < PAD_COUNT; ++i) {
+        HWND control = PadControl(i);
+        EXPECT_EQ(Pad(i).window, control) << i;
+        EXPECT_EQ(GetPropA(control, PAD_PROPERTY), &Pad(i)) << i;
+        EXPECT_EQ(reinterpret_cast<WNDPROC>(GetWindowLongPtrA(control, GWLP_WNDPROC)), PadWndProc);
+        EXPECT_NE(GetWindowLongPtrA(control, GWL_EXSTYLE) & WS_EX_ACCEPTFILES, 0) << i;
+        EXPECT_FALSE(PadIsRegistered(Pad(i)));
+        // The static class delivers double-clicks.
+        EXPECT_NE(GetClassLongPtrA(control, GCL_STYLE) & CS_DBLCLKS, 0u);
+        RECT outer;
+        GetWindowRect(control, &outer);
+        EXPECT_EQ(outer.right - outer.left, 34);
+        EXPECT_EQ(outer.bottom - outer.top, 34);
+    }
+    // Attaching again keeps the control's own procedure as the one to pass on to.
+    const WNDPROC own = Pad(1).previousProc;
+    ASSERT_NE(own, nullptr);
+    EXPECT_TRUE(AttachPad(Pad(1), PadControl(1)));
+    EXPECT_EQ(Pad(1).previousProc, own);
+
+    ASSERT_TRUE(Register(1, files_.Write("a.txt")));
+    ASSERT_TRUE(DetachPad(Pad(1)));
+    EXPECT_EQ(reinterpret_cast<WNDPROC>(GetWindowLongPtrA(PadControl(1), GWLP_WNDPROC)), own);
+    EXPECT_EQ(GetPropA(PadControl(1), PAD_PROPERTY), nullptr);
+    EXPECT_EQ(GetWindowLongPtrA(PadControl(1), GWL_EXSTYLE) & WS_EX_ACCEPTFILES, 0);
+    EXPECT_EQ(Pad(1).window, nullptr);
+    EXPECT_EQ(Pad(1).previousProc, nullptr);
+    EXPECT_FALSE(PadIsRegistered(Pad(1)));
+    EXPECT_EQ(Pad(1).iconInfo.hIcon, nullptr);
+    EXPECT_FALSE(DetachPad(Pad(1)));
+    EXPECT_FALSE(AttachPad(Pad(1), nullptr));
+}
+
+TEST_F(LauncherPadTest, ClosingThePanelDetachesAndEmptiesEveryPad)
+{
+    ASSERT_TRUE(Register(0, files_.Write("a.txt")));
+    ASSERT_TRUE(Register(3, files_.Write("b.txt")));
+    DestroyWindow(frameWindow);
+    for (int i = 0; i < PAD_COUNT; ++i) {
+        EXPECT_EQ(Pad(i).window, nullptr) << i;
+        EXPECT_FALSE(PadIsRegistered(Pad(i))) << i;
+        EXPECT_EQ(Pad(i).iconInfo.hIcon, nullptr) << i;
+    }
+}
+
+TEST_F(LauncherPadTest, PadDetachesItselfWhenItsControlIsDestroyed)
+{
+    HWND host = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 100, 100, nullptr, nullptr,
+                                nullptr, nullptr);
+    HWND control = CreateWindowExA(0, "STATIC", "", WS_CHILD | WS_VISIBLE | SS_NOTIFY, 0, 0, 34,
+                                   34, host, nullptr, nullptr, nullptr);
+    cAppIconClass pad;
+    ASSERT_TRUE(AttachPad(pad, control));
+    ASSERT_TRUE(RegisterPadFile(pad, files_.Write("a.txt").c_str()));
+    DestroyWindow(host);
+    EXPECT_EQ(pad.window, nullptr);
+    EXPECT_EQ(pad.iconInfo.hIcon, nullptr);
+    EXPECT_FALSE(PadIsRegistered(pad));
+}
+
+TEST_F(LauncherPadTest, ControlCreatedWithThePadProcedureBindsThePadItBrings)
+{
+    WNDCLASSA wc = {};
+    wc.lpfnWndProc = PadWndProc;
+    wc.hInstance = GetModuleHandleA(nullptr);
+    wc.lpszClassName = "PlovPadHost";
+    RegisterClassA(&wc);
+    cAppIconClass pad;
+    HWND window = CreateWindowExA(0, "PlovPadHost", "", WS_POPUP, 0, 0, 34, 34, nullptr, nullptr,
+                                  GetModuleHandleA(nullptr), &pad);
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(pad.window, window);
+    EXPECT_EQ(pad.previousProc, nullptr);  // already PadWndProc: nothing to pass on to but the default
+    EXPECT_EQ(GetPropA(window, PAD_PROPERTY), &pad);
+    DestroyWindow(window);
+    EXPECT_EQ(pad.window, nullptr);
+    UnregisterClassA("PlovPadHost", GetModuleHandleA(nullptr));
+}
+
+TEST_F(LauncherPadTest, DropOfThreeFilesRegistersOnlyTheFirstWithItsIcon)
+{
+    const std::string first = files_.Write("first.txt");
+    const std::string second = files_.Write("second.txt");
+    const std::string third = files_.Write("third.txt");
+    MessageBoxCatcher boxes;
+    SendMessageA(PadControl(2), WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDrop({first, second, third})), 0);
+    EXPECT_STREQ(Pad(2).path, first.c_str());
+    EXPECT_NE(Pad(2).iconInfo.hIcon, nullptr);
+    SHFILEINFOA expected = {};
+    SHGetFileInfoA(first.c_str(), FILE_ATTRIBUTE_NORMAL, &expected, sizeof expected,
+                   SHGFI_DISPLAYNAME | SHGFI_TYPENAME);
+    EXPECT_STREQ(Pad(2).iconInfo.szDisplayName, expected.szDisplayName);
+    EXPECT_STREQ(Pad(2).iconInfo.szTypeName, expected.szTypeName);
+    EXPECT_TRUE(boxes.boxes().empty());
+    for (int other : {0, 1, 3}) EXPECT_FALSE(PadIsRegistered(Pad(other))) << other;
+
+    // A later drop replaces the registration.
+    SendMessageA(PadControl(2), WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDrop({third})), 0);
+    EXPECT_STREQ(Pad(2).path, third.c_str());
+}
+
+TEST_F(LauncherPadTest, RegisteredIconIsPaintedAtTheTopLeftOfThePad)
+{
+    ASSERT_TRUE(Register(0, files_.Write("shown.txt")));
+    HICON icon = Pad(0).iconInfo.hIcon;
+    ASSERT_NE(icon, nullptr);
+    // The icon's opaque pixels are those that come out the same on two grounds.
+    Canvas onBlack(32, 32, RGB(0, 0, 0));
+    Canvas onWhite(32, 32, RGB(255, 255, 255));
+    DrawIcon(onBlack.dc(), 0, 0, icon);
+    DrawIcon(onWhite.dc(), 0, 0, icon);
+    UpdateWindow(PadControl(0));
+    Canvas shown(32, 32);
+    HDC padDc = GetDC(PadControl(0));
+    BitBlt(shown.dc(), 0, 0, 32, 32, padDc, 0, 0, SRCCOPY);
+    ReleaseDC(PadControl(0), padDc);
+    int opaque = 0, matching = 0;
+    for (int y = 0; y < 32; ++y) {
+        for (int x = 0; x < 32; ++x) {
+            if (onBlack.Pixel(x, y) != onWhite.Pixel(x, y)) continue;
+            ++opaque;
+            if (shown.Pixel(x, y) == onBlack.Pixel(x, y)) ++matching;
+        }
+    }
+    EXPECT_GT(opaque, 32);
+    EXPECT_EQ(matching, opaque);
+}
+
+TEST_F(LauncherPadTest, ShortcutResolvesToItsTargetAndOtherFilesDoNot)
+{
+    const std::string target = files_.Write("game.txt");
+    const std::string link = files_.File("game.lnk");
+    ASSERT_TRUE(MakeShortcut(link, target));
+    char resolved[MAX_PATH] = "junk";
+    EXPECT_TRUE(ResolveShortcut(link.c_str(), resolved));
+    EXPECT_STREQ(resolved, target.c_str());
+
+    std::strcpy(resolved, "junk");
+    EXPECT_FALSE(ResolveShortcut(files_.Write("not-a-link.lnk", "plain text").c_str(), resolved));
+    EXPECT_STREQ(resolved, "");
+    std::strcpy(resolved, "junk");
+    EXPECT_FALSE(ResolveShortcut(files_.File("missing.lnk").c_str(), resolved));
+    EXPECT_STREQ(resolved, "");
+}
+
+TEST_F(LauncherPadTest, DroppedShortcutIsRegisteredAsItsTarget)
+{
+    const std::string target = files_.Write("game.txt");
+    const std::string link = files_.File("game.lnk");
+    ASSERT_TRUE(MakeShortcut(link, target));
+    MessageBoxCatcher boxes;
+    SendMessageA(PadControl(0), WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDrop({link})), 0);
+    EXPECT_STREQ(Pad(0).path, target.c_str());
+    EXPECT_NE(Pad(0).iconInfo.hIcon, nullptr);
+    EXPECT_TRUE(boxes.boxes().empty());
+}
+
+TEST_F(LauncherPadTest, ChainOfShortcutsIsFollowedUpToEightSteps)
+{
+    const std::string target = files_.Write("game.txt");
+    // s8 points at the file, s7 at s8, ... s0 at s1.
+    std::string next = target;
+    for (int i = 8; i >= 0; --i) {
+        const std::string link = files_.File("s" + std::to_string(i) + ".LNK");
+        ASSERT_TRUE(MakeShortcut(link, next)) << i;
+        next = link;
+    }
+    // Eight shortcuts in a row lead to the file ...
+    EXPECT_TRUE(Register(0, files_.File("s1.LNK")));
+    EXPECT_STREQ(Pad(0).path, target.c_str());
+    // ... nine end at the ninth, which is registered as itself.
+    MessageBoxCatcher boxes;
+    EXPECT_TRUE(Register(1, files_.File("s0.LNK")));
+    EXPECT_STREQ(Pad(1).path, files_.File("s8.LNK").c_str());
+    EXPECT_NE(Pad(1).iconInfo.hIcon, nullptr);
+    EXPECT_TRUE(boxes.boxes().empty());
+}
+
+TEST_F(LauncherPadTest, CycleOfShortcutsStopsAtAShortcut)
+{
+    const std::string a = files_.File("a.lnk");
+    const std::string b = files_.File("b.lnk");
+    ASSERT_TRUE(MakeShortcut(a, files_.Write("game.txt")));
+    ASSERT_TRUE(MakeShortcut(b, a));
+    ASSERT_TRUE(MakeShortcut(a, b));  // now a and b point at each other
+    char resolved[MAX_PATH];
+    ASSERT_TRUE(ResolveShortcut(a.c_str(), resolved));
+    ASSERT_STREQ(resolved, b.c_str());
+
+    MessageBoxCatcher boxes;
+    EXPECT_TRUE(Register(0, a));
+    // Eight steps from a end at a again, which is registered as itself.
+    EXPECT_STREQ(Pad(0).path, a.c_str());
+    EXPECT_NE(Pad(0).iconInfo.hIcon, nullptr);
+    EXPECT_TRUE(boxes.boxes().empty());
+}
+
+TEST_F(LauncherPadTest, UnreadableShortcutIsRegisteredAsItself)
+{
+    const std::string broken = files_.Write("broken.lnk", "not a shortcut");
+    MessageBoxCatcher boxes;
+    EXPECT_TRUE(Register(0, broken));
+    EXPECT_STREQ(Pad(0).path, broken.c_str());
+    EXPECT_TRUE(boxes.boxes().empty());
+}
+
+TEST_F(LauncherPadTest, FileWithoutIconLeavesThePadEmptyAfterTheMessage)
+{
+    const std::string missing = files_.File("gone.exe");
+    ASSERT_TRUE(Register(0, files_.Write("kept.txt")));
+    MessageBoxCatcher boxes;
+    EXPECT_TRUE(Register(0, missing));
+    ASSERT_EQ(boxes.boxes().size(), 1u);
+    EXPECT_EQ(boxes.boxes()[0].text, "アイコンの取得に失敗しました");
+    EXPECT_EQ(boxes.boxes()[0].caption, missing);
+    EXPECT_EQ(boxes.boxes()[0].owner, frameWindow);  // owned by the pad, so by its frame
+    EXPECT_FALSE(PadIsRegistered(Pad(0)));
+    EXPECT_EQ(Pad(0).iconInfo.hIcon, nullptr);
+
+    // An empty path empties the pad quietly.
+    ASSERT_TRUE(Register(0, files_.Write("kept.txt")));
+    EXPECT_FALSE(Register(0, ""));
+    EXPECT_FALSE(PadIsRegistered(Pad(0)));
+    EXPECT_EQ(boxes.boxes().size(), 1u);
+}
+
+TEST_F(LauncherPadTest, MenuGreysWhatNeedsARegisteredFile)
+{
+    struct Item {
+        UINT id;
+        const char* text;
+        bool needsFile;
+    };
+    const Item items[] = {{PAD_OPEN, "開く", true},       {PAD_FOLDER, "フォルダ", true},
+                          {0, nullptr, false},             {PAD_UNREGISTER, "登録解除", true},
+                          {PAD_REGISTER, "新規登録", false}, {0, nullptr, false},
+                          {PAD_INFO, "情報", true}};
+    for (const bool registered : {false, true}) {
+        if (registered) {
+            ASSERT_TRUE(Register(0, files_.Write("a.txt")));
+        }
+        HMENU menu = BuildPadMenu(Pad(0));
+        ASSERT_EQ(GetMenuItemCount(menu), 7);
+        for (int position = 0; position < 7; ++position) {
+            const Item& item = items[position];
+            const UINT state = GetMenuState(menu, static_cast<UINT>(position), MF_BYPOSITION);
+            if (!item.text) {
+                EXPECT_NE(state & MF_SEPARATOR, 0u) << position;
+                continue;
+            }
+            EXPECT_EQ(GetMenuItemID(menu, position), item.id) << position;
+            EXPECT_EQ(MenuText(menu, position), item.text) << position;
+            const bool enabled = (state & (MF_GRAYED | MF_DISABLED)) == 0;
+            EXPECT_EQ(enabled, registered || !item.needsFile) << item.text << registered;
+        }
+        DestroyMenu(menu);
+    }
+}
+
+TEST_F(LauncherPadTest, CommandsThatNeedAFileDoNothingOnAnEmptyPad)
+{
+    MessageBoxCatcher boxes;
+    SendMessageA(PadControl(0), WM_LBUTTONDBLCLK, 0, MAKELPARAM(5, 5));
+    for (int command : {int{PAD_UNREGISTER}, int{PAD_INFO}, int{PAD_OPEN}, int{PAD_FOLDER}, 0, 6, 0xFFFF})
+        Command(0, command);
+    EXPECT_TRUE(boxes.boxes().empty());
+    EXPECT_FALSE(PadIsRegistered(Pad(0)));
+    EXPECT_EQ(SendMessageA(Control(IDC_TARGET_LIST), CB_GETCURSEL, 0, 0), 0);
+}
+
+std::string ComboItem(HWND combo, int index)
+{
+    char text[128] = "";
+    if (SendMessageA(combo, CB_GETLBTEXTLEN, static_cast<WPARAM>(index), 0) < 128)
+        SendMessageA(combo, CB_GETLBTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text));
+    return text;
+}
+
+// What a person does in the file-open dialog: reads the file types, types a
+// name and confirms. The dialog fills its lists after it comes up, so this
+// runs from a timer of its modal loop rather than at once.
+struct OpenDialogChoice {
+    HWND dialog = nullptr;
+    std::string file;
+    std::vector<std::string> filters;
+};
+OpenDialogChoice* openDialogChoice = nullptr;
+
+void CALLBACK ChooseInOpenDialog(HWND, UINT, UINT_PTR timer, DWORD)
+{
+    KillTimer(nullptr, timer);
+    OpenDialogChoice& choice = *openDialogChoice;
+    HWND types = GetDlgItem(choice.dialog, cmb1);
+    for (int i = 0; i < SendMessageA(types, CB_GETCOUNT, 0, 0); ++i)
+        choice.filters.push_back(ComboItem(types, i));
+    // The file name field is cmb13 or edt1, depending on the dialog's make.
+    const auto name = reinterpret_cast<LPARAM>(choice.file.c_str());
+    SendMessageA(choice.dialog, CDM_SETCONTROLTEXT, cmb13, name);
+    SendMessageA(choice.dialog, CDM_SETCONTROLTEXT, edt1, name);
+    PostMessageA(choice.dialog, WM_COMMAND, IDOK, 0);
+    PostMessageA(choice.dialog, WM_COMMAND, IDCANCEL, 0);  // ends a dialog that refused the name
+}
+
+TEST_F(LauncherPadTest, NewRegistrationTakesTheFileChosenInTheOpenDialog)
+{
+    OpenDialogChoice choice;
+    choice.file = files_.Write("chosen.exe", "MZ");
+    openDialogChoice = &choice;
+    MessageBoxCatcher dialogs;
+    dialogs.WhileOpen([&](HWND dialog) {
+        choice.dialog = dialog;
+        SetTimer(nullptr, 0, 0, ChooseInOpenDialog);
+    });
+    Command(1, PAD_REGISTER);
+    openDialogChoice = nullptr;
+    ASSERT_EQ(dialogs.boxes().size(), 1u);
+    EXPECT_EQ(dialogs.boxes()[0].caption, "ファイルの登録");
+    EXPECT_EQ(choice.filters, (std::vector<std::string>{"実行ファイル(*.exe)", "All files(*.*)"}));
+    EXPECT_STREQ(Pad(1).path, choice.file.c_str());
+    EXPECT_NE(Pad(1).iconInfo.hIcon, nullptr);
+}
+
+TEST_F(LauncherPadTest, CancelledOpenDialogLeavesTheRegistration)
+{
+    const std::string kept = files_.Write("kept.txt");
+    ASSERT_TRUE(Register(1, kept));
+    MessageBoxCatcher dialogs;
+    dialogs.WhileOpen([](HWND dialog) { PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0); });
+    Command(1, PAD_REGISTER);
+    ASSERT_EQ(dialogs.boxes().size(), 1u);
+    EXPECT_STREQ(Pad(1).path, kept.c_str());
+}
+
+TEST_F(LauncherPadTest, UnregisterForgetsTheFileAndItsIcon)
+{
+    ASSERT_TRUE(Register(3, files_.Write("a.txt")));
+    Command(3, PAD_UNREGISTER);
+    EXPECT_FALSE(PadIsRegistered(Pad(3)));
+    EXPECT_EQ(Pad(3).iconInfo.hIcon, nullptr);
+}
+
+TEST_F(LauncherPadTest, InfoShowsPathDisplayNameAndTypeOnThreeLines)
+{
+    const std::string file = files_.Write("info.txt");
+    ASSERT_TRUE(Register(1, file));
+    MessageBoxCatcher boxes;
+    bool gateWhileOpen = true;
+    boxes.WhileOpen([&](HWND) { gateWhileOpen = timersEnabled; });
+    Command(1, PAD_INFO);
+    EXPECT_FALSE(gateWhileOpen);  // no click or key goes out while the box is up
+    EXPECT_TRUE(timersEnabled);
+    ASSERT_EQ(boxes.boxes().size(), 1u);
+    const std::string expected = "場所：\t" + file + "\n表示名：\t" + Pad(1).iconInfo.szDisplayName +
+                                 "\nタイプ：\t" + Pad(1).iconInfo.szTypeName;
+    EXPECT_EQ(boxes.boxes()[0].text, expected);
+    EXPECT_EQ(boxes.boxes()[0].caption, "ファイル情報");
+    EXPECT_EQ(boxes.boxes()[0].owner, frameWindow);
+    EXPECT_TRUE(PadIsRegistered(Pad(1)));
+}
+
+TEST_F(LauncherPadTest, OpeningADeletedFileReportsItAndEmptiesThePad)
+{
+    const std::string file = files_.Write("vanished.exe", "MZ");
+    ASSERT_TRUE(Register(0, file));
+    ASSERT_TRUE(PadIsRegistered(Pad(0)));
+    ASSERT_TRUE(DeleteFileA(file.c_str()));
+    MessageBoxCatcher boxes;
+    Command(0, PAD_OPEN);
+    // The shell may first report the failure in a box of its own (it does
+    // unless told not to); the program's two carry the path as caption.
+    std::vector<MessageBoxCatcher::Box> ours;
+    for (const MessageBoxCatcher::Box& box : boxes.boxes()) {
+        if (box.caption == file) ours.push_back(box);
+    }
+    EXPECT_LE(boxes.boxes().size(), 3u);
+    ASSERT_EQ(ours.size(), 2u);
+    EXPECT_EQ(ours[0].text, "ファイルが見つかりません");
+    EXPECT_EQ(ours[0].owner, frameWindow);
+    EXPECT_EQ(ours[1].text, "登録ファイルの起動に失敗しました");
+    EXPECT_EQ(ours[1].owner, nullptr);
+    EXPECT_EQ(boxes.boxes().back().caption, file);
+    EXPECT_FALSE(PadIsRegistered(Pad(0)));
+    EXPECT_EQ(Pad(0).iconInfo.hIcon, nullptr);
+}
+
+struct LaunchedProgram {
+    HWND window = nullptr;
+    ~LaunchedProgram()
+    {
+        if (!window) return;
+        DWORD processId = 0;
+        GetWindowThreadProcessId(window, &processId);
+        HANDLE process = OpenProcess(SYNCHRONIZE | PROCESS_TERMINATE, FALSE, processId);
+        PostMessageA(window, WM_CLOSE, 0, 0);
+        if (process) {
+            if (WaitForSingleObject(process, 10000) != WAIT_OBJECT_0) TerminateProcess(process, 1);
+            CloseHandle(process);
+        }
+    }
+};
+
+TEST_F(LauncherPadTest, StartedProgramBecomesTheSelectedTarget)
+{
+    const std::string program = TestProgramDirectory() + "launch_target.exe";
+    ASSERT_NE(GetFileAttributesA(program.c_str()), INVALID_FILE_ATTRIBUTES) << program;
+    ASSERT_EQ(FindWindowA("PlovLaunchTarget", nullptr), nullptr) << "left over from an earlier run";
+    ASSERT_TRUE(Register(2, program));
+    MessageBoxCatcher boxes;
+    LaunchedProgram launched;
+    SendMessageA(PadControl(2), WM_LBUTTONDBLCLK, 0, MAKELPARAM(5, 5));
+    launched.window = FindWindowA("PlovLaunchTarget", nullptr);
+    ASSERT_NE(launched.window, nullptr) << "the program did not start";
+    EXPECT_TRUE(boxes.boxes().empty());
+    HWND list = Control(IDC_TARGET_LIST);
+    const LRESULT selected = SendMessageA(list, CB_GETCURSEL, 0, 0);
+    EXPECT_EQ(SendMessageA(list, CB_GETITEMDATA, static_cast<WPARAM>(selected), 0),
+              reinterpret_cast<LRESULT>(launched.window));
+    EXPECT_TRUE(PadIsRegistered(Pad(2)));
+}
+
+TEST_F(LauncherPadTest, SavedAndLoadedRecordsCarryThePaths)
+{
+    const std::string file = files_.Write("saved.txt");
+    // A path of 259 bytes, the longest a pad holds.
+    const std::string folder = files_.path() + "\\";
+    const std::string longest = files_.Write(std::string(259 - folder.size(), 'n'));
+    ASSERT_EQ(longest.size(), 259u);
+
+    std::vector<std::uint8_t> bytes;
+    ASSERT_TRUE(Register(0, file));
+    ASSERT_TRUE(Register(1, longest));
+    for (int i = 0; i < PAD_COUNT; ++i) SavePadPath(Pad(i), bytes);
+    ASSERT_EQ(bytes.size(), 4 + file.size() + 4 + 259 + 4 + 4);
+    EXPECT_EQ(bytes[0], file.size());
+    EXPECT_EQ(std::string(bytes.begin() + 4, bytes.begin() + 4 + static_cast<long>(file.size())), file);
+    EXPECT_EQ(bytes[4 + file.size()], 3u);  // 259 = 0x103
+    EXPECT_EQ(bytes[4 + file.size() + 1], 1u);
+
+    for (int i = 0; i < PAD_COUNT; ++i) EmptyPad(Pad(i));
+    std::size_t offset = 0;
+    MessageBoxCatcher boxes;
+    for (int i = 0; i < PAD_COUNT; ++i)
+        EXPECT_TRUE(LoadPadPath(Pad(i), bytes.data(), bytes.size(), offset)) << i;
+    EXPECT_EQ(offset, bytes.size());
+    EXPECT_STREQ(Pad(0).path, file.c_str());
+    EXPECT_NE(Pad(0).iconInfo.hIcon, nullptr);
+    EXPECT_STREQ(Pad(1).path, longest.c_str());
+    EXPECT_FALSE(PadIsRegistered(Pad(2)));
+    EXPECT_FALSE(PadIsRegistered(Pad(3)));
+    EXPECT_TRUE(boxes.boxes().empty());
+}
+
+TEST_F(LauncherPadTest, OverlongAndCutRecordsLeaveTheirPadsEmpty)
+{
+    const std::string file = files_.Write("kept.txt");
+    std::vector<std::uint8_t> bytes = {4, 1, 0, 0};  // 260 bytes follow: too long for a pad
+    bytes.insert(bytes.end(), 260, 'q');
+    bytes.insert(bytes.end(), {static_cast<std::uint8_t>(file.size()), 0, 0, 0});
+    bytes.insert(bytes.end(), file.begin(), file.end());
+    bytes.insert(bytes.end(), {20, 0, 0, 0, 'C', ':'});  // cut short by the end
+
+    for (int i = 0; i < 3; ++i) ASSERT_TRUE(Register(i, file));
+    MessageBoxCatcher boxes;
+    std::size_t offset = 0;
+    EXPECT_TRUE(LoadPadPath(Pad(0), bytes.data(), bytes.size(), offset));
+    EXPECT_FALSE(PadIsRegistered(Pad(0)));
+    EXPECT_EQ(offset, 264u);
+    EXPECT_TRUE(LoadPadPath(Pad(1), bytes.data(), bytes.size(), offset));
+    EXPECT_STREQ(Pad(1).path, file.c_str());
+    const std::size_t before = offset;
+    EXPECT_FALSE(LoadPadPath(Pad(2), bytes.data(), bytes.size(), offset));
+    EXPECT_FALSE(PadIsRegistered(Pad(2)));
+    EXPECT_EQ(offset, before);
+    EXPECT_TRUE(boxes.boxes().empty());
+}
+
+}  // namespace

@@ -1,0 +1,182 @@
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "app/colors.h"
+#include "app/panel_buttons.h"
+#include "app/settings_codec.h"
+#include "app/settings_file.h"
+#include "panel_fixture.h"
+#include "res/resource.h"
+#include "triggers/action_records.h"
+
+namespace {
+
+std::vector<std::uint8_t> ReadWhole(const std::string& path)
+{
+    std::vector<std::uint8_t> bytes;
+    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return bytes;
+    bytes.resize(GetFileSize(file, nullptr));
+    DWORD got = 0;
+    if (!bytes.empty()) ReadFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &got, nullptr);
+    CloseHandle(file);
+    return bytes;
+}
+
+void WriteWhole(const std::string& path, const std::vector<std::uint8_t>& bytes)
+{
+    HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    DWORD written = 0;
+    WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+    CloseHandle(file);
+}
+
+class ReplaceFileTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        char dir[MAX_PATH];
+        GetTempPathA(sizeof dir, dir);
+        path_ = std::string(dir) + "plov-replace-test.dat";
+        Clean();
+    }
+    void TearDown() override { Clean(); }
+    void Clean()
+    {
+        SetFileAttributesA((path_ + ".new").c_str(), FILE_ATTRIBUTE_NORMAL);
+        RemoveDirectoryA((path_ + ".new").c_str());
+        DeleteFileA((path_ + ".new").c_str());
+        DeleteFileA(path_.c_str());
+    }
+    std::string path_;
+};
+
+TEST_F(ReplaceFileTest, NewContentsReplaceTheOldOnlyWhenWhole)
+{
+    const std::vector<std::uint8_t> old = {1, 2, 3};
+    WriteWhole(path_, old);
+    ASSERT_TRUE(ReplaceFileContents(path_, {9, 8, 7, 6}));
+    EXPECT_EQ(ReadWhole(path_), (std::vector<std::uint8_t>{9, 8, 7, 6}));
+    EXPECT_EQ(GetFileAttributesA((path_ + ".new").c_str()), INVALID_FILE_ATTRIBUTES);
+}
+
+TEST_F(ReplaceFileTest, AFailedWriteLeavesTheOldFileWhole)
+{
+    WriteWhole(path_, {1, 2, 3});
+    // The new file cannot be made: a folder stands in its place.
+    ASSERT_TRUE(CreateDirectoryA((path_ + ".new").c_str(), nullptr));
+    EXPECT_FALSE(ReplaceFileContents(path_, {9, 9}));
+    EXPECT_EQ(ReadWhole(path_), (std::vector<std::uint8_t>{1, 2, 3}));
+}
+
+TEST_F(ReplaceFileTest, ALockedFileIsLeftAsItIs)
+{
+    WriteWhole(path_, {1, 2, 3});
+    HANDLE lock = CreateFileA(path_.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(lock, INVALID_HANDLE_VALUE);
+    EXPECT_FALSE(ReplaceFileContents(path_, {9, 9}));
+    CloseHandle(lock);
+    EXPECT_EQ(ReadWhole(path_), (std::vector<std::uint8_t>{1, 2, 3}));
+    EXPECT_EQ(GetFileAttributesA((path_ + ".new").c_str()), INVALID_FILE_ATTRIBUTES);
+}
+
+TEST_F(ReplaceFileTest, ALeftoverFromAKilledWriteDoesNotMatter)
+{
+    WriteWhole(path_, {1, 2, 3});
+    WriteWhole(path_ + ".new", {4});  // a write that never finished
+    EXPECT_EQ(ReadWhole(path_), (std::vector<std::uint8_t>{1, 2, 3}));
+    ASSERT_TRUE(ReplaceFileContents(path_, {5, 6}));
+    EXPECT_EQ(ReadWhole(path_), (std::vector<std::uint8_t>{5, 6}));
+}
+
+TEST_F(PanelTest, NoFileGivesTheDefaultsAndTheExitWritesThem)
+{
+    const SettingsValues values = GatherSettings(panelWindow);
+    EXPECT_FALSE(values.leftClickOn);
+    EXPECT_EQ(values.leftClickInterval, 100u);
+    EXPECT_EQ(values.keyRepeatInterval, 100u);
+    EXPECT_TRUE(values.muteWhileConcealing);
+    EXPECT_EQ(values.gestureDistance, 64u);
+    EXPECT_EQ(values.gestureTime, 200u);
+    EXPECT_EQ(values.gestureKeyIndex, 0);
+    EXPECT_EQ(values.actions[0].modifiers, 2u);
+    EXPECT_EQ(values.actions[0].virtualKey, static_cast<std::uint32_t>('L'));
+
+    DestroyWindow(frameWindow);
+    const std::vector<std::uint8_t> bytes = ReadWhole(SettingsFilePath());
+    ASSERT_EQ(bytes.size(), 669u);
+    EXPECT_EQ(bytes, WriteSettings(values));
+}
+
+TEST_F(PanelTest, StoredStateComesBackAtTheNextStart)
+{
+    SetDlgItemTextA(panelWindow, IDC_LEFT_INTERVAL, "50");
+    SendMessageA(panelWindow, WM_COMMAND, IDC_LEFT_TOGGLE, 0);
+    SetDlgItemTextA(panelWindow, IDC_KEY_INTERVAL, "");  // stored as 0
+    CheckDlgButton(panelWindow, IDC_MUTE, BST_UNCHECKED);
+    CheckDlgButton(panelWindow, IDC_MACRO2_REPEAT, BST_CHECKED);
+    SendDlgItemMessageA(panelWindow, IDC_GESTURE_HOLD_KEY, CB_SETCURSEL, 2, 0);
+    actionTable[1].modifiers = MOD_CONTROL | MOD_SHIFT;
+    actionTable[1].virtualKey = VK_F5;
+    actionTable[2].gesture = GestureSequence{{1, 4, 3, 2, 1, 0, 0, 0}, 3, 0};  // shortened from 5
+    DestroyWindow(frameWindow);
+
+    const std::vector<std::uint8_t> bytes = ReadWhole(SettingsFilePath());
+    ASSERT_GE(bytes.size(), 669u);
+    EXPECT_EQ(bytes[0], 1);
+    EXPECT_EQ(bytes[1], 50);
+    EXPECT_EQ(bytes[10], 0);
+    EXPECT_EQ(bytes[14], 0);
+    EXPECT_EQ(bytes[279], 1);
+    EXPECT_EQ(bytes[289], 2);
+    EXPECT_EQ(bytes[293 + 40 + 32], 6);     // Ctrl+Shift
+    EXPECT_EQ(bytes[293 + 40 + 36], 0x74);  // F5
+    const std::uint8_t gesture[32] = {1, 0, 0, 0, 4, 0, 0, 0, 3};
+    EXPECT_EQ(std::vector<std::uint8_t>(bytes.begin() + 293 + 80, bytes.begin() + 293 + 112),
+              std::vector<std::uint8_t>(gesture, gesture + 32));
+
+    // The next start shows all of it.
+    actionTable[2].gesture = GestureSequence{};
+    PanelTest::TearDownKeepingSettings();
+    PanelTest::SetUpKeepingSettings();
+    char text[16] = "";
+    GetDlgItemTextA(panelWindow, IDC_LEFT_TOGGLE, text, sizeof text);
+    EXPECT_STREQ(text, "ON");
+    EXPECT_EQ(GetDlgItemInt(panelWindow, IDC_LEFT_INTERVAL, nullptr, FALSE), 50u);
+    EXPECT_EQ(GetDlgItemInt(panelWindow, IDC_KEY_INTERVAL, nullptr, FALSE), 0u);
+    EXPECT_EQ(IsDlgButtonChecked(panelWindow, IDC_MUTE), BST_UNCHECKED);
+    EXPECT_EQ(IsDlgButtonChecked(panelWindow, IDC_MACRO2_REPEAT), BST_CHECKED);
+    EXPECT_EQ(SendDlgItemMessageA(panelWindow, IDC_GESTURE_HOLD_KEY, CB_GETCURSEL, 0, 0), 2);
+    EXPECT_EQ(actionTable[1].virtualKey, static_cast<UINT>(VK_F5));
+    EXPECT_EQ(actionTable[2].gesture.count, 3);
+    GetDlgItemTextA(panelWindow, IDC_GESTURE_CONCEAL, text, sizeof text);
+    EXPECT_STREQ(text, "→↓←");
+    SendMessageA(panelWindow, WM_COMMAND, IDC_LEFT_TOGGLE, 0);
+}
+
+TEST_F(PanelTest, DamagedFilesStartCleanly)
+{
+    SettingsValues values = GatherSettings(panelWindow);
+    std::vector<std::uint8_t> good = WriteSettings(values);
+    std::vector<std::vector<std::uint8_t>> damaged;
+    for (std::size_t cut : {0u, 1u, 14u, 200u, 292u, 293u, 300u, 652u, 660u}) damaged.emplace_back(good.begin(), good.begin() + cut);
+    std::vector<std::uint8_t> hugePad = good;
+    hugePad[653] = hugePad[654] = hugePad[655] = hugePad[656] = 0xFF;
+    damaged.push_back(hugePad);
+    std::vector<std::uint8_t> noise(3000);
+    std::uint32_t seed = 12345;
+    for (auto& b : noise) b = static_cast<std::uint8_t>((seed = seed * 1103515245u + 12345u) >> 24);
+    damaged.push_back(noise);
+    for (const auto& bytes : damaged) {
+        PanelTest::TearDownKeepingSettings();
+        WriteWhole(SettingsFilePath(), bytes);
+        PanelTest::SetUpKeepingSettings();
+        EXPECT_TRUE(IsWindow(panelWindow)) << bytes.size();
+    }
+}
+
+}  // namespace

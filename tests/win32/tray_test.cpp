@@ -1,0 +1,137 @@
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "app/colors.h"
+#include "app/panel_messages.h"
+#include "app/tray.h"
+#include "automation/key_buttons.h"
+#include "panel_fixture.h"
+#include "res/resource.h"
+#include "triggers/key_names.h"
+
+namespace {
+
+std::string ItemText(HMENU menu, UINT id)
+{
+    char text[64] = "";
+    GetMenuStringA(menu, id, text, sizeof text, MF_BYCOMMAND);
+    return text;
+}
+
+bool Checked(HMENU menu, UINT id) { return (GetMenuState(menu, id, MF_BYCOMMAND) & MF_CHECKED) != 0; }
+bool Greyed(HMENU menu, UINT id) { return (GetMenuState(menu, id, MF_BYCOMMAND) & MF_GRAYED) != 0; }
+
+class TrayTest : public PanelTest {
+protected:
+    void TearDown() override
+    {
+        for (int i = 0; i < KEY_COUNT; ++i) KeyButtons()[i].face = COLOR_OFF;
+        PanelTest::TearDown();
+    }
+};
+
+TEST_F(TrayTest, MenuShowsTheKeysInFourNestedLevelsCheckedWhenOn)
+{
+    KeyButton* keys = KeyButtons();
+    keys[0].face = COLOR_ON;   // Esc, first level
+    keys[29].face = COLOR_ON;  // A, second level
+    keys[80].face = COLOR_ON;  // PgDn, the last key of the fourth level
+    HMENU popup = nullptr;
+    HMENU menu = BuildTrayMenu(panelWindow, popup);
+    ASSERT_NE(menu, nullptr);
+    HMENU level = GetSubMenu(popup, 3);
+    int keyIndex = 0;
+    for (int depth = 0; depth < 4; ++depth) {
+        ASSERT_NE(level, nullptr) << depth;
+        const int keysHere = depth < 3 ? 20 : 21;
+        ASSERT_EQ(GetMenuItemCount(level), depth < 3 ? keysHere + 1 : keysHere) << depth;
+        for (int i = 0; i < keysHere; ++i, ++keyIndex) {
+            const KeyButton& key = keys[keyIndex];
+            EXPECT_EQ(GetMenuItemID(level, i), static_cast<UINT>(key.controlId)) << keyIndex;
+            EXPECT_EQ(ItemText(level, static_cast<UINT>(key.controlId)), FormatKeyName(key.virtualKey));
+            EXPECT_EQ(Checked(level, static_cast<UINT>(key.controlId)), key.face == COLOR_ON) << keyIndex;
+        }
+        HMENU next = depth < 3 ? GetSubMenu(level, keysHere) : nullptr;
+        if (depth < 3) {
+            char caption[8] = "x";
+            GetMenuStringA(level, static_cast<UINT>(keysHere), caption, sizeof caption, MF_BYPOSITION);
+            EXPECT_STREQ(caption, "");
+        }
+        level = next;
+    }
+    EXPECT_EQ(keyIndex, 81);
+    EXPECT_FALSE(FormatKeyName(VK_F5)[0] == '\0');
+    DestroyMenu(menu);
+}
+
+TEST_F(TrayTest, MenuFollowsTheRepeatersMacrosAndTheFrame)
+{
+    SendMessageA(panelWindow, WM_COMMAND, IDC_LEFT_TOGGLE, 0);
+    CheckDlgButton(panelWindow, IDC_MACRO2_ENABLED, BST_CHECKED);
+    HMENU popup = nullptr;
+    HMENU menu = BuildTrayMenu(panelWindow, popup);
+    EXPECT_TRUE(Checked(popup, IDM_LEFT_REPEAT));
+    EXPECT_FALSE(Checked(popup, IDM_RIGHT_REPEAT));
+    EXPECT_TRUE(Greyed(popup, IDM_MACRO1));
+    EXPECT_FALSE(Greyed(popup, IDM_MACRO2));
+    EXPECT_TRUE(Greyed(popup, IDM_MACRO3));
+    EXPECT_EQ(ItemText(popup, IDM_SHOW_HIDE), "メインウィンドを隠す");
+    // Nothing concealed: conceal and show/hide offered, the way back greyed.
+    EXPECT_FALSE(Greyed(popup, IDM_CONCEAL));
+    EXPECT_FALSE(Greyed(popup, IDM_SHOW_HIDE));
+    EXPECT_TRUE(Greyed(popup, IDM_SHOW_HIDDEN));
+    EXPECT_TRUE(Greyed(popup, IDM_HIDDEN_DIALOG));
+    EXPECT_EQ(ItemText(popup, IDM_EXIT), "終了");
+    DestroyMenu(menu);
+
+    SendMessageA(panelWindow, WM_COMMAND, IDC_SHOW_HIDE, 0);
+    menu = BuildTrayMenu(panelWindow, popup);
+    EXPECT_EQ(ItemText(popup, IDM_SHOW_HIDE), "メインウィンドを表示");
+    DestroyMenu(menu);
+    SendMessageA(panelWindow, WM_COMMAND, IDC_LEFT_TOGGLE, 0);
+}
+
+TEST_F(TrayTest, IconFollowsTheRepeaters)
+{
+    EXPECT_EQ(CurrentTrayIconId(), 102);
+    SendMessageA(panelWindow, WM_COMMAND, IDC_LEFT_TOGGLE, 0);
+    EXPECT_EQ(CurrentTrayIconId(), 103);
+    SendMessageA(panelWindow, WM_COMMAND, IDM_RIGHT_REPEAT, 0);
+    EXPECT_EQ(CurrentTrayIconId(), 105);
+    SendMessageA(panelWindow, WM_HOTKEY, 1, 0);
+    EXPECT_EQ(CurrentTrayIconId(), 104);
+    SendMessageA(panelWindow, WM_COMMAND, IDC_RIGHT_TOGGLE, 0);
+    EXPECT_EQ(CurrentTrayIconId(), 102);
+}
+
+TEST_F(TrayTest, DoubleClickShowsTheHiddenFrame)
+{
+    SendMessageA(panelWindow, WM_COMMAND, IDC_SHOW_HIDE, 0);
+    ASSERT_FALSE(IsWindowVisible(frameWindow));
+    SendMessageA(panelWindow, WMU_TRAYNOTIFY, 1, WM_LBUTTONDOWN);
+    EXPECT_FALSE(IsWindowVisible(frameWindow));
+    SendMessageA(panelWindow, WMU_TRAYNOTIFY, 1, WM_LBUTTONDBLCLK);
+    EXPECT_TRUE(IsWindowVisible(frameWindow));
+}
+
+TEST_F(TrayTest, NoTickWhileTheMenuIsOpen)
+{
+    // The menu's modal loop runs with the gate closed; a timer callback
+    // looks at the gate from inside that loop and then closes the menu.
+    static bool gateSeenOpen = true;
+    gateSeenOpen = true;
+    SetTimer(nullptr, 0, 100, [](HWND, UINT, UINT_PTR id, DWORD) {
+        KillTimer(nullptr, id);
+        gateSeenOpen = timersEnabled;
+        EndMenu();
+    });
+    SendMessageA(panelWindow, WMU_TRAYNOTIFY, 1, WM_RBUTTONDOWN);
+    EXPECT_FALSE(gateSeenOpen);
+    EXPECT_TRUE(timersEnabled);
+}
+
+}  // namespace
