@@ -3,6 +3,7 @@
 #include "app/app_state.h"
 #include "app/colors.h"
 #include "app/panel.h"
+#include "app/settings_file.h"
 #include "automation/key_repeat.h"
 #include "res/resource.h"
 #include "triggers/action_records.h"
@@ -80,8 +81,12 @@ LRESULT CALLBACK FrameWndProc(HWND frame, UINT message, WPARAM wParam, LPARAM lP
         PostQuitMessage(0);
         return 0;
     case WM_ENDSESSION:
-        // The session ends without a normal exit: no key may stay held.
-        if (wParam) ReleaseAllKeys();
+        // The system is logging off or shutting down and may end the process
+        // without a normal exit: save now, and leave no key held.
+        if (wParam) {
+            SaveSettingsFile(panelWindow);
+            ReleaseAllKeys();
+        }
         return 0;
     default:
         return DefWindowProcA(frame, message, wParam, lParam);

@@ -7,6 +7,7 @@
 #include "app/panel_background.h"
 #include "app/panel_buttons.h"
 #include "app/panel_messages.h"
+#include "app/tray.h"
 #include "automation/click_repeat.h"
 #include "automation/key_buttons.h"
 #include "automation/key_repeat.h"
@@ -166,16 +167,25 @@ INT_PTR CALLBACK MainPanelDlgProc(HWND panel, UINT message, WPARAM wParam, LPARA
     case WM_DESTROY:
         ShutDownPanel(panel);
         return FALSE;
+    // The private messages share their numbers with the dialog manager's
+    // DM_SETDEFID and DM_REPOSITION; answering TRUE keeps it out of them.
     case WMU_TIMERGATE:
         timersEnabled = wParam != 0;
-        return FALSE;
+        return TRUE;
     case WMU_MACROSTOPPED:
         timersEnabled = true;
-        return FALSE;
+        return TRUE;
     case WMU_SELECTTARGET:
         SelectTargetWindow(panel, reinterpret_cast<HWND>(wParam));
-        return FALSE;
+        return TRUE;
+    case WMU_TRAYNOTIFY:
+        OnTrayNotify(panel, lParam);
+        return TRUE;
+    case WMU_UPDATETRAYICON:
+        UpdateTrayIcon();
+        return TRUE;
     default:
+        if (message == TaskbarCreatedMessage()) ReAddTrayIcon();
         return FALSE;
     }
 }

@@ -7,6 +7,8 @@
 #include "app/panel_background.h"
 #include "app/panel_buttons.h"
 #include "app/panel_messages.h"
+#include "app/settings_file.h"
+#include "app/tray.h"
 #include "automation/click_repeat.h"
 #include "automation/key_buttons.h"
 #include "capture/image_folder.h"
@@ -67,6 +69,7 @@ void InitializePanel(HWND panel)
     SizeLauncherStatics(panel);
     AttachLauncherPads(panel);
     panelBackgroundBrush = CreatePanelBackgroundBrush();
+    AddTrayIcon(panel);
     AttachPanelButtons(panel);
     AttachKeyButtons(panel);
     InitActionRecords(panel);
@@ -80,6 +83,8 @@ void InitializePanel(HWND panel)
     FillKeyLists(panel);
     CheckDlgButton(panel, IDC_MUTE, BST_CHECKED);
     SetDefaultImageFolder(panel);
+    // No file (the first start) or a locked one: the defaults stay.
+    LoadSettingsFile(panel);
 
     CaptionAllGestureButtons(panel);
     ApplyClickRepeat(panel, ClickButton::Left);
@@ -93,8 +98,9 @@ void InitializePanel(HWND panel)
 
 void ShutDownPanel(HWND panel)
 {
-    // The pads' paths are written with the settings before this: detaching
-    // empties them.
+    SaveSettingsFile(panel);
+    DeleteTrayIcon();
+    // The pads' paths went into the settings above: detaching empties them.
     DetachLauncherPads();
     KillTimer(panel, TIMER_LEFTCLICK);
     KillTimer(panel, TIMER_RIGHTCLICK);

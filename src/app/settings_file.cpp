@@ -5,6 +5,8 @@
 #include "app/module_path.h"
 #include "app/panel_buttons.h"
 #include "app/settings_codec.h"
+#include "launcher/launcher_pad.h"
+#include "launcher/pad_settings.h"
 #include "res/resource.h"
 #include "triggers/action_records.h"
 
@@ -59,6 +61,7 @@ SettingsValues GatherSettings(HWND panel)
         action.modifiers = record.modifiers;
         action.virtualKey = record.virtualKey;
     }
+    for (int pad = 0; pad < PAD_COUNT; ++pad) values.padPaths[pad] = PadPath(LauncherPads()[pad]);
     return values;
 }
 
@@ -87,6 +90,17 @@ void ApplySettings(HWND panel, const SettingsValues& values)
         record.gesture.count = action.count;
         record.modifiers = action.modifiers;
         record.virtualKey = action.virtualKey;
+    }
+    // A registration is made anew, so the icon is fetched from the file as
+    // it is now (and a file that has gone away says so).
+    for (int pad = 0; pad < PAD_COUNT; ++pad) {
+        cAppIconClass& target = LauncherPads()[pad];
+        if (values.padPaths[pad] == PadPath(target)) continue;
+        if (values.padPaths[pad].empty()) {
+            EmptyPad(target);
+        } else {
+            RegisterPadFile(target, values.padPaths[pad].c_str());
+        }
     }
 }
 

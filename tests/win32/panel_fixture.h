@@ -7,11 +7,28 @@
 
 #include "app/app_state.h"
 #include "app/frame.h"
+#include "app/settings_file.h"
 #include "support/wine_test_support.h"
 
 class PanelTest : public testing::Test {
 protected:
     void SetUp() override
+    {
+        // Every test starts from the defaults; the panel writes its settings
+        // beside this program when it ends.
+        DeleteFileA(SettingsFilePath().c_str());
+        SetUpKeepingSettings();
+    }
+
+    void TearDown() override
+    {
+        TearDownKeepingSettings();
+        DeleteFileA(SettingsFilePath().c_str());
+    }
+
+    // A start and an end of the panel that leave ini.dat as they find it
+    // (apart from what the panel itself writes when it ends).
+    void SetUpKeepingSettings()
     {
         static bool registered = false;
         if (!registered) {
@@ -28,7 +45,7 @@ protected:
         PumpMessages();
     }
 
-    void TearDown() override
+    void TearDownKeepingSettings()
     {
         if (frameWindow && IsWindow(frameWindow)) DestroyWindow(frameWindow);
         // The frame posts WM_QUIT when it goes; this loop is the tests', so drop it.
