@@ -10,6 +10,8 @@
 #include "automation/click_repeat.h"
 #include "automation/key_buttons.h"
 #include "automation/target_window.h"
+#include "conceal/hidden_window_dialog.h"
+#include "conceal/hidden_windows.h"
 #include "res/resource.h"
 #include "triggers/action_records.h"
 #include "triggers/dispatch.h"
@@ -52,6 +54,16 @@ void RouteCommand(HWND panel, int id)
         break;
     case IDC_TARGET_REFRESH:
         RefreshTargetList(panel);
+        break;
+    case IDC_CONCEAL:
+    case IDM_CONCEAL:
+        ConcealAllWindows(panel);
+        break;
+    case IDM_SHOW_HIDDEN:
+        ShowAllHiddenWindows();
+        break;
+    case IDM_HIDDEN_DIALOG:
+        OpenHiddenWindowDialog(panel, appInstance);
         break;
     case IDC_SHOW_HIDE:
     case IDM_SHOW_HIDE:

@@ -10,6 +10,7 @@
 #include "automation/click_repeat.h"
 #include "automation/key_buttons.h"
 #include "capture/image_folder.h"
+#include "conceal/hidden_windows.h"
 #include "res/resource.h"
 #include "triggers/action_records.h"
 #include "triggers/hotkey_dialog.h"
@@ -86,6 +87,8 @@ void InitializePanel(HWND panel)
 
 void ShutDownPanel(HWND panel)
 {
+    // Nothing the concealment hid stays hidden once the program has gone.
+    ShowAllHiddenWindows();
     KillTimer(panel, TIMER_LEFTCLICK);
     KillTimer(panel, TIMER_RIGHTCLICK);
 }
