@@ -9,7 +9,7 @@ packages=(
   binutils-mingw-w64-i686 binutils-mingw-w64-x86-64
   wine wine64 fonts-wine xvfb xauth x11-utils
   locales fonts-ipafont-gothic
-  pulseaudio
+  pulseaudio pulseaudio-utils
   imagemagick
   googletest
   clang libclang-rt-14-dev

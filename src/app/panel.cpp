@@ -14,6 +14,8 @@
 #include "automation/target_window.h"
 #include "capture/folder_picker.h"
 #include "capture/window_capture.h"
+#include "conceal/hidden_window_dialog.h"
+#include "conceal/hidden_windows.h"
 #include "res/resource.h"
 #include "triggers/action_records.h"
 #include "triggers/dispatch.h"
@@ -80,6 +82,16 @@ void RouteCommand(HWND panel, int id)
         break;
     case IDC_BROWSE_FOLDER:
         ChooseImageFolder(panel);
+        break;
+    case IDC_CONCEAL:
+    case IDM_CONCEAL:
+        ConcealAllWindows(panel);
+        break;
+    case IDM_SHOW_HIDDEN:
+        ShowAllHiddenWindows();
+        break;
+    case IDM_HIDDEN_DIALOG:
+        OpenHiddenWindowDialog(panel, appInstance);
         break;
     case IDC_SHOW_HIDE:
     case IDM_SHOW_HIDE:

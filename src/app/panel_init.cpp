@@ -13,6 +13,7 @@
 #include "automation/key_buttons.h"
 #include "capture/image_folder.h"
 #include "launcher/launcher_pad.h"
+#include "conceal/hidden_windows.h"
 #include "res/resource.h"
 #include "triggers/action_records.h"
 #include "triggers/gesture_dialog.h"
@@ -99,6 +100,8 @@ void InitializePanel(HWND panel)
 void ShutDownPanel(HWND panel)
 {
     SaveSettingsFile(panel);
+    // Nothing the concealment hid stays hidden once the program has gone.
+    ShowAllHiddenWindows();
     DeleteTrayIcon();
     // The pads' paths went into the settings above: detaching empties them.
     DetachLauncherPads();

@@ -4,10 +4,13 @@
 
 #include "app/app_state.h"
 #include "app/frame.h"
+#include "conceal/recovery_file.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
 {
     if (ActivateRunningInstance()) return 0;
+    // Windows that a crashed or killed run left concealed come back first.
+    RestoreStrandedWindows();
 
     // The panel's spin controls and the hotkey dialog's control.
     INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_UPDOWN_CLASS | ICC_HOTKEY_CLASS};

@@ -125,6 +125,18 @@ DWORD ProgramUnderTest::WaitForExit(DWORD milliseconds) const
     return code;
 }
 
+void ProgramUnderTest::Kill()
+{
+    if (!process_.hProcess) return;
+    TerminateProcess(process_.hProcess, 1);
+    WaitForSingleObject(process_.hProcess, 15000);
+    CloseHandle(process_.hProcess);
+    CloseHandle(process_.hThread);
+    process_ = {};
+    frame_ = nullptr;
+    panel_ = nullptr;
+}
+
 DWORD ProgramUnderTest::Close()
 {
     if (frame_ && IsWindow(frame_)) PostMessageA(frame_, WM_CLOSE, 0, 0);

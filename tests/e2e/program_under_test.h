@@ -45,6 +45,8 @@ public:
     // STILL_ACTIVE when the process did not end in time.
     DWORD Close();
     DWORD WaitForExit(DWORD milliseconds) const;
+    // Ends the process at once, as a crash would; Start may follow.
+    void Kill();
 
 private:
     TempFolder folder_;

@@ -1,0 +1,43 @@
+// The concealment ("空蝉"): every visible titled top-level window is hidden in
+// one pass, with the speaker muted meanwhile when the panel's "消音" box is
+// ticked, and recorded with its show state so that it can be shown again.
+#pragma once
+#include <windows.h>
+
+struct HiddenWindowRecord {
+    HWND window;
+    WINDOWPLACEMENT placement;  // as it was just before hiding; only showCmd is used
+    HiddenWindowRecord* next;   // the record added before this one
+};
+
+// Newest record first. Records come zero-filled from the process heap.
+extern HiddenWindowRecord* hiddenWindows;
+
+// The command of button 1014, tray item 40007 and action 3.
+void ConcealAllWindows(HWND panel);
+
+// Shows what an earlier pass hid, then hides and records every eligible
+// window from the top of the Z-order down.
+void HideAllWindows();
+
+// Enumeration callback: hides and records `window` when it is visible, has a
+// title and is neither the desktop nor the taskbar. Never stops the enumeration.
+BOOL CALLBACK HideWindowIfEligible(HWND window, LPARAM);
+
+// Shows every recorded window with its saved show command, newest record
+// first (so in the reverse order of hiding), and empties the list. An open
+// hidden-window dialog closes first: its lines refer to these records.
+void ShowAllHiddenWindows();
+
+bool AnyWindowsHidden();
+
+// One record dealt with from the hidden-window dialog. Each unlinks and frees
+// `record` before it touches the window, and does nothing (returning false)
+// when `record` is not in the list.
+//
+// Shows the window with its saved show command.
+bool ShowHiddenWindow(HiddenWindowRecord* record);
+// Destroys a window of this thread. A window of another thread cannot be
+// destroyed from here: it is shown again and asked to close, so that a window
+// that refuses, or asks to save first, is never left hidden without a record.
+bool CloseHiddenWindow(HiddenWindowRecord* record);

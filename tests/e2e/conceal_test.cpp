@@ -1,0 +1,438 @@
+// The concealment used from outside, on windows of another process: the
+// hotkey, the tray's commands, the hidden-window dialog, the program's exit
+// and a start after the program was killed.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstring>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "e2e/e2e_fixture.h"
+#include "e2e/window_owner.h"
+#include "res/resource.h"
+
+namespace {
+
+const char DIALOG_TITLE[] = "非表示状態のウィンド";
+
+BOOL CALLBACK CollectConcealable(HWND window, LPARAM data)
+{
+    char name[64] = "";
+    GetClassNameA(window, name, sizeof name);
+    if (IsWindowVisible(window) && GetWindowTextLengthA(window) > 0 &&
+        std::strcmp(name, "Progman") != 0 && std::strcmp(name, "Shell_TrayWnd") != 0) {
+        reinterpret_cast<std::vector<HWND>*>(data)->push_back(window);
+    }
+    return TRUE;
+}
+
+// What a concealment would hide now.
+std::vector<HWND> ConcealableWindows()
+{
+    std::vector<HWND> windows;
+    EnumWindows(CollectConcealable, reinterpret_cast<LPARAM>(&windows));
+    return windows;
+}
+
+bool Contains(const std::vector<HWND>& windows, HWND window)
+{
+    return std::find(windows.begin(), windows.end(), window) != windows.end();
+}
+
+bool AllHidden(const std::vector<HWND>& windows)
+{
+    for (HWND w : windows)
+        if (IsWindowVisible(w)) return false;
+    return true;
+}
+
+// Visible, or gone.
+bool AllBack(const std::vector<HWND>& windows)
+{
+    for (HWND w : windows)
+        if (IsWindow(w) && !IsWindowVisible(w)) return false;
+    return true;
+}
+
+std::vector<std::string> Sorted(std::vector<std::string> texts)
+{
+    std::sort(texts.begin(), texts.end());
+    return texts;
+}
+
+// The lines of the hidden-window dialog's list, read across the process
+// boundary with the wide message that Wine marshals.
+std::vector<std::string> ListLines(HWND dialog)
+{
+    HWND list = GetDlgItem(dialog, IDC_HIDDEN_LIST);
+    std::vector<std::string> lines;
+    const LRESULT count = SendMessageW(list, LB_GETCOUNT, 0, 0);
+    for (LRESULT i = 0; i < count; ++i) {
+        wchar_t wide[300] = L"";
+        SendMessageW(list, LB_GETTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(wide));
+        char text[600] = "";
+        WideCharToMultiByte(CP_ACP, 0, wide, -1, text, sizeof text, nullptr, nullptr);
+        lines.push_back(text);
+    }
+    return lines;
+}
+
+LRESULT LineCount(HWND dialog) { return SendDlgItemMessageA(dialog, IDC_HIDDEN_LIST, LB_GETCOUNT, 0, 0); }
+LRESULT SelectedLine(HWND dialog)
+{
+    return SendDlgItemMessageA(dialog, IDC_HIDDEN_LIST, LB_GETCURSEL, 0, 0);
+}
+void SelectLine(HWND dialog, LRESULT line)
+{
+    SendDlgItemMessageA(dialog, IDC_HIDDEN_LIST, LB_SETCURSEL, static_cast<WPARAM>(line), 0);
+}
+// The dialog has dealt with a line: `count` lines are left and one of them is
+// selected again (the line goes first, the selection comes last).
+bool LinesSettled(HWND dialog, LRESULT count)
+{
+    return WaitUntil([&] { return LineCount(dialog) == count && SelectedLine(dialog) != LB_ERR; });
+}
+
+void Press(HWND dialog, int button)
+{
+    PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(GetDlgItem(dialog, button)));
+}
+
+// The titles in `lines` of the log after `from` that end in " <what>".
+std::vector<std::string> Events(const std::vector<std::string>& log, std::size_t from,
+                                const std::string& what)
+{
+    std::vector<std::string> titles;
+    const std::string suffix = " " + what;
+    for (std::size_t i = from; i < log.size(); ++i) {
+        const std::string& line = log[i];
+        if (line.size() > suffix.size() &&
+            line.compare(line.size() - suffix.size(), suffix.size(), suffix) == 0)
+            titles.push_back(line.substr(0, line.size() - suffix.size()));
+    }
+    return titles;
+}
+
+class ConcealmentTest : public ProgramTest {
+protected:
+    void SetUp() override
+    {
+        ProgramTest::SetUp();
+        if (HasFatalFailure()) return;
+        owner_ = std::make_unique<WindowOwner>(program_.folder().path());
+        ASSERT_TRUE(owner_->Started()) << "the helper's windows did not appear";
+        concealable_ = ConcealableWindows();
+        for (HWND w : {program_.frame(), owner_->normal, owner_->maximised, owner_->minimised})
+            ASSERT_TRUE(Contains(concealable_, w)) << RemoteText(w);
+        ASSERT_FALSE(Contains(concealable_, owner_->untitled));
+    }
+
+    void TearDown() override
+    {
+        // Whatever a test left behind, every window it may have concealed
+        // comes back: through the program while it runs, else from here.
+        if (program_.process() && program_.panel() && program_.WaitForExit(0) == STILL_ACTIVE) {
+            PostMessageA(program_.panel(), WM_COMMAND, IDM_SHOW_HIDDEN, 0);
+            WaitUntil([&] { return AllBack(concealable_); }, std::chrono::seconds(5));
+        }
+        for (HWND w : concealable_)
+            if (IsWindow(w) && !IsWindowVisible(w)) ShowWindow(w, SW_SHOWNA);
+        owner_.reset();
+    }
+
+    // Ctrl+H, the default hotkey of the concealment, then the wait for it.
+    ::testing::AssertionResult Conceal(const std::vector<HWND>& expectedHidden)
+    {
+        PressCombination({VK_CONTROL}, 'H');
+        if (WaitUntil([&] { return AllHidden(expectedHidden); })) return ::testing::AssertionSuccess();
+        auto failure = ::testing::AssertionFailure() << "still visible:";
+        for (HWND w : expectedHidden)
+            if (IsWindowVisible(w)) failure << " \"" << RemoteText(w) << "\"";
+        return failure;
+    }
+
+    void ExpectShowStatesBack()
+    {
+        EXPECT_TRUE(WaitUntil([&] { return AllBack(concealable_); }));
+        EXPECT_TRUE(IsZoomed(owner_->maximised));
+        EXPECT_TRUE(IsIconic(owner_->minimised));
+        if (IsWindow(owner_->normal)) {
+            EXPECT_FALSE(IsZoomed(owner_->normal) || IsIconic(owner_->normal));
+        }
+        EXPECT_TRUE(IsWindowVisible(owner_->untitled));
+    }
+
+    std::vector<std::string> TitlesOf(const std::vector<HWND>& windows)
+    {
+        std::vector<std::string> titles;
+        for (HWND w : windows) titles.push_back(RemoteText(w));
+        return titles;
+    }
+
+    HWND OpenDialog()
+    {
+        PostMessageA(program_.panel(), WM_COMMAND, IDM_HIDDEN_DIALOG, 0);
+        return WaitForProcessWindow(program_.processId(), "#32770", DIALOG_TITLE);
+    }
+
+    // Dialogs of the program with the hidden-window dialog's title.
+    int DialogCount()
+    {
+        struct Search { DWORD processId; int count; } search = {program_.processId(), 0};
+        EnumWindows(
+            [](HWND w, LPARAM data) -> BOOL {
+                auto* s = reinterpret_cast<Search*>(data);
+                DWORD pid = 0;
+                GetWindowThreadProcessId(w, &pid);
+                if (pid == s->processId && IsWindowVisible(w) && RemoteText(w) == DIALOG_TITLE)
+                    ++s->count;
+                return TRUE;
+            },
+            reinterpret_cast<LPARAM>(&search));
+        return search.count;
+    }
+
+    // The concealed window whose title is `title` now.
+    HWND WindowTitled(const std::string& title)
+    {
+        for (HWND w : concealable_)
+            if (IsWindow(w) && RemoteText(w) == title) return w;
+        return nullptr;
+    }
+
+    std::string RecoveryFile() const { return program_.folder().File("hidden.dat"); }
+
+    std::unique_ptr<WindowOwner> owner_;
+    std::vector<HWND> concealable_;  // visible and titled when the test began
+};
+
+TEST_F(ConcealmentTest, HotkeyHidesTheTitledWindowsAndTrayShowAllRestoresThemInReverseOrder)
+{
+    const std::size_t logStart = owner_->Log().size();
+    ASSERT_TRUE(Conceal(concealable_));
+    EXPECT_TRUE(IsWindowVisible(owner_->untitled));
+    EXPECT_EQ(program_.WaitForExit(0), static_cast<DWORD>(STILL_ACTIVE));
+
+    PostMessageA(program_.panel(), WM_COMMAND, IDM_SHOW_HIDDEN, 0);
+    ExpectShowStatesBack();
+    EXPECT_FALSE(IsIconic(program_.frame()));
+
+    std::vector<std::string> log;
+    ASSERT_TRUE(WaitUntil([&] {
+        log = owner_->Log();
+        return Events(log, logStart, "show").size() == 3;
+    })) << "the helper saw " << Events(log, logStart, "show").size() << " of its windows shown";
+    std::vector<std::string> hides = Events(log, logStart, "hide");
+    EXPECT_EQ(Sorted(hides), Sorted({"helper maximised", "helper minimised", "helper normal"}));
+    std::reverse(hides.begin(), hides.end());
+    EXPECT_EQ(Events(log, logStart, "show"), hides);
+}
+
+TEST_F(ConcealmentTest, SecondConcealmentRecordsExactlyTheWindowsVisibleThen)
+{
+    ASSERT_TRUE(Conceal(concealable_));
+    // While concealed, one window goes away and a new one appears.
+    PostMessageA(owner_->normal, WM_CLOSE, 0, 0);
+    ASSERT_TRUE(WaitUntil([&] { return !IsWindow(owner_->normal); }));
+    TestWindow late("late arrival", 40, 40);
+    std::vector<HWND> expected;
+    for (HWND w : concealable_)
+        if (w != owner_->normal) expected.push_back(w);
+    expected.push_back(late.handle());
+
+    ASSERT_TRUE(Conceal(expected));
+
+    HWND dialog = OpenDialog();
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(Sorted(ListLines(dialog)), Sorted(TitlesOf(expected)));
+    PostMessageA(dialog, WM_COMMAND, IDC_HIDDEN_SHOW_ALL, 0);
+    EXPECT_TRUE(WaitUntil([&] { return !IsWindow(dialog); }));
+    EXPECT_TRUE(WaitUntil([&] { return AllBack(expected); }));
+}
+
+TEST_F(ConcealmentTest, ExitWhileConcealedShowsEveryWindowAgain)
+{
+    ASSERT_TRUE(Conceal(concealable_));
+    ASSERT_TRUE(WaitUntil([&] { return GetFileAttributesA(RecoveryFile().c_str()) !=
+                                       INVALID_FILE_ATTRIBUTES; }));
+    PostMessageA(program_.panel(), WM_COMMAND, IDM_EXIT, 0);
+    EXPECT_EQ(program_.WaitForExit(15000), 0u);
+    ExpectShowStatesBack();
+    EXPECT_EQ(GetFileAttributesA(RecoveryFile().c_str()), INVALID_FILE_ATTRIBUTES);
+}
+
+TEST_F(ConcealmentTest, KilledWhileConcealedTheNextStartShowsTheWindows)
+{
+    ASSERT_TRUE(Conceal(concealable_));
+    ASSERT_NE(GetFileAttributesA(RecoveryFile().c_str()), INVALID_FILE_ATTRIBUTES)
+        << "no recovery file beside the program";
+    program_.Kill();
+    const std::vector<HWND> helperWindows = {owner_->normal, owner_->maximised, owner_->minimised};
+    EXPECT_TRUE(AllHidden(helperWindows));
+
+    ASSERT_TRUE(program_.Start());
+    ExpectShowStatesBack();
+    EXPECT_EQ(GetFileAttributesA(RecoveryFile().c_str()), INVALID_FILE_ATTRIBUTES);
+}
+
+class HiddenWindowDialogTest : public ConcealmentTest {};
+
+TEST_F(HiddenWindowDialogTest, ListsCurrentTitlesAndShowSelectsAsTheListShrinksThenCloses)
+{
+    const std::size_t logStart = owner_->Log().size();
+    ASSERT_TRUE(Conceal(concealable_));
+    SetRemoteText(owner_->normal, "helper renamed");
+
+    HWND dialog = OpenDialog();
+    ASSERT_NE(dialog, nullptr);
+    std::vector<std::string> lines = ListLines(dialog);
+    std::vector<std::string> titles = TitlesOf(concealable_);
+    EXPECT_EQ(Sorted(lines), Sorted(titles));
+    EXPECT_NE(std::find(lines.begin(), lines.end(), "helper renamed"), lines.end());
+    EXPECT_EQ(SelectedLine(dialog), 0);
+    // Newest record first: the helper's windows in the reverse order of hiding.
+    std::vector<std::string> hides = Events(owner_->Log(), logStart, "hide");
+    std::replace(hides.begin(), hides.end(), std::string("helper normal"),
+                 std::string("helper renamed"));
+    std::vector<std::string> helperLines;
+    for (const std::string& line : lines)
+        if (line.rfind("helper", 0) == 0) helperLines.push_back(line);
+    std::reverse(hides.begin(), hides.end());
+    EXPECT_EQ(helperLines, hides);
+
+    // "表示" on the last line: its window comes back, the new last line is selected.
+    ASSERT_GE(lines.size(), 4u);
+    LRESULT count = LineCount(dialog);
+    HWND window = WindowTitled(lines.back());
+    SelectLine(dialog, count - 1);
+    Press(dialog, IDC_HIDDEN_SHOW);
+    ASSERT_TRUE(LinesSettled(dialog, count - 1));
+    EXPECT_TRUE(IsWindowVisible(window)) << lines.back();
+    EXPECT_EQ(SelectedLine(dialog), count - 2);
+    lines.pop_back();
+    EXPECT_EQ(ListLines(dialog), lines);
+
+    // A middle line: the line that moves up into its place is selected.
+    count = LineCount(dialog);
+    window = WindowTitled(lines[1]);
+    SelectLine(dialog, 1);
+    Press(dialog, IDC_HIDDEN_SHOW);
+    ASSERT_TRUE(LinesSettled(dialog, count - 1));
+    EXPECT_TRUE(IsWindowVisible(window)) << lines[1];
+    EXPECT_EQ(SelectedLine(dialog), 1);
+    lines.erase(lines.begin() + 1);
+    EXPECT_EQ(ListLines(dialog), lines);
+
+    // Down to the only line, which closes the dialog once it is shown.
+    while ((count = LineCount(dialog)) > 1) {
+        SelectLine(dialog, 0);
+        Press(dialog, IDC_HIDDEN_SHOW);
+        ASSERT_TRUE(LinesSettled(dialog, count - 1));
+    }
+    window = WindowTitled(ListLines(dialog).at(0));
+    Press(dialog, IDC_HIDDEN_SHOW);
+    EXPECT_TRUE(WaitUntil([&] { return !IsWindow(dialog); }));
+    EXPECT_TRUE(IsWindowVisible(window));
+    ExpectShowStatesBack();
+
+    // Nothing is concealed any more: the dialog does not open.
+    PostMessageA(program_.panel(), WM_COMMAND, IDM_HIDDEN_DIALOG, 0);
+    EXPECT_TRUE(StaysTrue([&] { return DialogCount() == 0; }));
+}
+
+TEST_F(HiddenWindowDialogTest, CloseEndsAnotherProgramsWindowAndOneThatRefusesComesBack)
+{
+    ASSERT_TRUE(Conceal(concealable_));
+    HWND dialog = OpenDialog();
+    ASSERT_NE(dialog, nullptr);
+
+    auto lineOf = [&](const std::string& title) -> LRESULT {
+        const std::vector<std::string> lines = ListLines(dialog);
+        const auto found = std::find(lines.begin(), lines.end(), title);
+        return found == lines.end() ? -1 : found - lines.begin();
+    };
+    LRESULT count = LineCount(dialog);
+    ASSERT_GE(lineOf("helper normal"), 0);
+    SelectLine(dialog, lineOf("helper normal"));
+    Press(dialog, IDC_HIDDEN_CLOSE);
+    EXPECT_TRUE(WaitUntil([&] { return !IsWindow(owner_->normal); }));
+    EXPECT_TRUE(LinesSettled(dialog, count - 1));
+    EXPECT_EQ(lineOf("helper normal"), -1);
+
+    // A window that will not close (unsaved work) is shown again, as it was.
+    count = LineCount(dialog);
+    ASSERT_GE(lineOf("helper maximised"), 0);
+    SelectLine(dialog, lineOf("helper maximised"));
+    Press(dialog, IDC_HIDDEN_CLOSE);
+    EXPECT_TRUE(WaitUntil([&] { return IsWindowVisible(owner_->maximised) != FALSE; }));
+    EXPECT_TRUE(IsWindow(owner_->maximised));
+    EXPECT_TRUE(IsZoomed(owner_->maximised));
+    EXPECT_TRUE(WaitUntil([&] {
+        const std::vector<std::string> log = owner_->Log();
+        return std::find(log.begin(), log.end(), "helper maximised refuses-close") != log.end();
+    }));
+    EXPECT_TRUE(LinesSettled(dialog, count - 1));
+    EXPECT_EQ(lineOf("helper maximised"), -1);
+
+    // "全て表示" shows the rest and closes the dialog.
+    Press(dialog, IDC_HIDDEN_SHOW_ALL);
+    EXPECT_TRUE(WaitUntil([&] { return !IsWindow(dialog); }));
+    ExpectShowStatesBack();
+}
+
+TEST_F(HiddenWindowDialogTest, CloseOnTheProgramsOwnFrameEndsItAndTheRestComeBack)
+{
+    ASSERT_TRUE(Conceal(concealable_));
+    HWND dialog = OpenDialog();
+    ASSERT_NE(dialog, nullptr);
+    const std::vector<std::string> lines = ListLines(dialog);
+    const auto frameLine = std::find(lines.begin(), lines.end(), "PLOVNIKAR Ver.1.0");
+    ASSERT_NE(frameLine, lines.end());
+    SelectLine(dialog, frameLine - lines.begin());
+    Press(dialog, IDC_HIDDEN_CLOSE);
+    EXPECT_EQ(program_.WaitForExit(15000), 0u);
+    ExpectShowStatesBack();
+    EXPECT_EQ(GetFileAttributesA(RecoveryFile().c_str()), INVALID_FILE_ATTRIBUTES);
+}
+
+TEST_F(HiddenWindowDialogTest, ConcealmentOrShowAllWhileItIsOpenClosesItWithoutStaleLines)
+{
+    ASSERT_TRUE(Conceal(concealable_));
+    HWND dialog = OpenDialog();
+    ASSERT_NE(dialog, nullptr);
+    const LRESULT lines = LineCount(dialog);
+    // Asked again, the program brings the open dialog forward instead of a second one.
+    PostMessageA(program_.panel(), WM_COMMAND, IDM_HIDDEN_DIALOG, 0);
+    EXPECT_TRUE(StaysTrue([&] { return DialogCount() == 1; }));
+
+    // The hotkey runs inside the dialog's message loop and frees every record.
+    ASSERT_TRUE(Conceal(concealable_));
+    // Were a line left, "表示" on it would use a record that the pass freed.
+    if (IsWindow(dialog)) {
+        SelectLine(dialog, 0);
+        Press(dialog, IDC_HIDDEN_SHOW);
+    }
+    EXPECT_TRUE(WaitUntil([&] { return !IsWindow(dialog); }));
+    EXPECT_EQ(program_.WaitForExit(0), static_cast<DWORD>(STILL_ACTIVE));
+    EXPECT_TRUE(AllHidden(concealable_));
+
+    // The pass recorded the windows anew, and not the dialog that it closed.
+    dialog = OpenDialog();
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(LineCount(dialog), lines);
+    EXPECT_EQ(Sorted(ListLines(dialog)), Sorted(TitlesOf(concealable_)));
+
+    // The tray's show-all while the dialog is open.
+    PostMessageA(program_.panel(), WM_COMMAND, IDM_SHOW_HIDDEN, 0);
+    EXPECT_TRUE(WaitUntil([&] { return !IsWindow(dialog); }));
+    ExpectShowStatesBack();
+    EXPECT_EQ(program_.WaitForExit(0), static_cast<DWORD>(STILL_ACTIVE));
+    EXPECT_EQ(program_.Close(), 0u);
+}
+
+}  // namespace

@@ -1,0 +1,84 @@
+#include "conceal_fixture.h"
+
+#include <cstring>
+
+#include "app/app_state.h"
+#include "conceal/master_mute.h"
+#include "support/wine_test_support.h"
+
+std::vector<ShowEvent> showEvents;
+bool probeReadsMute = false;
+
+namespace {
+
+const char PROBE_CLASS[] = "PlovConcealProbe";
+
+LRESULT CALLBACK ProbeProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    // Every change of visibility passes here, whatever the show command.
+    const auto* position = reinterpret_cast<const WINDOWPOS*>(lParam);
+    if (message == WM_WINDOWPOSCHANGED && (position->flags & (SWP_SHOWWINDOW | SWP_HIDEWINDOW))) {
+        ShowEvent event = {window, (position->flags & SWP_SHOWWINDOW) != 0, timersEnabled, false, -1};
+        if (probeReadsMute) event.muteRead = GetMasterMute(event.mute);
+        showEvents.push_back(event);
+    }
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+
+BOOL CALLBACK CollectConcealable(HWND window, LPARAM data)
+{
+    char name[64] = "";
+    GetClassNameA(window, name, sizeof name);
+    if (IsWindowVisible(window) && GetWindowTextLengthA(window) > 0 &&
+        std::strcmp(name, "Progman") != 0 && std::strcmp(name, "Shell_TrayWnd") != 0) {
+        reinterpret_cast<std::vector<HWND>*>(data)->push_back(window);
+    }
+    return TRUE;
+}
+
+}  // namespace
+
+ProbeWindow::ProbeWindow(const char* title, int showCommand, DWORD style)
+{
+    static bool registered = false;
+    if (!registered) {
+        WNDCLASSA wc = {};
+        wc.lpfnWndProc = ProbeProc;
+        wc.hInstance = GetModuleHandleA(nullptr);
+        wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
+        wc.lpszClassName = PROBE_CLASS;
+        RegisterClassA(&wc);
+        registered = true;
+    }
+    window_ = CreateWindowExA(0, PROBE_CLASS, title, style, 60, 60, 240, 160, nullptr, nullptr,
+                              GetModuleHandleA(nullptr), nullptr);
+    if (showCommand != SW_HIDE) ShowWindow(window_, showCommand);
+    PumpMessages();
+}
+
+ProbeWindow::~ProbeWindow()
+{
+    if (IsWindow(window_)) DestroyWindow(window_);
+    PumpMessages();
+}
+
+std::vector<HWND> ConcealableWindows()
+{
+    std::vector<HWND> windows;
+    EnumWindows(CollectConcealable, reinterpret_cast<LPARAM>(&windows));
+    return windows;
+}
+
+std::vector<HWND> RecordedWindows()
+{
+    std::vector<HWND> windows;
+    for (const HiddenWindowRecord* r = hiddenWindows; r; r = r->next) windows.push_back(r->window);
+    return windows;
+}
+
+const HiddenWindowRecord* RecordOf(HWND window)
+{
+    for (const HiddenWindowRecord* r = hiddenWindows; r; r = r->next)
+        if (r->window == window) return r;
+    return nullptr;
+}

@@ -1,0 +1,63 @@
+// Windows of this test program that log when they are shown and hidden, and
+// a panel fixture that shows every concealed window again whatever a test
+// left behind.
+#pragma once
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "conceal/hidden_windows.h"
+#include "panel_fixture.h"
+
+struct ShowEvent {
+    HWND window;
+    bool shown;       // shown, or hidden
+    bool gateOpen;    // the panel's timer gate at that moment
+    bool muteRead;    // GetMasterMute succeeded (read only while probeReadsMute)
+    int mute;
+};
+
+// Every time a ProbeWindow was shown or hidden, in order.
+extern std::vector<ShowEvent> showEvents;
+// While true, each ProbeWindow reads the master mute when it is shown or hidden.
+extern bool probeReadsMute;
+
+class ProbeWindow {
+public:
+    // A top-level window shown with `showCommand` (SW_HIDE: never shown).
+    ProbeWindow(const char* title, int showCommand, DWORD style = WS_OVERLAPPEDWINDOW);
+    ~ProbeWindow();
+    ProbeWindow(const ProbeWindow&) = delete;
+    ProbeWindow& operator=(const ProbeWindow&) = delete;
+    HWND handle() const { return window_; }
+
+private:
+    HWND window_;
+};
+
+// The visible titled top-level windows but the desktop and the taskbar, from
+// the top of the Z-order down: what a concealment would hide now.
+std::vector<HWND> ConcealableWindows();
+
+// The recorded windows, newest record first.
+std::vector<HWND> RecordedWindows();
+const HiddenWindowRecord* RecordOf(HWND window);
+
+class ConcealTest : public PanelTest {
+protected:
+    void SetUp() override
+    {
+        PanelTest::SetUp();
+        showEvents.clear();
+        probeReadsMute = false;
+    }
+    void TearDown() override
+    {
+        ShowAllHiddenWindows();
+        probeReadsMute = false;
+        PanelTest::TearDown();
+    }
+};

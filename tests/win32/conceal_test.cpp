@@ -1,0 +1,274 @@
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <memory>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "app/app_state.h"
+#include "app/exe_paths.h"
+#include "app/module_path.h"
+#include "conceal/hidden_windows.h"
+#include "conceal/recovery_file.h"
+#include "conceal/recovery_list.h"
+#include "conceal_fixture.h"
+#include "res/resource.h"
+#include "support/wine_test_support.h"
+
+namespace {
+
+std::vector<HWND> Reversed(std::vector<HWND> windows)
+{
+    std::reverse(windows.begin(), windows.end());
+    return windows;
+}
+
+std::set<HWND> SetOf(const std::vector<HWND>& windows) { return {windows.begin(), windows.end()}; }
+
+// The probe windows among `events` that were shown (or hidden), in order.
+std::vector<HWND> EventWindows(bool shown, const std::set<HWND>& among)
+{
+    std::vector<HWND> windows;
+    for (const ShowEvent& e : showEvents)
+        if (e.shown == shown && among.count(e.window)) windows.push_back(e.window);
+    return windows;
+}
+
+std::string RecoveryFilePath() { return PathBesideExecutable(ModulePath(), "hidden", "dat"); }
+
+bool FileExists(const std::string& path)
+{
+    return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+std::vector<StrandedWindow> ReadRecoveryFile()
+{
+    std::vector<std::uint8_t> bytes(65536);
+    DWORD read = 0;
+    HANDLE file = CreateFileA(RecoveryFilePath().c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                              OPEN_EXISTING, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return {};
+    ReadFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr);
+    CloseHandle(file);
+    return DecodeRecoveryList(bytes.data(), read);
+}
+
+void WriteRecoveryFile(const std::vector<StrandedWindow>& windows)
+{
+    const std::vector<std::uint8_t> bytes = EncodeRecoveryList(windows);
+    HANDLE file = CreateFileA(RecoveryFilePath().c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                              0, nullptr);
+    ASSERT_NE(file, INVALID_HANDLE_VALUE);
+    DWORD written = 0;
+    WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+    CloseHandle(file);
+}
+
+StrandedWindow EntryFor(HWND window, DWORD processId, int showCommand)
+{
+    return {reinterpret_cast<std::uintptr_t>(window), processId, showCommand};
+}
+
+TEST_F(ConcealTest, HidesEveryVisibleTitledWindowWithTheFrameAndRecordsThemNewestFirst)
+{
+    ProbeWindow normal("probe normal", SW_SHOWNORMAL);
+    ProbeWindow maximised("probe maximised", SW_SHOWMAXIMIZED);
+    ProbeWindow minimised("probe minimised", SW_SHOWMINIMIZED);
+    ProbeWindow untitled("", SW_SHOWNORMAL, WS_POPUP | WS_BORDER);
+    ProbeWindow neverShown("probe never shown", SW_HIDE);
+    const std::vector<HWND> before = ConcealableWindows();
+    const std::set<HWND> probes = {normal.handle(), maximised.handle(), minimised.handle()};
+    for (HWND w : probes) ASSERT_TRUE(SetOf(before).count(w));
+    ASSERT_TRUE(SetOf(before).count(frameWindow));
+
+    SendMessageA(panelWindow, WM_COMMAND, IDC_CONCEAL, 0);
+
+    // From the top of the Z-order down, each pushed at the head.
+    EXPECT_EQ(RecordedWindows(), Reversed(before));
+    EXPECT_TRUE(AnyWindowsHidden());
+    for (HWND w : before) EXPECT_FALSE(IsWindowVisible(w)) << w;
+    EXPECT_TRUE(IsWindowVisible(untitled.handle()));
+    EXPECT_EQ(RecordOf(untitled.handle()), nullptr);
+    EXPECT_EQ(RecordOf(neverShown.handle()), nullptr);
+    EXPECT_EQ(RecordOf(panelWindow), nullptr);  // a child goes with its frame
+    EXPECT_EQ(EventWindows(false, probes), [&] {
+        std::vector<HWND> order;
+        for (HWND w : before)
+            if (probes.count(w)) order.push_back(w);
+        return order;
+    }());
+
+    ASSERT_NE(RecordOf(maximised.handle()), nullptr);
+    EXPECT_EQ(RecordOf(normal.handle())->placement.showCmd, static_cast<UINT>(SW_SHOWNORMAL));
+    EXPECT_EQ(RecordOf(maximised.handle())->placement.showCmd, static_cast<UINT>(SW_SHOWMAXIMIZED));
+    EXPECT_EQ(RecordOf(minimised.handle())->placement.showCmd, static_cast<UINT>(SW_SHOWMINIMIZED));
+    // The pass ran with the timer gate closed, and opened it afterwards.
+    for (const ShowEvent& e : showEvents) {
+        if (!e.shown) {
+            EXPECT_FALSE(e.gateOpen);
+        }
+    }
+    EXPECT_TRUE(timersEnabled);
+}
+
+TEST_F(ConcealTest, TrayShowAllRestoresEachShowStateInTheReverseOrderOfHiding)
+{
+    ProbeWindow normal("probe normal", SW_SHOWNORMAL);
+    ProbeWindow maximised("probe maximised", SW_SHOWMAXIMIZED);
+    ProbeWindow minimised("probe minimised", SW_SHOWMINIMIZED);
+    const std::set<HWND> probes = {normal.handle(), maximised.handle(), minimised.handle()};
+    const std::vector<HWND> before = ConcealableWindows();
+    SendMessageA(panelWindow, WM_COMMAND, IDM_CONCEAL, 0);
+    const std::vector<HWND> hideOrder = EventWindows(false, probes);
+    ASSERT_EQ(hideOrder.size(), 3u);
+    showEvents.clear();
+
+    SendMessageA(panelWindow, WM_COMMAND, IDM_SHOW_HIDDEN, 0);
+
+    EXPECT_FALSE(AnyWindowsHidden());
+    EXPECT_EQ(hiddenWindows, nullptr);
+    EXPECT_EQ(EventWindows(true, probes), Reversed(hideOrder));
+    for (HWND w : before) EXPECT_TRUE(IsWindowVisible(w)) << w;
+    EXPECT_TRUE(IsZoomed(maximised.handle()));
+    EXPECT_TRUE(IsIconic(minimised.handle()));
+    EXPECT_FALSE(IsZoomed(normal.handle()) || IsIconic(normal.handle()));
+    EXPECT_FALSE(IsIconic(frameWindow));
+}
+
+TEST_F(ConcealTest, SecondConcealmentRecordsExactlyTheWindowsVisibleAfterTheFirstComeBack)
+{
+    auto gone = std::make_unique<ProbeWindow>("probe that goes", SW_SHOWNORMAL);
+    ProbeWindow stays("probe that stays", SW_SHOWMAXIMIZED);
+    SendMessageA(panelWindow, WM_COMMAND, IDC_CONCEAL, 0);
+    const std::vector<HWND> first = RecordedWindows();
+    ASSERT_TRUE(SetOf(first).count(gone->handle()));
+
+    // While concealed, one window is destroyed and another one appears.
+    const HWND goneHandle = gone->handle();
+    gone.reset();
+    ProbeWindow late("probe that comes late", SW_SHOWNORMAL);
+
+    SendMessageA(panelWindow, WM_COMMAND, IDC_CONCEAL, 0);
+
+    std::set<HWND> expected = SetOf(first);
+    expected.erase(goneHandle);
+    expected.insert(late.handle());
+    const std::vector<HWND> second = RecordedWindows();
+    EXPECT_EQ(second.size(), expected.size()) << "a window was recorded twice or left out";
+    EXPECT_EQ(SetOf(second), expected);
+    EXPECT_EQ(RecordOf(stays.handle())->placement.showCmd, static_cast<UINT>(SW_SHOWMAXIMIZED));
+    for (HWND w : second) EXPECT_FALSE(IsWindowVisible(w));
+}
+
+TEST_F(ConcealTest, WithNothingEligibleTheListStaysEmpty)
+{
+    ShowWindow(frameWindow, SW_HIDE);
+    ProbeWindow untitled("", SW_SHOWNORMAL, WS_POPUP | WS_BORDER);
+    ASSERT_TRUE(ConcealableWindows().empty()) << "another titled window is on this display";
+
+    SendMessageA(panelWindow, WM_COMMAND, IDC_CONCEAL, 0);
+
+    EXPECT_FALSE(AnyWindowsHidden());
+    EXPECT_TRUE(IsWindowVisible(untitled.handle()));
+    EXPECT_FALSE(FileExists(RecoveryFilePath()));
+    EXPECT_TRUE(timersEnabled);
+}
+
+TEST_F(ConcealTest, RecoveryFileListsTheConcealedWindowsUntilTheyAreShown)
+{
+    ProbeWindow minimised("probe minimised", SW_SHOWMINIMIZED);
+    SendMessageA(panelWindow, WM_COMMAND, IDC_CONCEAL, 0);
+    ASSERT_TRUE(AnyWindowsHidden());
+
+    const std::vector<StrandedWindow> listed = ReadRecoveryFile();
+    const std::vector<HWND> recorded = RecordedWindows();
+    ASSERT_EQ(listed.size(), recorded.size());
+    for (std::size_t i = 0; i < listed.size(); ++i) {
+        EXPECT_EQ(listed[i].window, reinterpret_cast<std::uintptr_t>(recorded[i]));
+        EXPECT_EQ(listed[i].processId, GetCurrentProcessId());
+        EXPECT_EQ(listed[i].showCommand, static_cast<int>(RecordOf(recorded[i])->placement.showCmd));
+    }
+
+    SendMessageA(panelWindow, WM_COMMAND, IDM_SHOW_HIDDEN, 0);
+    EXPECT_FALSE(FileExists(RecoveryFilePath()));
+}
+
+TEST_F(ConcealTest, StartUpShowsWhatAnEarlierRunLeftHiddenAndNothingElse)
+{
+    ProbeWindow stranded("probe stranded", SW_SHOWMAXIMIZED);
+    ShowWindow(stranded.handle(), SW_HIDE);
+    ProbeWindow otherProcess("probe of another process", SW_SHOWNORMAL);
+    ShowWindow(otherProcess.handle(), SW_HIDE);
+    ProbeWindow visible("probe visible", SW_SHOWNORMAL);
+    HWND destroyed;
+    {
+        ProbeWindow gone("probe gone", SW_HIDE);
+        destroyed = gone.handle();
+    }
+    const DWORD self = GetCurrentProcessId();
+    WriteRecoveryFile({EntryFor(stranded.handle(), self, SW_SHOWMAXIMIZED),
+                       EntryFor(otherProcess.handle(), self + 4, SW_SHOWNORMAL),
+                       EntryFor(visible.handle(), self, SW_SHOWMINIMIZED),
+                       EntryFor(destroyed, self, SW_SHOWNORMAL)});
+
+    RestoreStrandedWindows();
+
+    EXPECT_TRUE(IsWindowVisible(stranded.handle()));
+    EXPECT_TRUE(IsZoomed(stranded.handle()));
+    // A handle now held by another program's window is left alone, and so is
+    // a window that is already visible.
+    EXPECT_FALSE(IsWindowVisible(otherProcess.handle()));
+    EXPECT_FALSE(IsIconic(visible.handle()));
+    EXPECT_FALSE(FileExists(RecoveryFilePath()));
+    RestoreStrandedWindows();  // no file: nothing happens
+    EXPECT_FALSE(IsWindowVisible(otherProcess.handle()));
+}
+
+TEST_F(ConcealTest, OneRecordIsShownOrClosedWhereverItStandsAndAStrangerIsIgnored)
+{
+    ProbeWindow a("probe a", SW_SHOWMINIMIZED);
+    ProbeWindow b("probe b", SW_SHOWNORMAL);
+    ProbeWindow c("probe c", SW_SHOWNORMAL);
+    SendMessageA(panelWindow, WM_COMMAND, IDC_CONCEAL, 0);
+    std::vector<HWND> recorded = RecordedWindows();
+    ASSERT_GE(recorded.size(), 4u);
+
+    // A pointer that is not a listed record changes nothing.
+    HiddenWindowRecord stranger = {a.handle(), {}, nullptr};
+    EXPECT_FALSE(ShowHiddenWindow(&stranger));
+    EXPECT_FALSE(CloseHiddenWindow(&stranger));
+    EXPECT_EQ(RecordedWindows(), recorded);
+    EXPECT_FALSE(IsWindowVisible(a.handle()));
+
+    auto without = [](std::vector<HWND> windows, HWND w) {
+        windows.erase(std::find(windows.begin(), windows.end(), w));
+        return windows;
+    };
+    // The head, then a record further down.
+    HWND head = recorded.front();
+    EXPECT_TRUE(ShowHiddenWindow(hiddenWindows));
+    EXPECT_TRUE(IsWindowVisible(head));
+    recorded = without(recorded, head);
+    EXPECT_EQ(RecordedWindows(), recorded);
+
+    std::vector<HWND> probes;
+    for (HWND w : {a.handle(), b.handle(), c.handle()})
+        if (w != head) probes.push_back(w);
+    EXPECT_TRUE(ShowHiddenWindow(const_cast<HiddenWindowRecord*>(RecordOf(probes[0]))));
+    EXPECT_TRUE(IsWindowVisible(probes[0]));
+    recorded = without(recorded, probes[0]);
+    EXPECT_EQ(RecordedWindows(), recorded);
+
+    // A window of this thread is destroyed.
+    EXPECT_TRUE(CloseHiddenWindow(const_cast<HiddenWindowRecord*>(RecordOf(probes[1]))));
+    EXPECT_FALSE(IsWindow(probes[1]));
+    recorded = without(recorded, probes[1]);
+    EXPECT_EQ(RecordedWindows(), recorded);
+    EXPECT_EQ(ReadRecoveryFile().size(), recorded.size());
+}
+
+}  // namespace

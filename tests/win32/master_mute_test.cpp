@@ -1,0 +1,196 @@
+// The speaker mute against a real mixer: the test run starts a private
+// PulseAudio server with a null sink (scripts/sound-server.sh) and points
+// Wine's driver at it with PULSE_SERVER. A second run of these tests, without
+// a server, checks that every call fails quietly and the concealment goes on.
+#include <windows.h>
+#include <mmsystem.h>
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+
+#include "conceal/master_mute.h"
+#include "conceal_fixture.h"
+#include "res/resource.h"
+#include "support/wine_test_support.h"
+
+namespace {
+
+// The server the test run started, as Wine's PulseAudio driver finds it.
+bool SoundServerStarted()
+{
+    char server[512] = "";
+    const DWORD length = GetEnvironmentVariableA("PULSE_SERVER", server, sizeof server);
+    if (length == 0 || length >= sizeof server || std::strncmp(server, "unix:", 5) != 0)
+        return false;
+    // Wine gives a socket no file attributes, but lists it.
+    WIN32_FIND_DATAA found;
+    HANDLE search = FindFirstFileA(WindowsPathOf(server + 5).c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) return false;
+    FindClose(search);
+    return true;
+}
+
+// As at process start: no device open, no control found.
+void ForgetMixer()
+{
+    if (mixerHandle) mixerClose(mixerHandle);
+    mixerHandle = nullptr;
+    muteControlId = MUTE_CONTROL_NOT_FOUND;
+}
+
+// The speaker line's mute control of device 0, looked up independently.
+DWORD SpeakerMuteControlId()
+{
+    HMIXER mixer = nullptr;
+    if (mixerOpen(&mixer, 0, 0, 0, 0) != MMSYSERR_NOERROR) return MUTE_CONTROL_NOT_FOUND;
+    MIXERLINEA line = {};
+    line.cbStruct = sizeof line;
+    line.dwComponentType = MIXERLINE_COMPONENTTYPE_DST_SPEAKERS;
+    MIXERCONTROLA control = {};
+    MIXERLINECONTROLSA controls = {};
+    controls.cbStruct = sizeof controls;
+    controls.dwControlType = MIXERCONTROL_CONTROLTYPE_MUTE;
+    controls.cControls = 1;
+    controls.cbmxctrl = sizeof control;
+    controls.pamxctrl = &control;
+    DWORD id = MUTE_CONTROL_NOT_FOUND;
+    if (mixerGetLineInfoA(reinterpret_cast<HMIXEROBJ>(mixer), &line,
+                          MIXER_OBJECTF_HMIXER | MIXER_GETLINEINFOF_COMPONENTTYPE) == 0) {
+        controls.dwLineID = line.dwLineID;
+        if (mixerGetLineControlsA(reinterpret_cast<HMIXEROBJ>(mixer), &controls,
+                                  MIXER_OBJECTF_HMIXER | MIXER_GETLINECONTROLSF_ONEBYTYPE) == 0)
+            id = control.dwControlID;
+    }
+    mixerClose(mixer);
+    return id;
+}
+
+class MasterMuteTest : public ConcealTest {
+protected:
+    void SetUp() override
+    {
+        ConcealTest::SetUp();
+        if (HasFatalFailure()) return;
+        if (!SoundServerStarted()) {
+            GTEST_SKIP() << "no sound server was started for this run (PULSE_SERVER names no "
+                            "socket); ctest starts one with scripts/sound-server.sh";
+        }
+        ASSERT_GT(mixerGetNumDevs(), 0u) << "the sound server runs but Wine offers no mixer";
+        ASSERT_TRUE(GetMasterMute(userMute_));
+    }
+    void TearDown() override
+    {
+        if (mixerHandle) SetMasterMute(userMute_);
+        ConcealTest::TearDown();
+    }
+    int userMute_ = 0;
+};
+
+TEST_F(MasterMuteTest, FirstCallOpensDeviceZeroFindsTheSpeakerMuteAndCachesIt)
+{
+    ForgetMixer();
+    int muted = 42;
+    ASSERT_TRUE(GetMasterMute(muted));
+    EXPECT_TRUE(muted == 0 || muted == 1) << muted;
+    ASSERT_NE(mixerHandle, nullptr);
+    UINT device = 99;
+    EXPECT_EQ(mixerGetID(reinterpret_cast<HMIXEROBJ>(mixerHandle), &device, MIXER_OBJECTF_HMIXER),
+              static_cast<MMRESULT>(MMSYSERR_NOERROR));
+    EXPECT_EQ(device, 0u);
+    EXPECT_EQ(muteControlId, SpeakerMuteControlId());
+    EXPECT_NE(muteControlId, MUTE_CONTROL_NOT_FOUND);
+
+    const HMIXER opened = mixerHandle;
+    const DWORD found = muteControlId;
+    ASSERT_TRUE(SetMasterMute(1));
+    muted = 0;
+    ASSERT_TRUE(GetMasterMute(muted));
+    EXPECT_NE(muted, 0);
+    ASSERT_TRUE(SetMasterMute(0));
+    ASSERT_TRUE(GetMasterMute(muted));
+    EXPECT_EQ(muted, 0);
+    // The handle stays open and the control is not looked up again.
+    EXPECT_EQ(mixerHandle, opened);
+    EXPECT_EQ(muteControlId, found);
+}
+
+TEST_F(MasterMuteTest, ConcealmentMutesOnlyDuringThePassThenSetsTheEarlierStateBack)
+{
+    ProbeWindow probe("probe listening", SW_SHOWNORMAL);
+    ASSERT_EQ(IsDlgButtonChecked(panelWindow, IDC_MUTE), static_cast<UINT>(BST_CHECKED));
+    for (int earlier : {0, 1}) {
+        SCOPED_TRACE(earlier ? "already muted" : "sound on");
+        ASSERT_TRUE(SetMasterMute(earlier));
+        showEvents.clear();
+        probeReadsMute = true;
+        SendMessageA(panelWindow, WM_COMMAND, IDC_CONCEAL, 0);
+        probeReadsMute = false;
+
+        ASSERT_EQ(showEvents.size(), 1u);
+        EXPECT_FALSE(showEvents[0].shown);
+        ASSERT_TRUE(showEvents[0].muteRead);
+        EXPECT_NE(showEvents[0].mute, 0) << "not muted while the windows were hidden";
+        int after = -1;
+        ASSERT_TRUE(GetMasterMute(after));
+        EXPECT_EQ(after, earlier);
+        SendMessageA(panelWindow, WM_COMMAND, IDM_SHOW_HIDDEN, 0);
+    }
+}
+
+TEST_F(MasterMuteTest, UntickedBoxMakesNoMixerCall)
+{
+    ProbeWindow probe("probe hidden silently", SW_SHOWNORMAL);
+    // Any read or write of the switch would open device 0 first.
+    ForgetMixer();
+    CheckDlgButton(panelWindow, IDC_MUTE, BST_UNCHECKED);
+    SendMessageA(panelWindow, WM_COMMAND, IDC_CONCEAL, 0);
+    EXPECT_FALSE(IsWindowVisible(probe.handle()));
+    EXPECT_EQ(mixerHandle, nullptr);
+    EXPECT_EQ(muteControlId, MUTE_CONTROL_NOT_FOUND);
+    SendMessageA(panelWindow, WM_COMMAND, IDM_SHOW_HIDDEN, 0);
+
+    // Ticked, the same pass does reach the mixer.
+    CheckDlgButton(panelWindow, IDC_MUTE, BST_CHECKED);
+    SendMessageA(panelWindow, WM_COMMAND, IDC_CONCEAL, 0);
+    EXPECT_NE(mixerHandle, nullptr);
+    EXPECT_NE(muteControlId, MUTE_CONTROL_NOT_FOUND);
+}
+
+// Run with PULSE_SERVER naming no server (the test run's second pass).
+class MasterMuteWithoutSoundServerTest : public ConcealTest {
+protected:
+    void SetUp() override
+    {
+        ConcealTest::SetUp();
+        if (HasFatalFailure()) return;
+        if (mixerGetNumDevs() != 0) {
+            GTEST_SKIP() << "a mixer device is present; the test run checks this case in a "
+                            "pass without a sound server";
+        }
+    }
+};
+
+TEST_F(MasterMuteWithoutSoundServerTest, EveryCallFailsQuietlyAndTheWindowsAreHiddenAllTheSame)
+{
+    int muted = 42;
+    EXPECT_FALSE(GetMasterMute(muted));
+    EXPECT_EQ(muted, 42);
+    EXPECT_FALSE(SetMasterMute(1));
+    // The open is tried again on every call, and keeps failing.
+    EXPECT_FALSE(GetMasterMute(muted));
+    EXPECT_EQ(mixerHandle, nullptr);
+    EXPECT_EQ(muteControlId, MUTE_CONTROL_NOT_FOUND);
+
+    ProbeWindow probe("probe without sound", SW_SHOWMAXIMIZED);
+    ASSERT_EQ(IsDlgButtonChecked(panelWindow, IDC_MUTE), static_cast<UINT>(BST_CHECKED));
+    SendMessageA(panelWindow, WM_COMMAND, IDC_CONCEAL, 0);
+    EXPECT_FALSE(IsWindowVisible(probe.handle()));
+    EXPECT_FALSE(IsWindowVisible(frameWindow));
+    EXPECT_TRUE(timersEnabled);
+    SendMessageA(panelWindow, WM_COMMAND, IDM_SHOW_HIDDEN, 0);
+    EXPECT_TRUE(IsZoomed(probe.handle()));
+}
+
+}  // namespace
