@@ -45,12 +45,18 @@ void HideAllWindows()
     EnumWindows(HideWindowIfEligible, 0);
 }
 
+const char STANDALONE_TRAY_CLASS[] = "__winex11_standalone_tray";
+
 BOOL CALLBACK HideWindowIfEligible(HWND window, LPARAM)
 {
     if (!IsWindowVisible(window)) return TRUE;
     if (GetWindowTextLengthA(window) == 0) return TRUE;
     if (window == FindWindowA("Progman", nullptr)) return TRUE;
     if (window == FindWindowA("Shell_TrayWnd", nullptr)) return TRUE;
+    // Where the notification icons live in a window of their own (Wine
+    // without a desktop), that window is the taskbar: the tray icon is the
+    // way back and must stay in reach.
+    if (window == FindWindowA(STANDALONE_TRAY_CLASS, nullptr)) return TRUE;
 
     auto* record = static_cast<HiddenWindowRecord*>(
         HeapAlloc(GetProcessHeap(), HEAP_ZERO_MEMORY, sizeof(HiddenWindowRecord)));

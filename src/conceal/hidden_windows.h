@@ -13,6 +13,10 @@ struct HiddenWindowRecord {
 // Newest record first. Records come zero-filled from the process heap.
 extern HiddenWindowRecord* hiddenWindows;
 
+// The class of the window that holds the notification icons where they have
+// no taskbar (Wine without a desktop); never concealed, like the taskbar.
+extern const char STANDALONE_TRAY_CLASS[];
+
 // The command of button 1014, tray item 40007 and action 3.
 void ConcealAllWindows(HWND panel);
 

@@ -24,7 +24,8 @@ BOOL CALLBACK CollectConcealable(HWND window, LPARAM data)
     char name[64] = "";
     GetClassNameA(window, name, sizeof name);
     if (IsWindowVisible(window) && GetWindowTextLengthA(window) > 0 &&
-        std::strcmp(name, "Progman") != 0 && std::strcmp(name, "Shell_TrayWnd") != 0) {
+        std::strcmp(name, "Progman") != 0 && std::strcmp(name, "Shell_TrayWnd") != 0 &&
+        std::strcmp(name, "__winex11_standalone_tray") != 0) {
         reinterpret_cast<std::vector<HWND>*>(data)->push_back(window);
     }
     return TRUE;
@@ -253,6 +254,20 @@ TEST_F(ConcealmentTest, SecondConcealmentRecordsExactlyTheWindowsVisibleThen)
     PostMessageA(dialog, WM_COMMAND, IDC_HIDDEN_SHOW_ALL, 0);
     EXPECT_TRUE(WaitUntil([&] { return !IsWindow(dialog); }));
     EXPECT_TRUE(WaitUntil([&] { return AllBack(expected); }));
+}
+
+TEST_F(ConcealmentTest, TheTrayStaysInReach)
+{
+    // Without a desktop, Wine keeps the notification icons in a window of
+    // their own; it is the way back and is never concealed.
+    HWND tray = nullptr;
+    ASSERT_TRUE(WaitUntil([&] {
+        tray = FindWindowA("__winex11_standalone_tray", nullptr);
+        return tray && IsWindowVisible(tray);
+    })) << "no tray window for the program's icon";
+    ASSERT_TRUE(Conceal(concealable_));
+    EXPECT_TRUE(IsWindowVisible(tray));
+    EXPECT_FALSE(IsWindowVisible(program_.frame()));
 }
 
 TEST_F(ConcealmentTest, ExitWhileConcealedShowsEveryWindowAgain)

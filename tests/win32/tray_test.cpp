@@ -9,6 +9,7 @@
 #include "app/panel_messages.h"
 #include "app/tray.h"
 #include "automation/key_buttons.h"
+#include "conceal/hidden_windows.h"
 #include "panel_fixture.h"
 #include "res/resource.h"
 #include "triggers/key_names.h"
@@ -115,6 +116,27 @@ TEST_F(TrayTest, DoubleClickShowsTheHiddenFrame)
     SendMessageA(panelWindow, WMU_TRAYNOTIFY, 1, WM_LBUTTONDOWN);
     EXPECT_FALSE(IsWindowVisible(frameWindow));
     SendMessageA(panelWindow, WMU_TRAYNOTIFY, 1, WM_LBUTTONDBLCLK);
+    EXPECT_TRUE(IsWindowVisible(frameWindow));
+}
+
+TEST_F(TrayTest, WhileConcealedOnlyTheWayBackIsOffered)
+{
+    CheckDlgButton(panelWindow, IDC_MUTE, BST_UNCHECKED);
+    SendMessageA(panelWindow, WM_COMMAND, IDC_CONCEAL, 0);
+    ASSERT_TRUE(AnyWindowsHidden());
+    ASSERT_FALSE(IsWindowVisible(frameWindow));
+    HMENU popup = nullptr;
+    HMENU menu = BuildTrayMenu(panelWindow, popup);
+    EXPECT_TRUE(Greyed(popup, IDM_CONCEAL));
+    EXPECT_TRUE(Greyed(popup, IDM_SHOW_HIDE));
+    EXPECT_FALSE(Greyed(popup, IDM_SHOW_HIDDEN));
+    EXPECT_FALSE(Greyed(popup, IDM_HIDDEN_DIALOG));
+    DestroyMenu(menu);
+    // The double click leaves the frame with the other concealed windows.
+    SendMessageA(panelWindow, WMU_TRAYNOTIFY, 1, WM_LBUTTONDBLCLK);
+    EXPECT_FALSE(IsWindowVisible(frameWindow));
+    SendMessageA(panelWindow, WM_COMMAND, IDM_SHOW_HIDDEN, 0);
+    EXPECT_FALSE(AnyWindowsHidden());
     EXPECT_TRUE(IsWindowVisible(frameWindow));
 }
 
