@@ -119,7 +119,12 @@ HANDLE ProgramUnderTest::StartAnother() const
 
 DWORD ProgramUnderTest::WaitForExit(DWORD milliseconds) const
 {
-    if (WaitForSingleObject(process_.hProcess, milliseconds) != WAIT_OBJECT_0) return STILL_ACTIVE;
+    // Keep this thread's windows answering while waiting: the program may
+    // show or hide them on its way out and waits for them to answer.
+    const bool ended = WaitUntil(
+        [&] { return WaitForSingleObject(process_.hProcess, 0) == WAIT_OBJECT_0; },
+        std::chrono::milliseconds(milliseconds));
+    if (!ended) return STILL_ACTIVE;
     DWORD code = STILL_ACTIVE;
     GetExitCodeProcess(process_.hProcess, &code);
     return code;

@@ -1,0 +1,241 @@
+#include <windows.h>
+#include <commctrl.h>
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "app/settings_codec.h"
+#include "e2e/e2e_fixture.h"
+#include "res/resource.h"
+
+namespace {
+
+std::vector<std::uint8_t> ReadBytes(const std::string& path)
+{
+    std::vector<std::uint8_t> bytes;
+    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return bytes;
+    bytes.resize(GetFileSize(file, nullptr));
+    DWORD got = 0;
+    if (!bytes.empty()) ReadFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &got, nullptr);
+    CloseHandle(file);
+    return bytes;
+}
+
+void WriteBytes(const std::string& path, const std::vector<std::uint8_t>& bytes)
+{
+    HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    DWORD written = 0;
+    if (!bytes.empty()) WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+    CloseHandle(file);
+}
+
+std::uint32_t Dword(const std::vector<std::uint8_t>& b, std::size_t at)
+{
+    return b[at] | (b[at + 1] << 8) | (b[at + 2] << 16) | (static_cast<std::uint32_t>(b[at + 3]) << 24);
+}
+
+std::string KeyName(UINT vk)
+{
+    char name[32] = "";
+    GetKeyNameTextA(static_cast<LONG>(MapVirtualKeyA(vk, 0) << 16), name, sizeof name);
+    return name;
+}
+
+// The program's state when it has never been set: what a first start writes.
+SettingsValues FirstStartValues(const std::string& folder)
+{
+    SettingsValues values;
+    values.leftClickInterval = values.rightClickInterval = values.keyRepeatInterval = 100;
+    values.muteWhileConcealing = true;
+    values.imageFolder = folder + "\\image";
+    values.gestureDistance = 64;
+    values.gestureTime = 200;
+    values.gestureKeyIndex = 0;
+    for (int i = 0; i < ACTION_COUNT; ++i) {
+        values.actions[i].modifiers = actionDefinitions[i].defaultModifiers;
+        values.actions[i].virtualKey = actionDefinitions[i].defaultVirtualKey;
+    }
+    return values;
+}
+
+class SettingsTest : public testing::Test {
+protected:
+    void SetUp() override { ASSERT_EQ(CountProgramFrames(), 0); }
+    std::string IniPath() const { return program_.folder().File("ini.dat"); }
+    std::string Caption(int id) { return RemoteText(program_.Control(id)); }
+
+    HWND OpenDialog(int buttonId, const char* title)
+    {
+        PostMessageA(program_.panel(), WM_COMMAND, buttonId, 0);
+        return WaitForProcessWindow(program_.processId(), "#32770", title);
+    }
+    void Finish(HWND dialog)
+    {
+        PostMessageA(dialog, WM_COMMAND, IDOK, 0);
+        ASSERT_TRUE(WaitUntil([&] { return !IsWindow(dialog); }));
+    }
+
+    ProgramUnderTest program_;
+};
+
+TEST_F(SettingsTest, EverySettingSurvivesARestart)
+{
+    ASSERT_TRUE(program_.Start());
+    SetRemoteText(program_.Control(IDC_LEFT_INTERVAL), "60000");
+    PostMessageA(program_.panel(), WM_COMMAND, IDC_LEFT_TOGGLE, 0);
+    ASSERT_TRUE(WaitUntil([&] { return Caption(IDC_LEFT_TOGGLE) == "ON"; }));
+    SetRemoteText(program_.Control(IDC_RIGHT_INTERVAL), "300");
+    SetRemoteText(program_.Control(IDC_KEY_INTERVAL), "");
+    SendMessageA(program_.Control(IDC_MUTE), BM_SETCHECK, BST_UNCHECKED, 0);
+    SetRemoteText(program_.Control(IDC_IMAGE_FOLDER), "C:\\shots");
+    SendMessageA(program_.Control(IDC_MACRO2_REPEAT), BM_SETCHECK, BST_CHECKED, 0);
+    SetRemoteText(program_.Control(IDC_GESTURE_DISTANCE), "80");
+    SetRemoteText(program_.Control(IDC_GESTURE_TIME), "500");
+    SendMessageA(program_.Control(IDC_GESTURE_HOLD_KEY), CB_SETCURSEL, 3, 0);
+
+    HWND hotkey = OpenDialog(IDC_HOTKEY_RIGHT, "ホットキーの設定");
+    ASSERT_NE(hotkey, nullptr);
+    SendDlgItemMessageA(hotkey, IDC_HOTKEY_EDIT, HKM_SETHOTKEY, MAKEWORD(VK_F5, HOTKEYF_CONTROL | HOTKEYF_SHIFT), 0);
+    Finish(hotkey);
+    HWND gesture = OpenDialog(IDC_GESTURE_CONCEAL, "マウスジェスチャ設定");
+    ASSERT_NE(gesture, nullptr);
+    SendDlgItemMessageA(gesture, IDC_GESTURE_ENABLED, BM_SETCHECK, BST_CHECKED, 0);
+    SendDlgItemMessageA(gesture, IDC_GESTURE_STEP1 + 0, CB_SETCURSEL, 0, 0);  // →
+    SendDlgItemMessageA(gesture, IDC_GESTURE_STEP1 + 1, CB_SETCURSEL, 3, 0);  // ↓
+    SendDlgItemMessageA(gesture, IDC_GESTURE_STEP1 + 2, CB_SETCURSEL, 2, 0);  // ←
+    Finish(gesture);
+    ASSERT_EQ(Caption(IDC_GESTURE_CONCEAL), "→↓←");
+
+    ASSERT_EQ(program_.Close(), 0u);
+    const std::vector<std::uint8_t> bytes = ReadBytes(IniPath());
+    ASSERT_EQ(bytes.size(), 669u);
+    EXPECT_EQ(bytes[0], 1);
+    EXPECT_EQ(Dword(bytes, 1), 60000u);
+    EXPECT_EQ(bytes[5], 0);
+    EXPECT_EQ(Dword(bytes, 6), 300u);
+    EXPECT_EQ(Dword(bytes, 10), 0u);  // an empty edit is stored as 0
+    EXPECT_EQ(bytes[14], 0);
+    EXPECT_EQ(std::string(reinterpret_cast<const char*>(&bytes[15])), "C:\\shots");
+    EXPECT_EQ(bytes[279], 1);
+    EXPECT_EQ(Dword(bytes, 281), 80u);
+    EXPECT_EQ(Dword(bytes, 285), 500u);
+    EXPECT_EQ(Dword(bytes, 289), 3u);
+    EXPECT_EQ(Dword(bytes, 293 + 40 + 32), 6u);     // Ctrl+Shift
+    EXPECT_EQ(Dword(bytes, 293 + 40 + 36), 0x74u);  // F5
+    const std::uint32_t gestureSteps[8] = {1, 4, 3, 0, 0, 0, 0, 0};
+    for (int i = 0; i < 8; ++i) EXPECT_EQ(Dword(bytes, 293 + 80 + 4 * i), gestureSteps[i]) << i;
+
+    ASSERT_TRUE(program_.Start());
+    EXPECT_EQ(Caption(IDC_LEFT_TOGGLE), "ON");
+    EXPECT_EQ(Caption(IDC_LEFT_INTERVAL), "60000");
+    EXPECT_EQ(Caption(IDC_RIGHT_INTERVAL), "300");
+    EXPECT_EQ(Caption(IDC_KEY_INTERVAL), "0");
+    EXPECT_EQ(SendMessageA(program_.Control(IDC_MUTE), BM_GETCHECK, 0, 0), BST_UNCHECKED);
+    EXPECT_EQ(Caption(IDC_IMAGE_FOLDER), "C:\\shots");
+    EXPECT_EQ(SendMessageA(program_.Control(IDC_MACRO2_REPEAT), BM_GETCHECK, 0, 0), BST_CHECKED);
+    EXPECT_EQ(Caption(IDC_GESTURE_DISTANCE), "80");
+    EXPECT_EQ(Caption(IDC_GESTURE_TIME), "500");
+    EXPECT_EQ(SendMessageA(program_.Control(IDC_GESTURE_HOLD_KEY), CB_GETCURSEL, 0, 0), 3);
+    EXPECT_EQ(Caption(IDC_HOTKEY_RIGHT), "Ctrl + Shift + " + KeyName(VK_F5));
+    EXPECT_EQ(Caption(IDC_GESTURE_CONCEAL), "→↓←");
+    // The stored hotkey is the one registered.
+    EXPECT_FALSE(RegisterHotKey(nullptr, 77, MOD_CONTROL | MOD_SHIFT, VK_F5));
+    ASSERT_EQ(program_.Close(), 0u);
+    EXPECT_EQ(ReadBytes(IniPath()), bytes);
+}
+
+TEST_F(SettingsTest, ARegisteredPadAndAStoredGestureComeBackByteForByte)
+{
+    SettingsValues values = FirstStartValues(program_.folder().path());
+    values.padPaths[1] = program_.folder().File("plovnikar.exe");
+    values.actions[8].directions[0] = 2;
+    values.actions[8].directions[1] = 1;
+    values.actions[8].directions[2] = 4;
+    values.actions[8].directions[3] = 3;
+    values.actions[8].count = 4;
+    const std::vector<std::uint8_t> bytes = WriteSettings(values);
+    WriteBytes(IniPath(), bytes);
+    ASSERT_TRUE(program_.Start());
+    EXPECT_EQ(Caption(IDC_GESTURE_SHOWHIDE), "↑→↓←");
+    ASSERT_EQ(program_.Close(), 0u);
+    EXPECT_EQ(ReadBytes(IniPath()), bytes);
+}
+
+TEST_F(SettingsTest, AnInvalidStepCutsTheGestureAndAShortOneIsDisabled)
+{
+    SettingsValues values = FirstStartValues(program_.folder().path());
+    const std::int32_t steps[4] = {1, 2, 7, 3};
+    for (int i = 0; i < 4; ++i) values.actions[0].directions[i] = steps[i];
+    values.actions[0].count = 4;
+    WriteBytes(IniPath(), WriteSettings(values));
+    ASSERT_TRUE(program_.Start());
+    EXPECT_EQ(Caption(IDC_GESTURE_LEFT), "ﾏｳｽｼﾞｪｽﾁｬ：無効");
+    ASSERT_EQ(program_.Close(), 0u);
+    const std::vector<std::uint8_t> bytes = ReadBytes(IniPath());
+    ASSERT_GE(bytes.size(), 669u);
+    // The two steps before the invalid one stay, and no more.
+    const std::uint32_t kept[8] = {1, 2, 0, 0, 0, 0, 0, 0};
+    for (int i = 0; i < 8; ++i) EXPECT_EQ(Dword(bytes, 293 + 4 * i), kept[i]) << i;
+}
+
+TEST_F(SettingsTest, DamagedFilesNeverStopTheProgram)
+{
+    SettingsValues values = FirstStartValues(program_.folder().path());
+    const std::vector<std::uint8_t> good = WriteSettings(values);
+    std::vector<std::vector<std::uint8_t>> damaged = {{}};
+    for (std::size_t cut : {1u, 5u, 100u, 292u, 300u, 500u, 668u}) damaged.emplace_back(good.begin(), good.begin() + cut);
+    // The first pad's length is 0xFFFFFFFF.
+    std::vector<std::uint8_t> hugePad(good.begin(), good.begin() + 653);
+    hugePad.insert(hugePad.end(), {0xFF, 0xFF, 0xFF, 0xFF});
+    hugePad.insert(hugePad.end(), good.begin() + 657, good.end());
+    damaged.push_back(hugePad);
+    std::vector<std::uint8_t> noise(5000);
+    std::uint32_t seed = 99;
+    for (auto& b : noise) b = static_cast<std::uint8_t>((seed = seed * 1664525u + 1013904223u) >> 24);
+    damaged.push_back(noise);
+    for (const auto& bytes : damaged) {
+        WriteBytes(IniPath(), bytes);
+        ASSERT_TRUE(program_.Start()) << "with a file of " << bytes.size() << " bytes";
+        ASSERT_EQ(program_.Close(), 0u) << bytes.size();
+        EXPECT_GE(ReadBytes(IniPath()).size(), 669u);
+    }
+}
+
+TEST_F(SettingsTest, ALockedFileAtExitLosesNothingElseOfTheShutdown)
+{
+    ASSERT_TRUE(program_.Start());
+    TestWindow target("keys", 40, 40);
+    SetRemoteText(program_.Control(IDC_KEY_INTERVAL), "60000");
+    ASSERT_TRUE(target.TakeForeground());
+    PostMessageA(program_.panel(), WM_COMMAND, 1029, 0);  // Shift on
+    ASSERT_TRUE(WaitUntil([&] { return !target.keys().empty(); }));
+    WriteBytes(IniPath(), {1, 2, 3});
+    HANDLE lock = CreateFileA(IniPath().c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(lock, INVALID_HANDLE_VALUE);
+    SendMessageA(program_.panel(), WM_COMMAND, IDC_CONCEAL, 0);
+    ASSERT_TRUE(WaitUntil([&] { return !IsWindowVisible(target.handle()); }));
+    PostMessageA(program_.frame(), WM_CLOSE, 0, 0);
+    const DWORD code = program_.WaitForExit(15000);
+    CloseHandle(lock);
+    EXPECT_EQ(code, 0u);
+    EXPECT_TRUE(WaitUntil([&] { return IsWindowVisible(target.handle()) != FALSE; }));
+    EXPECT_EQ(GetAsyncKeyState(VK_SHIFT) & 0x8000, 0);
+    EXPECT_EQ(ReadBytes(IniPath()), (std::vector<std::uint8_t>{1, 2, 3}));
+}
+
+TEST_F(SettingsTest, EndOfSessionSavesTheSettings)
+{
+    ASSERT_TRUE(program_.Start());
+    SetRemoteText(program_.Control(IDC_RIGHT_INTERVAL), "777");
+    SendMessageA(program_.frame(), WM_QUERYENDSESSION, 0, 0);
+    SendMessageA(program_.frame(), WM_ENDSESSION, TRUE, 0);
+    const std::vector<std::uint8_t> bytes = ReadBytes(IniPath());
+    ASSERT_EQ(bytes.size(), 669u);
+    EXPECT_EQ(Dword(bytes, 6), 777u);
+}
+
+}  // namespace
