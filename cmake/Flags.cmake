@@ -24,3 +24,17 @@ function(plov_target_flags target)
     target_link_options(${target} PRIVATE -fsanitize=address,undefined)
   endif()
 endfunction()
+
+# The Windows program's own code (the libraries and the executable, not the
+# test programs): no exceptions, no run-time type information, one thread,
+# unused functions dropped at link time. The standard library's string code
+# is compiled into the program (its assertions on) instead of taken from the
+# library's prebuilt copy, which would bring the exception machinery along.
+function(plov_program_flags target)
+  if(WIN32)
+    target_compile_options(${target} PRIVATE
+      -fno-exceptions -fno-rtti -fno-threadsafe-statics -fno-asynchronous-unwind-tables
+      -ffunction-sections -fdata-sections)
+    target_compile_definitions(${target} PRIVATE _GLIBCXX_ASSERTIONS)
+  endif()
+endfunction()

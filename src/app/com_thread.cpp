@@ -4,9 +4,9 @@
 
 void InitializeComOnThisThread()
 {
-    // One initialisation per thread is enough; counting it up on every
-    // shortcut would only pile up references that are never given back.
-    static thread_local bool initialized = false;
+    // One initialisation is enough (the program has one thread); counting it
+    // up on every shortcut would only pile up references never given back.
+    static bool initialized = false;
     if (initialized) return;
     const HRESULT result = CoInitialize(nullptr);
     initialized = SUCCEEDED(result);

@@ -28,8 +28,9 @@ void ChooseFileToRegister(cAppIconClass& pad)
 void ShowFileInfo(const cAppIconClass& pad)
 {
     char text[1024];
-    std::snprintf(text, sizeof text, "場所：\t%s\n表示名：\t%s\nタイプ：\t%s", pad.path,
-                  pad.iconInfo.szDisplayName, pad.iconInfo.szTypeName);
+    // The three fields fit: at most 259 + 259 + 79 bytes and the labels.
+    wsprintfA(text, "場所：\t%s\n表示名：\t%s\nタイプ：\t%s", pad.path,
+              pad.iconInfo.szDisplayName, pad.iconInfo.szTypeName);
     MessageBoxA(pad.window, text, "ファイル情報", MB_OK);
 }
 
