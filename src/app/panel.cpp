@@ -9,6 +9,7 @@
 #include "app/panel_messages.h"
 #include "automation/click_repeat.h"
 #include "automation/key_buttons.h"
+#include "automation/macro_slots.h"
 #include "automation/target_window.h"
 #include "res/resource.h"
 #include "triggers/action_records.h"
@@ -52,6 +53,36 @@ void RouteCommand(HWND panel, int id)
         break;
     case IDC_TARGET_REFRESH:
         RefreshTargetList(panel);
+        break;
+    case IDC_MACRO1_RECORD:
+        RecordMacroSlot(panel, 0);
+        break;
+    case IDC_MACRO2_RECORD:
+        RecordMacroSlot(panel, 1);
+        break;
+    case IDC_MACRO3_RECORD:
+        RecordMacroSlot(panel, 2);
+        break;
+    case IDC_MACRO1_EXECUTE:
+    case IDM_MACRO1:
+        ExecuteMacroSlot(panel, 0);
+        break;
+    case IDC_MACRO2_EXECUTE:
+    case IDM_MACRO2:
+        ExecuteMacroSlot(panel, 1);
+        break;
+    case IDC_MACRO3_EXECUTE:
+    case IDM_MACRO3:
+        ExecuteMacroSlot(panel, 2);
+        break;
+    case IDC_MACRO1_ENABLED:
+        UpdateSlotControls(panel, 0);
+        break;
+    case IDC_MACRO2_ENABLED:
+        UpdateSlotControls(panel, 1);
+        break;
+    case IDC_MACRO3_ENABLED:
+        UpdateSlotControls(panel, 2);
         break;
     case IDC_SHOW_HIDE:
     case IDM_SHOW_HIDE:
@@ -136,7 +167,7 @@ INT_PTR CALLBACK MainPanelDlgProc(HWND panel, UINT message, WPARAM wParam, LPARA
         timersEnabled = wParam != 0;
         return FALSE;
     case WMU_MACROSTOPPED:
-        timersEnabled = true;
+        RestoreMacroControls(panel);
         return FALSE;
     case WMU_SELECTTARGET:
         SelectTargetWindow(panel, reinterpret_cast<HWND>(wParam));

@@ -9,6 +9,7 @@
 #include "app/panel_messages.h"
 #include "automation/click_repeat.h"
 #include "automation/key_buttons.h"
+#include "automation/macro_slots.h"
 #include "capture/image_folder.h"
 #include "res/resource.h"
 #include "triggers/action_records.h"
@@ -81,6 +82,7 @@ void InitializePanel(HWND panel)
     ApplyClickRepeat(panel, ClickButton::Left);
     ApplyClickRepeat(panel, ClickButton::Right);
     CaptionAllHotkeyButtons(panel);
+    UpdateAllSlotControls(panel);
     SendMessageA(panel, WM_COMMAND, IDC_TARGET_REFRESH, 0);
 }
 
