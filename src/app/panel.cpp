@@ -9,6 +9,7 @@
 #include "app/panel_messages.h"
 #include "automation/click_repeat.h"
 #include "automation/key_buttons.h"
+#include "automation/macro_engine.h"
 #include "automation/macro_slots.h"
 #include "automation/target_window.h"
 #include "res/resource.h"
@@ -97,11 +98,12 @@ void RouteCommand(HWND panel, int id)
     }
 }
 
-// Every tick waits while the gate is closed; the repeaters also wait for
-// their target window.
+// Every tick waits while the gate is closed or a macro runs (a dialog that
+// reopens the gate behind a running macro must not wake the repeaters); the
+// repeaters also wait for their target window.
 void RouteTimer(HWND panel, UINT_PTR id)
 {
-    if (!timersEnabled) return;
+    if (!timersEnabled || MacroOperationRunning()) return;
     if (!TargetFilterPasses(panel)) return;
     switch (id) {
     case TIMER_LEFTCLICK:
