@@ -11,6 +11,8 @@
 #include "automation/click_repeat.h"
 #include "automation/key_buttons.h"
 #include "automation/key_repeat.h"
+#include "automation/macro_engine.h"
+#include "automation/macro_slots.h"
 #include "automation/target_window.h"
 #include "capture/folder_picker.h"
 #include "capture/window_capture.h"
@@ -93,6 +95,36 @@ void RouteCommand(HWND panel, int id)
     case IDM_HIDDEN_DIALOG:
         OpenHiddenWindowDialog(panel, appInstance);
         break;
+    case IDC_MACRO1_RECORD:
+        RecordMacroSlot(panel, 0);
+        break;
+    case IDC_MACRO2_RECORD:
+        RecordMacroSlot(panel, 1);
+        break;
+    case IDC_MACRO3_RECORD:
+        RecordMacroSlot(panel, 2);
+        break;
+    case IDC_MACRO1_EXECUTE:
+    case IDM_MACRO1:
+        ExecuteMacroSlot(panel, 0);
+        break;
+    case IDC_MACRO2_EXECUTE:
+    case IDM_MACRO2:
+        ExecuteMacroSlot(panel, 1);
+        break;
+    case IDC_MACRO3_EXECUTE:
+    case IDM_MACRO3:
+        ExecuteMacroSlot(panel, 2);
+        break;
+    case IDC_MACRO1_ENABLED:
+        UpdateSlotControls(panel, 0);
+        break;
+    case IDC_MACRO2_ENABLED:
+        UpdateSlotControls(panel, 1);
+        break;
+    case IDC_MACRO3_ENABLED:
+        UpdateSlotControls(panel, 2);
+        break;
     case IDC_SHOW_HIDE:
     case IDM_SHOW_HIDE:
         ToggleFrameVisibility();
@@ -106,11 +138,12 @@ void RouteCommand(HWND panel, int id)
     }
 }
 
-// Every tick waits while the gate is closed; the repeaters also wait for
-// their target window, the gesture sampling does not.
+// Every tick waits while the gate is closed or a macro runs (a dialog that
+// reopens the gate behind a running macro must not wake the repeaters); the
+// repeaters also wait for their target window, the gesture sampling does not.
 void RouteTimer(HWND panel, UINT_PTR id)
 {
-    if (!timersEnabled) return;
+    if (!timersEnabled || MacroOperationRunning()) return;
     if (id == TIMER_GESTURE) {
         SampleGesture(panel);
         return;
@@ -185,7 +218,7 @@ INT_PTR CALLBACK MainPanelDlgProc(HWND panel, UINT message, WPARAM wParam, LPARA
         timersEnabled = wParam != 0;
         return TRUE;
     case WMU_MACROSTOPPED:
-        timersEnabled = true;
+        RestoreMacroControls(panel);
         return TRUE;
     case WMU_SELECTTARGET:
         SelectTargetWindow(panel, reinterpret_cast<HWND>(wParam));

@@ -11,6 +11,7 @@
 #include "app/tray.h"
 #include "automation/click_repeat.h"
 #include "automation/key_buttons.h"
+#include "automation/macro_slots.h"
 #include "capture/image_folder.h"
 #include "launcher/launcher_pad.h"
 #include "conceal/hidden_windows.h"
@@ -91,6 +92,7 @@ void InitializePanel(HWND panel)
     ApplyClickRepeat(panel, ClickButton::Left);
     ApplyClickRepeat(panel, ClickButton::Right);
     CaptionAllHotkeyButtons(panel);
+    UpdateAllSlotControls(panel);
     SendMessageA(panel, WM_COMMAND, IDC_GESTURE_DISTANCE, 0);
     SendMessageA(panel, WM_COMMAND, IDC_GESTURE_TIME, 0);
     SendMessageA(panel, WM_COMMAND, IDC_TARGET_REFRESH, 0);

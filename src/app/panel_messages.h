@@ -11,3 +11,6 @@ constexpr unsigned TIMER_LEFTCLICK = 1;
 constexpr unsigned TIMER_RIGHTCLICK = 2;
 constexpr unsigned TIMER_GESTURE = 3;
 constexpr unsigned TIMER_KEYREPEAT = 4;
+// The macro timer runs with a callback of its own, so its ticks bypass the
+// panel's WM_TIMER routing and its gate.
+constexpr unsigned TIMER_MACRO = 5;

@@ -1,6 +1,29 @@
-// Recording and playback of the three mouse macros.
+// The macro engine: one recording or playback at a time, driven by the
+// panel's macro timer. A recording waits for the record key, then writes one
+// sample per tick while the key is held; a playback replays one sample per
+// tick, once or over and over.
 #pragma once
 #include <windows.h>
 
-// Ends the running recording or playback, if any (the forced-stop action).
+#include <string>
+
+// em0, em1 or em2 beside the executable.
+std::string MacroFilePath(int slot);
+bool MacroFileExists(int slot);
+
+// Both first stop whatever runs. True when the slot's file is open and the
+// macro timer runs; on false nothing runs and no file is held.
+bool StartRecording(HWND panel, int slot, int recordKey);
+bool StartPlayback(HWND panel, int slot, bool repeat);
+
+// Ends the running operation, if any: closes the file and sends the panel
+// WMU_MACROSTOPPED before returning. Never touches the mouse buttons.
 void StopMacro(HWND panel);
+
+// True from a successful start until StopMacro.
+bool MacroOperationRunning();
+
+// The macro timer's callbacks, one per operation state.
+void CALLBACK WaitForRecordKey(HWND panel, UINT message, UINT_PTR timerId, DWORD time);
+void CALLBACK RecordTick(HWND panel, UINT message, UINT_PTR timerId, DWORD time);
+void CALLBACK PlayTick(HWND panel, UINT message, UINT_PTR timerId, DWORD time);

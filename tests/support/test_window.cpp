@@ -33,6 +33,8 @@ TestWindow::~TestWindow()
 void TestWindow::Clear()
 {
     clicks_.clear();
+    clickPoints_.clear();
+    moves_.clear();
     keys_.clear();
 }
 
@@ -69,12 +71,25 @@ LRESULT CALLBACK TestWindow::Proc(HWND window, UINT message, WPARAM wParam, LPAR
     }
     auto* self = reinterpret_cast<TestWindow*>(GetWindowLongPtrA(window, GWLP_USERDATA));
     if (self) {
+        // Mouse messages carry the client position in lParam.
+        auto where = [&] {
+            POINT at = {static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+            ClientToScreen(window, &at);
+            return at;
+        };
+        auto click = [&](char what) {
+            self->clicks_ += what;
+            self->clickPoints_.push_back(where());
+        };
         switch (message) {
-        case WM_MOUSEMOVE: self->mouseSeen_ = true; break;
-        case WM_LBUTTONDOWN: self->clicks_ += 'L'; break;
-        case WM_LBUTTONUP: self->clicks_ += 'l'; break;
-        case WM_RBUTTONDOWN: self->clicks_ += 'R'; break;
-        case WM_RBUTTONUP: self->clicks_ += 'r'; return 0;  // no context menu
+        case WM_MOUSEMOVE:
+            self->mouseSeen_ = true;
+            self->moves_.push_back(where());
+            break;
+        case WM_LBUTTONDOWN: click('L'); break;
+        case WM_LBUTTONUP: click('l'); break;
+        case WM_RBUTTONDOWN: click('R'); break;
+        case WM_RBUTTONUP: click('r'); return 0;  // no context menu
         case WM_KEYDOWN: case WM_SYSKEYDOWN:
             self->keys_.push_back({static_cast<UINT>(wParam), false});
             break;

@@ -16,6 +16,10 @@ public:
     HWND handle() const { return window_; }
     // 'L'/'l' left down/up, 'R'/'r' right down/up, in arrival order.
     const std::string& clicks() const { return clicks_; }
+    // Screen position of each entry of clicks().
+    const std::vector<POINT>& clickPoints() const { return clickPoints_; }
+    // Screen positions of the mouse moves the window saw, in order.
+    const std::vector<POINT>& moves() const { return moves_; }
     // Key messages: virtual key, and whether it was a key-up.
     struct KeyEvent { UINT vk; bool up; };
     const std::vector<KeyEvent>& keys() const { return keys_; }
@@ -30,6 +34,8 @@ private:
     static LRESULT CALLBACK Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     HWND window_ = nullptr;
     std::string clicks_;
+    std::vector<POINT> clickPoints_;
+    std::vector<POINT> moves_;
     std::vector<KeyEvent> keys_;
     bool mouseSeen_ = false;
 };

@@ -1,0 +1,324 @@
+// The macro engine tick by tick: the tests call the timer callbacks
+// themselves and pump no messages while an operation runs, so every tick is
+// one the test chose. The thread's key state is set with SetKeyboardState.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cstdio>
+#include <vector>
+
+#include "app/panel_messages.h"
+#include "automation/macro_engine.h"
+#include "automation/macro_file.h"
+#include "panel_fixture.h"
+#include "res/resource.h"
+
+namespace {
+
+// Screen points that no window covers.
+const std::vector<POINT> path = {{1100, 850}, {1163, 902}, {1231, 977}, {1057, 1003}};
+
+class MacroEngineTest : public PanelTest {
+protected:
+    void SetUp() override
+    {
+        RemoveMacroFiles();  // the files of this test program live beside it
+        SetKeys({});
+        PanelTest::SetUp();
+    }
+    void TearDown() override
+    {
+        StopMacro(panelWindow);
+        SetKeys({});
+        PanelTest::TearDown();
+        RemoveMacroFiles();
+    }
+
+    static void RemoveMacroFiles()
+    {
+        for (int slot = 0; slot < MACRO_SLOT_COUNT; ++slot) DeleteFileA(MacroFilePath(slot).c_str());
+    }
+    // The keys and buttons this thread sees down: exactly these.
+    static void SetKeys(const std::vector<int>& down)
+    {
+        BYTE state[256] = {};
+        for (int vk : down) state[vk] = 0x80;
+        SetKeyboardState(state);
+    }
+    static void Tick(TIMERPROC callback) { callback(panelWindow, WM_TIMER, TIMER_MACRO, GetTickCount()); }
+    static POINT Cursor()
+    {
+        POINT p = {};
+        GetCursorPos(&p);
+        return p;
+    }
+    static long long FileLength(int slot)
+    {
+        WIN32_FILE_ATTRIBUTE_DATA data;
+        if (!GetFileAttributesExA(MacroFilePath(slot).c_str(), GetFileExInfoStandard, &data)) return -1;
+        return data.nFileSizeLow;
+    }
+    static void WriteSamples(int slot, const std::vector<MacroSample>& samples)
+    {
+        HANDLE file = CreateFileA(MacroFilePath(slot).c_str(), GENERIC_WRITE, 0, nullptr,
+                                  CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+        ASSERT_NE(file, INVALID_HANDLE_VALUE);
+        for (const MacroSample& s : samples) {
+            const MacroSampleBytes bytes = EncodeMacroSample(s);
+            DWORD written = 0;
+            WriteFile(file, bytes.data(), 12, &written, nullptr);
+        }
+        CloseHandle(file);
+    }
+    static std::vector<MacroSample> ReadSamples(int slot)
+    {
+        std::vector<std::uint8_t> bytes(static_cast<std::size_t>(FileLength(slot)));
+        HANDLE file = CreateFileA(MacroFilePath(slot).c_str(), GENERIC_READ, 0, nullptr,
+                                  OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (file == INVALID_HANDLE_VALUE) return {};  // still held by the engine
+        DWORD read = 0;
+        if (!bytes.empty()) ReadFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr);
+        CloseHandle(file);
+        return DecodeMacroFile(bytes.data(), read);
+    }
+    static std::vector<MacroSample> SamplesAt(const std::vector<POINT>& points)
+    {
+        std::vector<MacroSample> samples;
+        for (const POINT& p : points) samples.push_back({p.x, p.y, false, false});
+        return samples;
+    }
+    // As the record and execute commands do before a start.
+    static void CloseGate() { SendMessageA(panelWindow, WMU_TIMERGATE, 0, 0); }
+};
+
+::testing::AssertionResult At(POINT expected)
+{
+    const POINT now = [] {
+        POINT p = {};
+        GetCursorPos(&p);
+        return p;
+    }();
+    if (now.x == expected.x && now.y == expected.y) return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << "cursor at (" << now.x << "," << now.y << "), expected ("
+                                         << expected.x << "," << expected.y << ")";
+}
+
+TEST_F(MacroEngineTest, PlaybackTakesOneSampleATickAndEndsOnTheTickAfterTheLast)
+{
+    WriteSamples(0, SamplesAt({path[0], path[1], path[2]}));
+    SetCursorPos(path[3].x, path[3].y);
+    CloseGate();
+    ASSERT_TRUE(StartPlayback(panelWindow, 0, false));
+    EXPECT_TRUE(At(path[3])) << "nothing moves before the first tick";
+    for (int i = 0; i < 3; ++i) {
+        Tick(PlayTick);
+        EXPECT_TRUE(At(path[i])) << "tick " << i;
+        EXPECT_TRUE(MacroOperationRunning());
+    }
+    EXPECT_FALSE(timersEnabled);
+    Tick(PlayTick);
+    EXPECT_FALSE(MacroOperationRunning());
+    EXPECT_TRUE(timersEnabled) << "the panel was restored before the stop returned";
+    EXPECT_TRUE(At(path[2]));
+    // A tick of the killed timer that was already on its way changes nothing.
+    Tick(PlayTick);
+    EXPECT_TRUE(At(path[2]));
+    EXPECT_FALSE(MacroOperationRunning());
+}
+
+TEST_F(MacroEngineTest, RepeatSpendsOneTickAtTheEndThenStartsOverUntilStopped)
+{
+    WriteSamples(1, SamplesAt({path[0], path[1]}));
+    CloseGate();
+    ASSERT_TRUE(StartPlayback(panelWindow, 1, true));
+    for (int pass = 0; pass < 3; ++pass) {
+        Tick(PlayTick);
+        EXPECT_TRUE(At(path[0])) << "pass " << pass;
+        Tick(PlayTick);
+        EXPECT_TRUE(At(path[1])) << "pass " << pass;
+        SetCursorPos(path[3].x, path[3].y);
+        Tick(PlayTick);  // the end of the file: back to the start, nothing else
+        EXPECT_TRUE(At(path[3])) << "pass " << pass;
+        EXPECT_TRUE(MacroOperationRunning());
+    }
+    EXPECT_FALSE(timersEnabled);
+    StopMacro(panelWindow);
+    EXPECT_FALSE(MacroOperationRunning());
+    EXPECT_TRUE(timersEnabled);
+
+    // Stopping when nothing runs sends nothing.
+    CloseGate();
+    StopMacro(panelWindow);
+    EXPECT_FALSE(timersEnabled);
+    SendMessageA(panelWindow, WMU_TIMERGATE, 1, 0);
+}
+
+TEST_F(MacroEngineTest, RecordingWaitsForTheKeyThenWritesOneSampleATickUntilItGoesUp)
+{
+    CloseGate();
+    ASSERT_TRUE(StartRecording(panelWindow, 2, VK_MENU));
+    EXPECT_EQ(FileLength(2), 0);
+    SetKeys({VK_SHIFT, VK_CONTROL, VK_LBUTTON});  // not the record key
+    for (int i = 0; i < 3; ++i) {
+        Tick(WaitForRecordKey);
+        Tick(RecordTick);  // not this operation's callback yet
+    }
+    EXPECT_EQ(FileLength(2), 0);
+    EXPECT_TRUE(MacroOperationRunning());
+
+    SetKeys({VK_MENU});
+    Tick(WaitForRecordKey);
+    EXPECT_EQ(FileLength(2), 0) << "the first sample is taken on the next tick";
+    // Late ticks of the wait and ticks of another operation do nothing.
+    Tick(WaitForRecordKey);
+    Tick(PlayTick);
+    EXPECT_EQ(FileLength(2), 0);
+    EXPECT_TRUE(MacroOperationRunning());
+
+    const std::vector<MacroSample> expected = {
+        {path[0].x, path[0].y, false, false}, {path[0].x, path[0].y, true, false},
+        {path[1].x, path[1].y, true, true},   {path[2].x, path[2].y, false, true},
+        {path[3].x, path[3].y, false, false}, {path[3].x, path[3].y, false, false},
+    };
+    for (std::size_t i = 0; i < expected.size(); ++i) {
+        const MacroSample& s = expected[i];
+        SetCursorPos(s.x, s.y);
+        std::vector<int> down = {VK_MENU};
+        if (s.left) down.push_back(VK_LBUTTON);
+        if (s.right) down.push_back(VK_RBUTTON);
+        SetKeys(down);
+        Tick(RecordTick);
+        EXPECT_EQ(FileLength(2), static_cast<long long>(12 * (i + 1))) << "tick " << i;
+    }
+    EXPECT_FALSE(timersEnabled);
+
+    SetKeys({VK_LBUTTON});  // the record key goes up
+    Tick(RecordTick);
+    EXPECT_FALSE(MacroOperationRunning());
+    EXPECT_TRUE(timersEnabled);
+    Tick(RecordTick);
+    EXPECT_EQ(FileLength(2), static_cast<long long>(12 * expected.size()));
+
+    const std::vector<MacroSample> recorded = ReadSamples(2);
+    ASSERT_EQ(recorded.size(), expected.size());
+    for (std::size_t i = 0; i < expected.size(); ++i) {
+        EXPECT_EQ(recorded[i].x, expected[i].x) << i;
+        EXPECT_EQ(recorded[i].y, expected[i].y) << i;
+        EXPECT_EQ(recorded[i].left, expected[i].left) << i;
+        EXPECT_EQ(recorded[i].right, expected[i].right) << i;
+    }
+}
+
+TEST_F(MacroEngineTest, StartsThatCannotOpenTheFileLeaveTheEngineIdle)
+{
+    CloseGate();
+    EXPECT_FALSE(MacroFileExists(0));
+    EXPECT_FALSE(StartPlayback(panelWindow, 0, true));
+    EXPECT_FALSE(MacroOperationRunning());
+
+    WriteSamples(0, SamplesAt({path[0]}));
+    HANDLE lock = CreateFileA(MacroFilePath(0).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(lock, INVALID_HANDLE_VALUE);
+    EXPECT_TRUE(MacroFileExists(0));
+    EXPECT_FALSE(StartPlayback(panelWindow, 0, false));
+    EXPECT_FALSE(StartRecording(panelWindow, 0, VK_SHIFT));
+    EXPECT_FALSE(MacroOperationRunning());
+    CloseHandle(lock);
+    EXPECT_EQ(FileLength(0), 12) << "a failed recording truncates nothing";
+    // A failed start is no operation that ended: the gate stays as the caller left it.
+    EXPECT_FALSE(timersEnabled);
+    SendMessageA(panelWindow, WMU_TIMERGATE, 1, 0);
+}
+
+const int macroControls[18] = {
+    IDC_MACRO1_ENABLED, IDC_MACRO1_REPEAT, IDC_MACRO1_EXECUTE, IDC_MACRO1_RECORD, IDC_GESTURE_MACRO1, IDC_HOTKEY_MACRO1,
+    IDC_MACRO2_ENABLED, IDC_MACRO2_REPEAT, IDC_MACRO2_EXECUTE, IDC_MACRO2_RECORD, IDC_GESTURE_MACRO2, IDC_HOTKEY_MACRO2,
+    IDC_MACRO3_ENABLED, IDC_MACRO3_REPEAT, IDC_MACRO3_EXECUTE, IDC_MACRO3_RECORD, IDC_GESTURE_MACRO3, IDC_HOTKEY_MACRO3,
+};
+
+int EnabledMacroControls()
+{
+    int n = 0;
+    for (int id : macroControls) n += IsWindowEnabled(GetDlgItem(panelWindow, id)) ? 1 : 0;
+    return n;
+}
+
+TEST_F(MacroEngineTest, CommandsCloseTheGateAndDisableEveryMacroControlUntilTheStop)
+{
+    // At start no slot has a file: only the three 記録 buttons are enabled.
+    EXPECT_EQ(EnabledMacroControls(), 3);
+    WriteSamples(0, SamplesAt({path[0]}));
+    CheckDlgButton(panelWindow, IDC_MACRO1_ENABLED, BST_CHECKED);
+    SendMessageA(panelWindow, WM_COMMAND, IDC_MACRO1_ENABLED, 0);
+    EXPECT_EQ(EnabledMacroControls(), 3 + 5);
+
+    SendMessageA(panelWindow, WM_COMMAND, IDC_MACRO1_EXECUTE, 0);
+    EXPECT_TRUE(MacroOperationRunning());
+    EXPECT_FALSE(timersEnabled);
+    EXPECT_EQ(EnabledMacroControls(), 0);
+    Tick(PlayTick);
+    EXPECT_TRUE(At(path[0]));
+    Tick(PlayTick);
+    EXPECT_FALSE(MacroOperationRunning());
+    EXPECT_TRUE(timersEnabled);
+    EXPECT_EQ(EnabledMacroControls(), 3 + 5);
+
+    // The record key comes from the list: "Alt".
+    SendDlgItemMessageA(panelWindow, IDC_RECORD_KEY, CB_SETCURSEL, 2, 0);
+    SendMessageA(panelWindow, WM_COMMAND, IDC_MACRO2_RECORD, 0);
+    EXPECT_TRUE(MacroOperationRunning());
+    EXPECT_FALSE(timersEnabled);
+    EXPECT_EQ(EnabledMacroControls(), 0);
+    EXPECT_EQ(FileLength(1), 0);
+    SetKeys({VK_SHIFT});
+    Tick(WaitForRecordKey);
+    Tick(RecordTick);
+    EXPECT_EQ(FileLength(1), 0) << "Shift is not the chosen key";
+    SetKeys({VK_MENU});
+    Tick(WaitForRecordKey);
+    Tick(RecordTick);
+    EXPECT_EQ(FileLength(1), 12);
+    // The forced stop, as its hotkey delivers it.
+    SendMessageA(panelWindow, WM_HOTKEY, 8, 0);
+    EXPECT_FALSE(MacroOperationRunning());
+    EXPECT_TRUE(timersEnabled);
+    EXPECT_EQ(EnabledMacroControls(), 3 + 5 + 4) << "slot 2 has a file now, its box is clear";
+    EXPECT_FALSE(IsWindowEnabled(GetDlgItem(panelWindow, IDC_MACRO2_EXECUTE)));
+}
+
+// Prints what a tick costs; checks only that thousands of ticks keep the count.
+TEST_F(MacroEngineTest, ThousandsOfTicksKeepTheirCountAndReportTheirCost)
+{
+    constexpr int TICKS = 3000;
+    using Clock = std::chrono::steady_clock;
+    SetCursorPos(path[0].x, path[0].y);
+    ASSERT_TRUE(StartRecording(panelWindow, 0, VK_SHIFT));
+    SetKeys({VK_SHIFT});
+    Tick(WaitForRecordKey);
+    const auto recordStart = Clock::now();
+    for (int i = 0; i < TICKS; ++i) Tick(RecordTick);
+    const auto recordTime = Clock::now() - recordStart;
+    EXPECT_EQ(FileLength(0), 12LL * TICKS);
+    SetKeys({});
+    Tick(RecordTick);
+    ASSERT_FALSE(MacroOperationRunning());
+
+    ASSERT_TRUE(StartPlayback(panelWindow, 0, false));
+    const auto playStart = Clock::now();
+    for (int i = 0; i < TICKS; ++i) Tick(PlayTick);
+    const auto playTime = Clock::now() - playStart;
+    EXPECT_TRUE(MacroOperationRunning());
+    Tick(PlayTick);
+    EXPECT_FALSE(MacroOperationRunning());
+
+    auto micro = [](Clock::duration d) {
+        return std::chrono::duration<double, std::micro>(d).count() / TICKS;
+    };
+    std::printf("[ measure  ] per tick: recording %.1f us, playing %.1f us (%d ticks each)\n",
+                micro(recordTime), micro(playTime), TICKS);
+}
+
+}  // namespace
