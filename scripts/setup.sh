@@ -10,7 +10,7 @@ packages=(
   wine wine64 fonts-wine xvfb xauth x11-utils
   locales fonts-ipafont-gothic
   pulseaudio pulseaudio-utils
-  imagemagick
+  imagemagick zip
   googletest
   clang libclang-rt-14-dev
 )
