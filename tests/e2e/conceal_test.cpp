@@ -12,32 +12,13 @@
 #include <vector>
 
 #include "e2e/e2e_fixture.h"
+#include "support/concealable.h"
 #include "e2e/window_owner.h"
 #include "res/resource.h"
 
 namespace {
 
 const char DIALOG_TITLE[] = "非表示状態のウィンド";
-
-BOOL CALLBACK CollectConcealable(HWND window, LPARAM data)
-{
-    char name[64] = "";
-    GetClassNameA(window, name, sizeof name);
-    if (IsWindowVisible(window) && GetWindowTextLengthA(window) > 0 &&
-        std::strcmp(name, "Progman") != 0 && std::strcmp(name, "Shell_TrayWnd") != 0 &&
-        std::strcmp(name, "__winex11_standalone_tray") != 0) {
-        reinterpret_cast<std::vector<HWND>*>(data)->push_back(window);
-    }
-    return TRUE;
-}
-
-// What a concealment would hide now.
-std::vector<HWND> ConcealableWindows()
-{
-    std::vector<HWND> windows;
-    EnumWindows(CollectConcealable, reinterpret_cast<LPARAM>(&windows));
-    return windows;
-}
 
 bool Contains(const std::vector<HWND>& windows, HWND window)
 {

@@ -11,27 +11,6 @@ namespace {
 
 const char FRAME_CLASS[] = "PLOVNIKARClass";
 
-void RemoveTree(const std::string& path)
-{
-    WIN32_FIND_DATAA found;
-    HANDLE search = FindFirstFileA((path + "\\*").c_str(), &found);
-    if (search != INVALID_HANDLE_VALUE) {
-        do {
-            const std::string name = found.cFileName;
-            if (name == "." || name == "..") continue;
-            const std::string child = path + "\\" + name;
-            if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-                RemoveTree(child);
-            } else {
-                SetFileAttributesA(child.c_str(), FILE_ATTRIBUTE_NORMAL);
-                DeleteFileA(child.c_str());
-            }
-        } while (FindNextFileA(search, &found));
-        FindClose(search);
-    }
-    RemoveDirectoryA(path.c_str());
-}
-
 struct FrameSearch {
     DWORD processId;
     HWND found;
@@ -52,21 +31,6 @@ BOOL CALLBACK VisitTopLevel(HWND window, LPARAM data)
 }
 
 }  // namespace
-
-TempFolder::TempFolder()
-{
-    char base[MAX_PATH];
-    GetTempPathA(sizeof base, base);
-    static unsigned serial = 0;
-    char name[MAX_PATH];
-    for (;;) {
-        std::snprintf(name, sizeof name, "%splov-e2e-%lu-%u", base, GetCurrentProcessId(), ++serial);
-        if (CreateDirectoryA(name, nullptr)) break;
-    }
-    path_ = name;
-}
-
-TempFolder::~TempFolder() { RemoveTree(path_); }
 
 ProgramUnderTest::ProgramUnderTest() : exe_(folder_.File("plovnikar.exe"))
 {

@@ -5,19 +5,8 @@
 
 #include <string>
 
-// A new empty folder under the temporary directory, removed with its files.
-class TempFolder {
-public:
-    TempFolder();
-    ~TempFolder();
-    TempFolder(const TempFolder&) = delete;
-    TempFolder& operator=(const TempFolder&) = delete;
-    const std::string& path() const { return path_; }
-    std::string File(const std::string& name) const { return path_ + "\\" + name; }
+#include "support/test_files.h"
 
-private:
-    std::string path_;
-};
 
 class ProgramUnderTest {
 public:

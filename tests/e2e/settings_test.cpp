@@ -13,26 +13,6 @@
 
 namespace {
 
-std::vector<std::uint8_t> ReadBytes(const std::string& path)
-{
-    std::vector<std::uint8_t> bytes;
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return bytes;
-    bytes.resize(GetFileSize(file, nullptr));
-    DWORD got = 0;
-    if (!bytes.empty()) ReadFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &got, nullptr);
-    CloseHandle(file);
-    return bytes;
-}
-
-void WriteBytes(const std::string& path, const std::vector<std::uint8_t>& bytes)
-{
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-    DWORD written = 0;
-    if (!bytes.empty()) WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-    CloseHandle(file);
-}
-
 std::uint32_t Dword(const std::vector<std::uint8_t>& b, std::size_t at)
 {
     return b[at] | (b[at + 1] << 8) | (b[at + 2] << 16) | (static_cast<std::uint32_t>(b[at + 3]) << 24);
@@ -111,7 +91,7 @@ TEST_F(SettingsTest, EverySettingSurvivesARestart)
     ASSERT_EQ(Caption(IDC_GESTURE_CONCEAL), "→↓←");
 
     ASSERT_EQ(program_.Close(), 0u);
-    const std::vector<std::uint8_t> bytes = ReadBytes(IniPath());
+    const std::vector<std::uint8_t> bytes = ReadWholeFile(IniPath());
     ASSERT_EQ(bytes.size(), 669u);
     EXPECT_EQ(bytes[0], 1);
     EXPECT_EQ(Dword(bytes, 1), 60000u);
@@ -145,7 +125,7 @@ TEST_F(SettingsTest, EverySettingSurvivesARestart)
     // The stored hotkey is the one registered.
     EXPECT_FALSE(RegisterHotKey(nullptr, 77, MOD_CONTROL | MOD_SHIFT, VK_F5));
     ASSERT_EQ(program_.Close(), 0u);
-    EXPECT_EQ(ReadBytes(IniPath()), bytes);
+    EXPECT_EQ(ReadWholeFile(IniPath()), bytes);
 }
 
 TEST_F(SettingsTest, ARegisteredPadAndAStoredGestureComeBackByteForByte)
@@ -158,11 +138,11 @@ TEST_F(SettingsTest, ARegisteredPadAndAStoredGestureComeBackByteForByte)
     values.actions[8].directions[3] = 3;
     values.actions[8].count = 4;
     const std::vector<std::uint8_t> bytes = WriteSettings(values);
-    WriteBytes(IniPath(), bytes);
+    WriteWholeFile(IniPath(), bytes);
     ASSERT_TRUE(program_.Start());
     EXPECT_EQ(Caption(IDC_GESTURE_SHOWHIDE), "↑→↓←");
     ASSERT_EQ(program_.Close(), 0u);
-    EXPECT_EQ(ReadBytes(IniPath()), bytes);
+    EXPECT_EQ(ReadWholeFile(IniPath()), bytes);
 }
 
 TEST_F(SettingsTest, AnInvalidStepCutsTheGestureAndAShortOneIsDisabled)
@@ -171,11 +151,11 @@ TEST_F(SettingsTest, AnInvalidStepCutsTheGestureAndAShortOneIsDisabled)
     const std::int32_t steps[4] = {1, 2, 7, 3};
     for (int i = 0; i < 4; ++i) values.actions[0].directions[i] = steps[i];
     values.actions[0].count = 4;
-    WriteBytes(IniPath(), WriteSettings(values));
+    WriteWholeFile(IniPath(), WriteSettings(values));
     ASSERT_TRUE(program_.Start());
     EXPECT_EQ(Caption(IDC_GESTURE_LEFT), "ﾏｳｽｼﾞｪｽﾁｬ：無効");
     ASSERT_EQ(program_.Close(), 0u);
-    const std::vector<std::uint8_t> bytes = ReadBytes(IniPath());
+    const std::vector<std::uint8_t> bytes = ReadWholeFile(IniPath());
     ASSERT_GE(bytes.size(), 669u);
     // The two steps before the invalid one stay, and no more.
     const std::uint32_t kept[8] = {1, 2, 0, 0, 0, 0, 0, 0};
@@ -198,10 +178,10 @@ TEST_F(SettingsTest, DamagedFilesNeverStopTheProgram)
     for (auto& b : noise) b = static_cast<std::uint8_t>((seed = seed * 1664525u + 1013904223u) >> 24);
     damaged.push_back(noise);
     for (const auto& bytes : damaged) {
-        WriteBytes(IniPath(), bytes);
+        WriteWholeFile(IniPath(), bytes);
         ASSERT_TRUE(program_.Start()) << "with a file of " << bytes.size() << " bytes";
         ASSERT_EQ(program_.Close(), 0u) << bytes.size();
-        EXPECT_GE(ReadBytes(IniPath()).size(), 669u);
+        EXPECT_GE(ReadWholeFile(IniPath()).size(), 669u);
     }
 }
 
@@ -213,7 +193,7 @@ TEST_F(SettingsTest, ALockedFileAtExitLosesNothingElseOfTheShutdown)
     ASSERT_TRUE(target.TakeForeground());
     PostMessageA(program_.panel(), WM_COMMAND, 1029, 0);  // Shift on
     ASSERT_TRUE(WaitUntil([&] { return !target.keys().empty(); }));
-    WriteBytes(IniPath(), {1, 2, 3});
+    WriteWholeFile(IniPath(), {1, 2, 3});
     HANDLE lock = CreateFileA(IniPath().c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
     ASSERT_NE(lock, INVALID_HANDLE_VALUE);
     SendMessageA(program_.panel(), WM_COMMAND, IDC_CONCEAL, 0);
@@ -224,7 +204,7 @@ TEST_F(SettingsTest, ALockedFileAtExitLosesNothingElseOfTheShutdown)
     EXPECT_EQ(code, 0u);
     EXPECT_TRUE(WaitUntil([&] { return IsWindowVisible(target.handle()) != FALSE; }));
     EXPECT_EQ(GetAsyncKeyState(VK_SHIFT) & 0x8000, 0);
-    EXPECT_EQ(ReadBytes(IniPath()), (std::vector<std::uint8_t>{1, 2, 3}));
+    EXPECT_EQ(ReadWholeFile(IniPath()), (std::vector<std::uint8_t>{1, 2, 3}));
 }
 
 TEST_F(SettingsTest, EndOfSessionSavesTheSettings)
@@ -233,7 +213,7 @@ TEST_F(SettingsTest, EndOfSessionSavesTheSettings)
     SetRemoteText(program_.Control(IDC_RIGHT_INTERVAL), "777");
     SendMessageA(program_.frame(), WM_QUERYENDSESSION, 0, 0);
     SendMessageA(program_.frame(), WM_ENDSESSION, TRUE, 0);
-    const std::vector<std::uint8_t> bytes = ReadBytes(IniPath());
+    const std::vector<std::uint8_t> bytes = ReadWholeFile(IniPath());
     ASSERT_EQ(bytes.size(), 669u);
     EXPECT_EQ(Dword(bytes, 6), 777u);
 }

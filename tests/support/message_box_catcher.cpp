@@ -38,6 +38,15 @@ MessageBoxCatcher::~MessageBoxCatcher()
     activeCatcher = nullptr;
 }
 
+void CALLBACK MessageBoxCatcher::CheckReady(HWND box, UINT, UINT_PTR id, DWORD now)
+{
+    MessageBoxCatcher* self = activeCatcher;
+    if (!self || self->ready_(box) || static_cast<LONG>(now - self->readyDeadline_) >= 0) {
+        KillTimer(box, id);
+        PostMessageA(box, WM_COMMAND, IDOK, 0);
+    }
+}
+
 LRESULT CALLBACK MessageBoxCatcher::Hook(int code, WPARAM wParam, LPARAM lParam)
 {
     MessageBoxCatcher* self = activeCatcher;
@@ -60,7 +69,12 @@ LRESULT CALLBACK MessageBoxCatcher::Hook(int code, WPARAM wParam, LPARAM lParam)
             record.owner = GetWindow(box, GW_OWNER);
             self->boxes_.push_back(record);
             if (self->whileOpen_) self->whileOpen_(box);
-            PostMessageA(box, WM_COMMAND, IDOK, 0);
+            if (self->ready_) {
+                self->readyDeadline_ = GetTickCount() + 5000;
+                SetTimer(box, 1, 20, CheckReady);
+            } else {
+                PostMessageA(box, WM_COMMAND, IDOK, 0);
+            }
         }
     }
     return CallNextHookEx(self ? self->hook_ : nullptr, code, wParam, lParam);

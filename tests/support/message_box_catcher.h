@@ -31,11 +31,17 @@ public:
     void Clear() { boxes_.clear(); }
     // Runs while each box is up, before it is closed.
     void WhileOpen(std::function<void(HWND box)> action) { whileOpen_ = std::move(action); }
+    // Confirms each box only once `ready` holds for it (checked from within
+    // its own modal loop), or after five seconds.
+    void ConfirmWhen(std::function<bool(HWND box)> ready) { ready_ = std::move(ready); }
 
 private:
     static LRESULT CALLBACK Hook(int code, WPARAM wParam, LPARAM lParam);
+    static void CALLBACK CheckReady(HWND box, UINT, UINT_PTR id, DWORD now);
     HHOOK hook_ = nullptr;
     std::vector<Box> boxes_;
     std::vector<HWND> seen_;
     std::function<void(HWND)> whileOpen_;
+    std::function<bool(HWND)> ready_;
+    DWORD readyDeadline_ = 0;
 };

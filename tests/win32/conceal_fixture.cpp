@@ -25,18 +25,6 @@ LRESULT CALLBACK ProbeProc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
     return DefWindowProcA(window, message, wParam, lParam);
 }
 
-BOOL CALLBACK CollectConcealable(HWND window, LPARAM data)
-{
-    char name[64] = "";
-    GetClassNameA(window, name, sizeof name);
-    if (IsWindowVisible(window) && GetWindowTextLengthA(window) > 0 &&
-        std::strcmp(name, "Progman") != 0 && std::strcmp(name, "Shell_TrayWnd") != 0 &&
-        std::strcmp(name, "__winex11_standalone_tray") != 0) {
-        reinterpret_cast<std::vector<HWND>*>(data)->push_back(window);
-    }
-    return TRUE;
-}
-
 }  // namespace
 
 ProbeWindow::ProbeWindow(const char* title, int showCommand, DWORD style)
@@ -61,13 +49,6 @@ ProbeWindow::~ProbeWindow()
 {
     if (IsWindow(window_)) DestroyWindow(window_);
     PumpMessages();
-}
-
-std::vector<HWND> ConcealableWindows()
-{
-    std::vector<HWND> windows;
-    EnumWindows(CollectConcealable, reinterpret_cast<LPARAM>(&windows));
-    return windows;
 }
 
 std::vector<HWND> RecordedWindows()

@@ -2,6 +2,7 @@
 // a panel fixture that shows every concealed window again whatever a test
 // left behind.
 #pragma once
+#include "support/concealable.h"
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -40,7 +41,7 @@ private:
 
 // The visible titled top-level windows but the desktop and the taskbar, from
 // the top of the Z-order down: what a concealment would hide now.
-std::vector<HWND> ConcealableWindows();
+
 
 // The recorded windows, newest record first.
 std::vector<HWND> RecordedWindows();

@@ -5,20 +5,11 @@
 
 #include <string>
 
-class ScratchFolder {
+#include "support/test_files.h"
+
+class ScratchFolder : public TempFolder {
 public:
-    ScratchFolder();
-    ~ScratchFolder();
-    ScratchFolder(const ScratchFolder&) = delete;
-    ScratchFolder& operator=(const ScratchFolder&) = delete;
-
-    const std::string& path() const { return path_; }
-    std::string File(const std::string& name) const { return path_ + "\\" + name; }
-    // Creates (or replaces) a file with some bytes in it; returns its path.
-    std::string Write(const std::string& name, const std::string& content = "x") const;
-
-private:
-    std::string path_;
+    ScratchFolder() : TempFolder("plov-w32") {}
 };
 
 // Saves a shortcut at linkPath that points at target, through the shell's

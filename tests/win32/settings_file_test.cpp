@@ -10,30 +10,11 @@
 #include "app/settings_codec.h"
 #include "app/settings_file.h"
 #include "panel_fixture.h"
+#include "support/test_files.h"
 #include "res/resource.h"
 #include "triggers/action_records.h"
 
 namespace {
-
-std::vector<std::uint8_t> ReadWhole(const std::string& path)
-{
-    std::vector<std::uint8_t> bytes;
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return bytes;
-    bytes.resize(GetFileSize(file, nullptr));
-    DWORD got = 0;
-    if (!bytes.empty()) ReadFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &got, nullptr);
-    CloseHandle(file);
-    return bytes;
-}
-
-void WriteWhole(const std::string& path, const std::vector<std::uint8_t>& bytes)
-{
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-    DWORD written = 0;
-    WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-    CloseHandle(file);
-}
 
 class ReplaceFileTest : public testing::Test {
 protected:
@@ -58,39 +39,39 @@ protected:
 TEST_F(ReplaceFileTest, NewContentsReplaceTheOldOnlyWhenWhole)
 {
     const std::vector<std::uint8_t> old = {1, 2, 3};
-    WriteWhole(path_, old);
+    WriteWholeFile(path_, old);
     ASSERT_TRUE(ReplaceFileContents(path_, {9, 8, 7, 6}));
-    EXPECT_EQ(ReadWhole(path_), (std::vector<std::uint8_t>{9, 8, 7, 6}));
+    EXPECT_EQ(ReadWholeFile(path_), (std::vector<std::uint8_t>{9, 8, 7, 6}));
     EXPECT_EQ(GetFileAttributesA((path_ + ".new").c_str()), INVALID_FILE_ATTRIBUTES);
 }
 
 TEST_F(ReplaceFileTest, AFailedWriteLeavesTheOldFileWhole)
 {
-    WriteWhole(path_, {1, 2, 3});
+    WriteWholeFile(path_, {1, 2, 3});
     // The new file cannot be made: a folder stands in its place.
     ASSERT_TRUE(CreateDirectoryA((path_ + ".new").c_str(), nullptr));
     EXPECT_FALSE(ReplaceFileContents(path_, {9, 9}));
-    EXPECT_EQ(ReadWhole(path_), (std::vector<std::uint8_t>{1, 2, 3}));
+    EXPECT_EQ(ReadWholeFile(path_), (std::vector<std::uint8_t>{1, 2, 3}));
 }
 
 TEST_F(ReplaceFileTest, ALockedFileIsLeftAsItIs)
 {
-    WriteWhole(path_, {1, 2, 3});
+    WriteWholeFile(path_, {1, 2, 3});
     HANDLE lock = CreateFileA(path_.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
     ASSERT_NE(lock, INVALID_HANDLE_VALUE);
     EXPECT_FALSE(ReplaceFileContents(path_, {9, 9}));
     CloseHandle(lock);
-    EXPECT_EQ(ReadWhole(path_), (std::vector<std::uint8_t>{1, 2, 3}));
+    EXPECT_EQ(ReadWholeFile(path_), (std::vector<std::uint8_t>{1, 2, 3}));
     EXPECT_EQ(GetFileAttributesA((path_ + ".new").c_str()), INVALID_FILE_ATTRIBUTES);
 }
 
 TEST_F(ReplaceFileTest, ALeftoverFromAKilledWriteDoesNotMatter)
 {
-    WriteWhole(path_, {1, 2, 3});
-    WriteWhole(path_ + ".new", {4});  // a write that never finished
-    EXPECT_EQ(ReadWhole(path_), (std::vector<std::uint8_t>{1, 2, 3}));
+    WriteWholeFile(path_, {1, 2, 3});
+    WriteWholeFile(path_ + ".new", {4});  // a write that never finished
+    EXPECT_EQ(ReadWholeFile(path_), (std::vector<std::uint8_t>{1, 2, 3}));
     ASSERT_TRUE(ReplaceFileContents(path_, {5, 6}));
-    EXPECT_EQ(ReadWhole(path_), (std::vector<std::uint8_t>{5, 6}));
+    EXPECT_EQ(ReadWholeFile(path_), (std::vector<std::uint8_t>{5, 6}));
 }
 
 TEST_F(PanelTest, NoFileGivesTheDefaultsAndTheExitWritesThem)
@@ -107,7 +88,7 @@ TEST_F(PanelTest, NoFileGivesTheDefaultsAndTheExitWritesThem)
     EXPECT_EQ(values.actions[0].virtualKey, static_cast<std::uint32_t>('L'));
 
     DestroyWindow(frameWindow);
-    const std::vector<std::uint8_t> bytes = ReadWhole(SettingsFilePath());
+    const std::vector<std::uint8_t> bytes = ReadWholeFile(SettingsFilePath());
     ASSERT_EQ(bytes.size(), 669u);
     EXPECT_EQ(bytes, WriteSettings(values));
 }
@@ -125,7 +106,7 @@ TEST_F(PanelTest, StoredStateComesBackAtTheNextStart)
     actionTable[2].gesture = GestureSequence{{1, 4, 3, 2, 1, 0, 0, 0}, 3, 0};  // shortened from 5
     DestroyWindow(frameWindow);
 
-    const std::vector<std::uint8_t> bytes = ReadWhole(SettingsFilePath());
+    const std::vector<std::uint8_t> bytes = ReadWholeFile(SettingsFilePath());
     ASSERT_GE(bytes.size(), 669u);
     EXPECT_EQ(bytes[0], 1);
     EXPECT_EQ(bytes[1], 50);
@@ -173,7 +154,7 @@ TEST_F(PanelTest, DamagedFilesStartCleanly)
     damaged.push_back(noise);
     for (const auto& bytes : damaged) {
         PanelTest::TearDownKeepingSettings();
-        WriteWhole(SettingsFilePath(), bytes);
+        WriteWholeFile(SettingsFilePath(), bytes);
         PanelTest::SetUpKeepingSettings();
         EXPECT_TRUE(IsWindow(panelWindow)) << bytes.size();
     }

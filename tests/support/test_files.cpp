@@ -1,0 +1,73 @@
+#include "support/test_files.h"
+
+#include <cstdio>
+
+namespace {
+
+void RemoveTree(const std::string& path)
+{
+    WIN32_FIND_DATAA found;
+    HANDLE search = FindFirstFileA((path + "\\*").c_str(), &found);
+    if (search != INVALID_HANDLE_VALUE) {
+        do {
+            const std::string name = found.cFileName;
+            if (name == "." || name == "..") continue;
+            const std::string child = path + "\\" + name;
+            if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+                RemoveTree(child);
+            } else {
+                SetFileAttributesA(child.c_str(), FILE_ATTRIBUTE_NORMAL);
+                DeleteFileA(child.c_str());
+            }
+        } while (FindNextFileA(search, &found));
+        FindClose(search);
+    }
+    RemoveDirectoryA(path.c_str());
+}
+
+}  // namespace
+
+TempFolder::TempFolder(const char* prefix)
+{
+    char base[MAX_PATH];
+    GetTempPathA(sizeof base, base);
+    static unsigned serial = 0;
+    char name[MAX_PATH];
+    for (;;) {
+        std::snprintf(name, sizeof name, "%s%s-%lu-%u", base, prefix, GetCurrentProcessId(), ++serial);
+        if (CreateDirectoryA(name, nullptr)) break;
+    }
+    path_ = name;
+}
+
+TempFolder::~TempFolder() { RemoveTree(path_); }
+
+std::string TempFolder::Write(const std::string& name, const std::string& content) const
+{
+    const std::string path = File(name);
+    WriteWholeFile(path, std::vector<std::uint8_t>(content.begin(), content.end()));
+    return path;
+}
+
+std::vector<std::uint8_t> ReadWholeFile(const std::string& path)
+{
+    std::vector<std::uint8_t> bytes;
+    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return bytes;
+    bytes.resize(GetFileSize(file, nullptr));
+    DWORD got = 0;
+    if (!bytes.empty()) ReadFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &got, nullptr);
+    bytes.resize(got);
+    CloseHandle(file);
+    return bytes;
+}
+
+void WriteWholeFile(const std::string& path, const std::vector<std::uint8_t>& bytes)
+{
+    HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return;
+    DWORD written = 0;
+    if (!bytes.empty()) WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+    CloseHandle(file);
+}
