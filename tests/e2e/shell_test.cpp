@@ -98,6 +98,19 @@ TEST_F(ShellTest, SecondStartShowsAHiddenFrame)
     EXPECT_EQ(CountProgramFrames(), 1);
 }
 
+TEST_F(ShellTest, SecondStartBringsAnOpenDialogForward)
+{
+    PostMessageA(program_.panel(), WM_COMMAND, IDC_HOTKEY_LEFT, 0);
+    HWND dialog = WaitForProcessWindow(program_.processId(), "#32770", "ホットキーの設定");
+    ASSERT_NE(dialog, nullptr);
+    TestWindow other("in front", 40, 40);
+    ASSERT_TRUE(other.TakeForeground());
+    EXPECT_EQ(RunSecondInstance(program_), 0u);
+    EXPECT_TRUE(WaitUntil([&] { return GetForegroundWindow() == dialog; }));
+    PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
+    EXPECT_TRUE(WaitUntil([&] { return !IsWindow(dialog); }));
+}
+
 TEST_F(ShellTest, SecondStartRestoresAMinimisedFrame)
 {
     ShowWindowAsync(program_.frame(), SW_MINIMIZE);
