@@ -168,6 +168,28 @@ TEST_F(ClickRepeatTest, LeftAndRightTogetherEachWithItsOwnPhase)
     EXPECT_TRUE(Alternates(only("Rr"), 'R', 'r', 'R'));
 }
 
+TEST_F(ClickRepeatTest, TheRateFollowsTheInterval)
+{
+    // Plausibility only (exact rates are the benchmarks'): one event a tick,
+    // not several, and not one every few ticks.
+    TestWindow target("click target", 40, 40);
+    SetInterval(IDC_LEFT_INTERVAL, "100");
+    ASSERT_TRUE(target.TakeForeground());
+    PostMessageA(program_.panel(), WM_COMMAND, IDC_LEFT_TOGGLE, 0);
+    ASSERT_TRUE(WaitUntil([&] { return !target.clicks().empty(); }));
+    const std::size_t first = target.clicks().size();
+    const DWORD start = GetTickCount();
+    WaitUntil([&] { return GetTickCount() - start >= 1500; }, std::chrono::seconds(3));
+    const std::size_t events = target.clicks().size() - first;
+    const DWORD elapsed = GetTickCount() - start;
+    PostMessageA(program_.panel(), WM_COMMAND, IDC_LEFT_TOGGLE, 0);
+    ASSERT_TRUE(WaitUntil([&] { return Caption(IDC_LEFT_TOGGLE) == "OFF"; }));
+    const double ticks = elapsed / 100.0;
+    EXPECT_GE(events, static_cast<std::size_t>(ticks / 4)) << events << " events in " << elapsed << " ms";
+    EXPECT_LE(events, static_cast<std::size_t>(ticks * 1.5 + 2)) << events << " events in " << elapsed << " ms";
+    EXPECT_TRUE(Alternates(target.clicks(), 'L', 'l', 'L'));
+}
+
 TEST_F(ClickRepeatTest, EmptyIntervalGivesTheShortestPeriod)
 {
     TestWindow target("click target", 40, 40);
