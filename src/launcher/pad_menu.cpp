@@ -9,6 +9,23 @@
 
 namespace {
 
+// The file dialog's library is loaded when a player first asks for it and
+// then kept: imported at start, it and the printing libraries it brings
+// would add megabytes to every session for a rarely used command.
+using GetOpenFileNameFunction = BOOL(WINAPI*)(LPOPENFILENAMEA);
+
+GetOpenFileNameFunction OpenFileDialog()
+{
+    static GetOpenFileNameFunction function = nullptr;
+    if (!function) {
+        HMODULE library = LoadLibraryA("comdlg32.dll");
+        if (!library) return nullptr;
+        function = reinterpret_cast<GetOpenFileNameFunction>(
+            reinterpret_cast<void (*)()>(GetProcAddress(library, "GetOpenFileNameA")));
+    }
+    return function;
+}
+
 void ChooseFileToRegister(cAppIconClass& pad)
 {
     char file[MAX_PATH] = "";
@@ -22,7 +39,8 @@ void ChooseFileToRegister(cAppIconClass& pad)
     choice.lpstrTitle = "ファイルの登録";
     choice.Flags = OFN_FILEMUSTEXIST | OFN_HIDEREADONLY;
     static_assert((OFN_FILEMUSTEXIST | OFN_HIDEREADONLY) == 0x1004);
-    if (GetOpenFileNameA(&choice)) RegisterPadFile(pad, file);
+    GetOpenFileNameFunction open = OpenFileDialog();
+    if (open && open(&choice)) RegisterPadFile(pad, file);
 }
 
 void ShowFileInfo(const cAppIconClass& pad)
