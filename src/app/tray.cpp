@@ -108,7 +108,12 @@ void AddTrayIcon(HWND panel)
 
 void UpdateTrayIcon()
 {
-    shownIconId = TrayIconFor(ClickRepeatIsOn(ClickButton::Left), ClickRepeatIsOn(ClickButton::Right));
+    // A repeater restarts on every change of its interval, and start-up alone
+    // asks for the icon six times: the shell is told only of a new picture.
+    const int wanted =
+        TrayIconFor(ClickRepeatIsOn(ClickButton::Left), ClickRepeatIsOn(ClickButton::Right));
+    if (wanted == shownIconId) return;
+    shownIconId = wanted;
     trayRecord.hIcon = IconFor(shownIconId);
     Shell_NotifyIconA(NIM_MODIFY, &trayRecord);
 }
