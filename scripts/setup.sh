@@ -11,7 +11,7 @@ packages=(
   locales fonts-ipafont-gothic
   pulseaudio pulseaudio-utils
   imagemagick zip
-  googletest
+  googletest libbenchmark-dev
   clang libclang-rt-14-dev
 )
 

@@ -1,23 +1,44 @@
 // How long one capture of a 1920 by 1080 client area takes, from the command
-// to the closed file, with the program in its own process as in use. Not a
-// test: it prints the figures. The screen must be larger than the window:
+// to the closed file, with the program in its own process as in use, against
+// the floor: a minimal program that copies the same client area with one
+// BitBlt into a DIB section and writes as many bytes to a new file in the
+// same folder. Not a test: it prints the figures for scripts/bench.sh, which
+// runs it on a screen larger than the window:
 //
-//   xvfb-run -a -s "-screen 0 2560x1600x24" scripts/wine-run.sh
-//       build/win64/tests/capture_benchmark.exe build/win64/src/plovnikar.exe [runs]
-//
-// (one command line).
+//   capture_benchmark.exe path-to-plovnikar.exe [runs]
 #include <windows.h>
 
 #include <algorithm>
+#include <chrono>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
 #include <vector>
 
+#include "bench/bench_support.h"
 #include "e2e/program_under_test.h"
 #include "res/resource.h"
 #include "support/pattern_window.h"
 #include "support/wine_test_support.h"
+
+namespace {
+
+std::vector<std::uint8_t> FloorFile(const std::string& path)
+{
+    std::vector<std::uint8_t> bytes;
+    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return bytes;
+    bytes.resize(GetFileSize(file, nullptr));
+    DWORD read = 0;
+    if (!bytes.empty()) ReadFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr);
+    CloseHandle(file);
+    bytes.resize(read);
+    return bytes;
+}
+
+}  // namespace
 
 int main(int argc, char** argv)
 {
@@ -50,21 +71,41 @@ int main(int argc, char** argv)
         return 1;
     }
 
-    LARGE_INTEGER frequency;
-    QueryPerformanceFrequency(&frequency);
-    std::vector<double> times;
+    // The floor, from the same window into the same folder.
+    const std::string folder = program.folder().File("image");
+    char window[32];
+    std::snprintf(window, sizeof window, "%llx",
+                  static_cast<unsigned long long>(reinterpret_cast<UINT_PTR>(source.handle())));
+    StartedProcess floor;
+    HWND floorWindow = nullptr;
+    if (!floor.Start(BesideDriver("floor_capture.exe"), std::string(window) + " \"" + folder + "\"",
+                     program.folder().path()) ||
+        !WaitUntil([&] { return (floorWindow = WindowOf(floor.id(), "PlovFloorCapture")) != nullptr; })) {
+        std::fprintf(stderr, "the floor did not start\n");
+        return 1;
+    }
+
+    // Turn about, each timed around the message that starts it; both
+    // return when the file is written and closed.
+    std::vector<double> times, floorTimes;
     for (int i = 0; i < runs; ++i) {
-        LARGE_INTEGER start, end;
-        QueryPerformanceCounter(&start);
-        // Returns when the command has written and closed its file.
+        double start = Now();
         SendMessageA(program.panel(), WM_COMMAND, IDC_CAPTURE, 0);
-        QueryPerformanceCounter(&end);
-        times.push_back(1000.0 * static_cast<double>(end.QuadPart - start.QuadPart) /
-                        static_cast<double>(frequency.QuadPart));
+        times.push_back(1000 * (Now() - start));
+        start = Now();
+        const LRESULT whole = SendMessageA(floorWindow, WM_APP, static_cast<WPARAM>(i), 0);
+        floorTimes.push_back(1000 * (Now() - start));
+        if (!whole) {
+            std::fprintf(stderr, "the floor did not write its file\n");
+            return 1;
+        }
     }
     std::sort(times.begin(), times.end());
+    std::sort(floorTimes.begin(), floorTimes.end());
     std::printf("capture of %dx%d, %d runs: min %.1f ms, median %.1f ms, max %.1f ms\n", WIDTH,
-                HEIGHT, runs, times.front(), times[times.size() / 2], times.back());
+                HEIGHT, runs, times.front(), Median(times), times.back());
+    std::printf("floor, %d runs:            min %.1f ms, median %.1f ms, max %.1f ms\n", runs,
+                floorTimes.front(), Median(floorTimes), floorTimes.back());
 
     // The figures count only if the last file holds the picture.
     const std::string last = program.folder().File("image\\" + std::to_string(runs - 1) + ".bmp");
@@ -89,5 +130,13 @@ int main(int argc, char** argv)
     }
     std::printf("last file %s: %lu bytes, %ld wrong pixels, %s\n", last.c_str(), read, wrong,
                 wrong == 0 ? "every pixel as shown" : "NOT the picture shown");
-    return wrong == 0 ? 0 : 1;
+    // And the floor's last file holds the same pixels.
+    const std::vector<std::uint8_t> floorBytes = FloorFile(folder + "\\floor" + std::to_string(runs - 1) + ".bmp");
+    const bool samePixels = floorBytes.size() == read &&
+                            std::equal(bytes.begin() + 54, bytes.begin() + read, floorBytes.begin() + 54);
+    std::printf("the floor's last file: %zu bytes, %s\n", floorBytes.size(),
+                samePixels ? "the same pixels" : "OTHER pixels");
+    if (wrong != 0 || !samePixels) return 1;
+    Result("capture", Median(times), Median(floorTimes), "ms");
+    return 0;
 }
