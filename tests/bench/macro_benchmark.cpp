@@ -33,6 +33,7 @@
 #include "bench/bench_support.h"
 #include "e2e/program_under_test.h"
 #include "res/resource.h"
+#include "support/test_files.h"
 #include "support/test_window.h"
 #include "support/wine_test_support.h"
 
@@ -47,20 +48,6 @@ long long FileSize(const std::string& path)
     WIN32_FILE_ATTRIBUTE_DATA data;
     if (!GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data)) return -1;
     return (static_cast<long long>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
-}
-
-std::vector<std::uint8_t> FileBytes(const std::string& path)
-{
-    std::vector<std::uint8_t> bytes;
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return bytes;
-    std::uint8_t chunk[4096];
-    DWORD read = 0;
-    while (ReadFile(file, chunk, sizeof chunk, &read, nullptr) && read > 0)
-        bytes.insert(bytes.end(), chunk, chunk + read);
-    CloseHandle(file);
-    return bytes;
 }
 
 void KeyDown(BYTE vk) { keybd_event(vk, static_cast<BYTE>(MapVirtualKeyA(vk, 0)), 0, 0); }
@@ -218,7 +205,7 @@ int main(int argc, char** argv)
     }
     const double written = static_cast<double>(lastSize - firstSize) / MACRO_SAMPLE_BYTES /
                            (lastTime - firstTime);
-    const std::vector<std::uint8_t> bytes = FileBytes(em0);
+    const std::vector<std::uint8_t> bytes = ReadWholeFile(em0);
     const std::vector<MacroSample> samples = DecodeMacroFile(bytes.data(), bytes.size());
     std::printf("recording: %zu samples (%zu bytes), %.2f samples/s written; timer %.2f ticks/s\n",
                 samples.size(), bytes.size(), written, ticks[2]);
