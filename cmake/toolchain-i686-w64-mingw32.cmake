@@ -1,4 +1,4 @@
-# The shipped 32-bit program. This machine cannot run 32-bit code, so it is built, not tested.
+# The shipped 32-bit program and its tests, which run under Wine's 32-bit loader.
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR i686)
 set(PLOV_MINGW_TRIPLE i686-w64-mingw32)

@@ -1,4 +1,4 @@
-# 64-bit Windows build of the same sources; this is the build the tests run under Wine.
+# 64-bit Windows build of the same sources: its tests keep the code right for both pointer sizes.
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
 set(PLOV_MINGW_TRIPLE x86_64-w64-mingw32)

@@ -1,16 +1,18 @@
 #!/usr/bin/env bash
 # Installs what a fresh Debian 12 machine lacks to build and test PLOVNIKAR.
 # Idempotent: when everything is present it only checks and returns.
+# Wine's 32-bit loader is installed even where the kernel cannot execute
+# 32-bit code: the tests find that out by running it and skip the 32-bit run.
 set -euo pipefail
 
 packages=(
   cmake ninja-build g++ make
   g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix
   binutils-mingw-w64-i686 binutils-mingw-w64-x86-64
-  wine wine64 fonts-wine xvfb xauth x11-utils
+  wine wine64 wine32:i386 fonts-wine xvfb xauth x11-utils
   locales fonts-ipafont-gothic
   pulseaudio pulseaudio-utils
-  imagemagick zip
+  imagemagick zip unzip
   googletest libbenchmark-dev
   clang libclang-rt-14-dev
 )
@@ -24,6 +26,13 @@ done
 
 SUDO=""
 if [ "$(id -u)" != 0 ]; then SUDO="sudo"; fi
+
+# The shipped program is 32-bit: Wine runs it with its 32-bit loader, which
+# comes from the i386 architecture.
+if ! dpkg --print-foreign-architectures | grep -qx i386; then
+  echo "setup: adding the i386 architecture"
+  $SUDO dpkg --add-architecture i386
+fi
 
 if [ ${#missing[@]} -gt 0 ]; then
   echo "setup: installing ${missing[*]}"

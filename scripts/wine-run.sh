@@ -2,9 +2,14 @@
 # Runs a Windows program under Wine the way every test and script of the
 # project does: the project's own prefix, a Japanese locale (so the ANSI code
 # page is 932), no Wine debug chatter, and a private Xvfb display when none is
-# set. The prefix is created and configured once, under a lock.
+# set. The prefix is created and configured once, under a lock. A 32-bit
+# program runs through Wine's 32-bit loader in the same kind of 64-bit prefix.
 #
 #   scripts/wine-run.sh [--prefix DIR] program.exe [args...]
+#
+# Where the kernel cannot execute 32-bit code, a 32-bit program is not run:
+# the script says why in one line and exits with 77, which the tests report
+# as skipped.
 set -euo pipefail
 
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
@@ -12,9 +17,31 @@ prefix="${WINEPREFIX:-$here/../build/wineprefix}"
 if [ "${1:-}" = "--prefix" ]; then prefix="$2"; shift 2; fi
 
 WINE64="${WINE64:-/usr/lib/wine/wine64}"
+WINE32="${WINE32:-/usr/lib/wine/wine}"
 WINESERVER="${WINESERVER:-/usr/lib/wine/wineserver}"
 [ -x "$WINE64" ] || WINE64="$(command -v wine64)"
 [ -x "$WINESERVER" ] || WINESERVER="$(command -v wineserver)"
+
+# The machine field of the program's PE header: 014c for i386, 8664 for x86-64.
+pe_machine() {
+  local offset
+  offset=$(od -An -tu4 -j60 -N4 "$1" 2>/dev/null | tr -d ' ') || return 0
+  [ -n "$offset" ] && od -An -tx2 -j$((offset + 4)) -N2 "$1" 2>/dev/null | tr -d ' '
+}
+
+loader="$WINE64"
+if [ "$(pe_machine "${1:?program.exe}")" = 014c ]; then
+  loader="$WINE32"
+  # Decided by running the 32-bit loader itself, not by the machine's name.
+  if ! probe=$("$loader" --version 2>&1); then
+    if [ ! -e "$loader" ]; then
+      echo "wine-run: $loader is missing: run scripts/setup.sh" >&2
+      exit 1
+    fi
+    echo "skipped: this kernel cannot execute 32-bit programs (${probe##*: })"
+    exit 77
+  fi
+fi
 
 export WINEPREFIX="$prefix" WINEARCH=win64 WINEDEBUG="${WINEDEBUG:--all}"
 export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
@@ -57,7 +84,7 @@ init_prefix() {
 init_prefix
 
 rc=0
-"$WINE64" "$@" || rc=$?
+"$loader" "$@" || rc=$?
 if [ -n "${PLOV_PRIVATE_DISPLAY:-}" ]; then
   "$WINESERVER" -k >/dev/null 2>&1 || true
 fi

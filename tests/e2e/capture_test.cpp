@@ -213,7 +213,7 @@ HWND FindPicker(DWORD processId)
     } search = {processId, nullptr};
     WaitUntil([&] {
         EnumWindows(
-            [](HWND window, LPARAM data) -> BOOL {
+            [](HWND window, LPARAM data) CALLBACK -> BOOL {
                 auto* s = reinterpret_cast<Search*>(data);
                 DWORD pid = 0;
                 GetWindowThreadProcessId(window, &pid);
@@ -224,7 +224,7 @@ HWND FindPicker(DWORD processId)
                 bool titled = false;
                 EnumChildWindows(
                     window,
-                    [](HWND child, LPARAM found) -> BOOL {
+                    [](HWND child, LPARAM found) CALLBACK -> BOOL {
                         if (RemoteText(child) != "画像保存先フォルダの指定") return TRUE;
                         *reinterpret_cast<bool*>(found) = true;
                         return FALSE;
@@ -244,7 +244,7 @@ bool HasChildText(HWND window, const std::string& text)
     std::pair<const std::string*, bool> search(&text, false);
     EnumChildWindows(
         window,
-        [](HWND child, LPARAM data) -> BOOL {
+        [](HWND child, LPARAM data) CALLBACK -> BOOL {
             auto* s = reinterpret_cast<std::pair<const std::string*, bool>*>(data);
             if (RemoteText(child) != *s->first) return TRUE;
             s->second = true;

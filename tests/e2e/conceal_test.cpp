@@ -167,7 +167,7 @@ protected:
     {
         struct Search { DWORD processId; int count; } search = {program_.processId(), 0};
         EnumWindows(
-            [](HWND w, LPARAM data) -> BOOL {
+            [](HWND w, LPARAM data) CALLBACK -> BOOL {
                 auto* s = reinterpret_cast<Search*>(data);
                 DWORD pid = 0;
                 GetWindowThreadProcessId(w, &pid);

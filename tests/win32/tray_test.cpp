@@ -146,7 +146,7 @@ TEST_F(TrayTest, NoTickWhileTheMenuIsOpen)
     // looks at the gate from inside that loop and then closes the menu.
     static bool gateSeenOpen = true;
     gateSeenOpen = true;
-    SetTimer(nullptr, 0, 100, [](HWND, UINT, UINT_PTR id, DWORD) {
+    SetTimer(nullptr, 0, 100, [](HWND, UINT, UINT_PTR id, DWORD) CALLBACK {
         KillTimer(nullptr, id);
         gateSeenOpen = timersEnabled;
         EndMenu();
