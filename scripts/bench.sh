@@ -20,7 +20,7 @@ set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 root="$PWD"
 out="$root/build/bench"
-drivers="startup_benchmark idle_benchmark click_benchmark macro_benchmark capture_benchmark"
+drivers="startup_benchmark idle_benchmark click_benchmark macro_benchmark capture_benchmark conceal_benchmark"
 WINESERVER="${WINESERVER:-/usr/lib/wine/wineserver}"
 [ -x "$WINESERVER" ] || WINESERVER="$(command -v wineserver)"
 
@@ -80,6 +80,7 @@ run 64 idle_benchmark 30
 run 64 click_benchmark 4
 run 64 macro_benchmark 3
 run 64 capture_benchmark 20
+run 64 conceal_benchmark 7
 run 32 startup_benchmark 7
 # The kernel refused the first 32-bit run: the others would say the same.
 if ! grep -q '^SKIPPED 32 ' "$results"; then
@@ -120,6 +121,7 @@ macro_positions|64|Macro replay: the recorded points, in order|yes|
 macro_buttons|64|Macro replay: the button transitions at the recorded points|yes|
 macro_ticks|64|Macro replay: one tick a sample (ticks from the first point to the last, by the floor'"'"'s rate)|yes|
 capture|64|Capture of a 1920x1080 client area, median of 20 (floor: one BitBlt and the same bytes written)|max|1.3
+conceal|64|Concealment of 100 titled windows of another process, key press to the last hidden, median of 7 (floor: one enumeration and ShowWindow alone)|max|1.2
 memory|64 32|Working set at rest (floor: one window of the same size)|max|1.3
 memory_panel|64 32|  of which the main panel'"'"'s template alone in a frame (floor: one window)|none|
 memory_own|64 32|  and the program'"'"'s own (program against the template alone)|none|

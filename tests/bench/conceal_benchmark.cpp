@@ -1,0 +1,189 @@
+// Concealment: the time from the key press (Ctrl+H) to the last of 100
+// titled windows of another process hidden, against a minimal program that
+// hides the same windows on the same hotkey with one enumeration and
+// ShowWindow alone. The program runs with "消音" unticked, so that only the
+// hiding is measured. Not a test: it prints the figures for scripts/bench.sh.
+//
+//   conceal_benchmark.exe path-to-plovnikar.exe [runs] [windows]
+//
+// The program runs all its runs, then the floor runs as many; medians. After
+// each run the windows are shown again (the tray's "show all" for the
+// program, the crowd itself for the floor) and the next key press waits
+// until the foreground window has settled.
+#include <windows.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "bench/bench_support.h"
+#include "e2e/program_under_test.h"
+#include "res/resource.h"
+#include "support/test_window.h"
+#include "support/wine_test_support.h"
+
+namespace {
+
+constexpr double WAIT_SECONDS = 30;
+
+struct CrowdSearch {
+    DWORD processId;
+    std::vector<HWND>* windows;
+};
+
+BOOL CALLBACK CollectCrowd(HWND window, LPARAM data)
+{
+    auto* search = reinterpret_cast<CrowdSearch*>(data);
+    DWORD pid = 0;
+    GetWindowThreadProcessId(window, &pid);
+    char name[32] = "";
+    GetClassNameA(window, name, sizeof name);
+    if (pid == search->processId && std::string(name) == "PlovWindowCrowd")
+        search->windows->push_back(window);
+    return TRUE;
+}
+
+bool All(const std::vector<HWND>& windows, bool visible)
+{
+    for (HWND w : windows)
+        if ((IsWindowVisible(w) != FALSE) != visible) return false;
+    return true;
+}
+
+// Polls without pumping: the driver has no windows of its own to serve.
+bool PollUntil(const std::function<bool()>& condition)
+{
+    const double deadline = Now() + WAIT_SECONDS;
+    while (!condition()) {
+        if (Now() > deadline) return false;
+        Sleep(0);
+    }
+    return true;
+}
+
+// A chord right after windows were shown or hidden can be lost while the
+// focus moves: the foreground window must stay the same for a moment.
+void WaitForSettledForeground()
+{
+    HWND last = GetForegroundWindow();
+    double since = Now();
+    const double deadline = Now() + 5;
+    while (Now() - since < 0.2 && Now() < deadline) {
+        Sleep(10);
+        HWND now = GetForegroundWindow();
+        if (now != last) {
+            last = now;
+            since = Now();
+        }
+    }
+}
+
+// Seconds from the key press to the last window hidden; 0 on a timeout.
+double TimeToConceal(const std::vector<HWND>& crowd)
+{
+    WaitForSettledForeground();
+    const double start = Now();
+    PressCombination({VK_CONTROL}, 'H');
+    if (!PollUntil([&] { return All(crowd, false); })) return 0;
+    return Now() - start;
+}
+
+std::string Milliseconds(const std::vector<double>& seconds)
+{
+    std::string text;
+    for (double s : seconds) {
+        char one[16];
+        std::snprintf(one, sizeof one, " %.1f", s * 1000);
+        text += one;
+    }
+    return text;
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: conceal_benchmark path-to-plovnikar.exe [runs] [windows]\n");
+        return 2;
+    }
+    ProgramUnderTest::builtProgram = argv[1];
+    const int runs = argc > 2 ? std::max(1, std::atoi(argv[2])) : 7;
+    const int count = argc > 3 ? std::max(1, std::atoi(argv[3])) : 100;
+    SettleDesktop();
+
+    TempFolder folder;
+    StartedProcess crowdProcess;
+    if (!crowdProcess.Start(BesideDriver("window_crowd.exe"), std::to_string(count), folder.path())) {
+        std::fprintf(stderr, "the crowd did not start\n");
+        return 1;
+    }
+    std::vector<HWND> crowd;
+    CrowdSearch search = {crowdProcess.id(), &crowd};
+    if (!PollUntil([&] {
+            crowd.clear();
+            EnumWindows(CollectCrowd, reinterpret_cast<LPARAM>(&search));
+            return static_cast<int>(crowd.size()) == count && All(crowd, true);
+        })) {
+        std::fprintf(stderr, "the crowd's windows did not appear\n");
+        return 1;
+    }
+
+    std::vector<double> program, floor;
+    {
+        ProgramUnderTest plovnikar;
+        if (!plovnikar.Start()) {
+            std::fprintf(stderr, "the program did not start\n");
+            return 1;
+        }
+        SendMessageA(plovnikar.Control(IDC_MUTE), BM_SETCHECK, BST_UNCHECKED, 0);
+        for (int run = 0; run <= runs; ++run) {
+            const double seconds = TimeToConceal(crowd);
+            if (seconds == 0) {
+                std::fprintf(stderr, "the program did not hide the windows\n");
+                return 1;
+            }
+            if (run > 0) program.push_back(seconds);  // the first run warms up
+            PostMessageA(plovnikar.panel(), WM_COMMAND, IDM_SHOW_HIDDEN, 0);
+            if (!PollUntil([&] { return All(crowd, true) && IsWindowVisible(plovnikar.frame()); })) {
+                std::fprintf(stderr, "the windows did not come back\n");
+                return 1;
+            }
+        }
+    }
+    {
+        StartedProcess floorProcess;
+        if (!floorProcess.Start(BesideDriver("floor_conceal.exe"), "", folder.path()) ||
+            !PollUntil([] {
+                // The floor holds the hotkey once it is ready.
+                if (!RegisterHotKey(nullptr, 99, MOD_CONTROL, 'H')) return true;
+                UnregisterHotKey(nullptr, 99);
+                return false;
+            })) {
+            std::fprintf(stderr, "the floor did not start\n");
+            return 1;
+        }
+        for (int run = 0; run <= runs; ++run) {
+            const double seconds = TimeToConceal(crowd);
+            if (seconds == 0) {
+                std::fprintf(stderr, "the floor did not hide the windows\n");
+                return 1;
+            }
+            if (run > 0) floor.push_back(seconds);
+            PostMessageA(crowd.front(), WM_APP, 0, 0);
+            if (!PollUntil([&] { return All(crowd, true); })) {
+                std::fprintf(stderr, "the windows did not come back\n");
+                return 1;
+            }
+        }
+        floorProcess.Close(WindowOf(floorProcess.id(), "PlovFloorConceal"));
+    }
+    std::printf("program ms:%s\nfloor ms:%s\n", Milliseconds(program).c_str(),
+                Milliseconds(floor).c_str());
+    Result("conceal", Median(program) * 1000, Median(floor) * 1000, "ms");
+    crowdProcess.Close();
+    return 0;
+}
