@@ -83,6 +83,16 @@ init_prefix() {
 
 init_prefix
 
+# PLOV_FILE_SIZE_LIMIT_KB: the program and its test stop growing any file at
+# that size, as on a nearly full disk (the kernel's file size limit, its
+# signal ignored so that the write fails instead). The Wine server, which
+# keeps the prefix's registry, is started first, outside the limit.
+if [ -n "${PLOV_FILE_SIZE_LIMIT_KB:-}" ]; then
+  "$WINESERVER" -p5 >/dev/null 2>&1 || true
+  trap '' XFSZ
+  ulimit -f "$PLOV_FILE_SIZE_LIMIT_KB"
+fi
+
 rc=0
 "$loader" "$@" || rc=$?
 if [ -n "${PLOV_PRIVATE_DISPLAY:-}" ]; then

@@ -7,5 +7,12 @@ extern HWND frameWindow;       // set in the frame's WM_CREATE before the panel 
 extern HWND panelWindow;       // set when the panel's creation returns
 extern bool timersEnabled;     // while false, every WM_TIMER of the panel is ignored
 
+// The panel's answer to WMU_TIMERGATE, the one place where the gate moves.
+// The gate counts: every modal dialog, menu, message box and long pass of
+// the program closes it once and opens it once, and it is open again only
+// when the last of them has ended, however they nest. An open with nothing
+// closed changes nothing.
+void MoveTimerGate(bool open);
+
 extern const char FRAME_CLASS_NAME[];
 extern const char FRAME_TITLE[];

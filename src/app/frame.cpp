@@ -4,7 +4,12 @@
 #include "app/colors.h"
 #include "app/panel.h"
 #include "app/settings_file.h"
+#include "app/tray.h"
+#include "app/window_show.h"
+#include "automation/click_repeat.h"
 #include "automation/key_repeat.h"
+#include "automation/macro_engine.h"
+#include "conceal/hidden_windows.h"
 #include "res/resource.h"
 #include "triggers/action_records.h"
 
@@ -82,13 +87,24 @@ LRESULT CALLBACK FrameWndProc(HWND frame, UINT message, WPARAM wParam, LPARAM lP
         return 0;
     case WM_ENDSESSION:
         // The system is logging off or shutting down and may end the process
-        // without a normal exit: save now, and leave no key held.
+        // without a normal exit: save now, leave no key or button held and
+        // the speaker as it was.
         if (wParam) {
             SaveSettingsFile(panelWindow);
             ReleaseAllKeys();
+            StopMacro(panelWindow);
+            ReleaseClickButtons();
+            ShowAllHiddenWindows();
         }
         return 0;
     default:
+        // The shell tells top-level windows only that it has restarted (or
+        // that the tray is ready at last, after a logon): the panel's icon
+        // is added again from here.
+        if (message == TaskbarCreatedMessage()) {
+            ReAddTrayIcon();
+            return 0;
+        }
         return DefWindowProcA(frame, message, wParam, lParam);
     }
 }
@@ -123,10 +139,11 @@ bool ActivateRunningInstance()
 {
     HWND running = FindWindowA(FRAME_CLASS_NAME, nullptr);
     if (!running) return false;
+    // Posted: a running instance that is busy must not hold this start up.
     if (IsIconic(running)) {
-        ShowWindow(running, SW_RESTORE);
+        ShowWindowWithoutWaiting(running, SW_RESTORE);
     } else if (!IsWindowVisible(running)) {
-        ShowWindow(running, SW_SHOWNORMAL);
+        ShowWindowWithoutWaiting(running, SW_SHOWNORMAL);
     }
     // A modal dialog of the running instance comes forward rather than its frame.
     SetForegroundWindow(GetLastActivePopup(running));

@@ -215,7 +215,7 @@ INT_PTR CALLBACK MainPanelDlgProc(HWND panel, UINT message, WPARAM wParam, LPARA
     // The private messages share their numbers with the dialog manager's
     // DM_SETDEFID and DM_REPOSITION; answering TRUE keeps it out of them.
     case WMU_TIMERGATE:
-        timersEnabled = wParam != 0;
+        MoveTimerGate(wParam != 0);
         return TRUE;
     case WMU_MACROSTOPPED:
         RestoreMacroControls(panel);
@@ -230,7 +230,6 @@ INT_PTR CALLBACK MainPanelDlgProc(HWND panel, UINT message, WPARAM wParam, LPARA
         UpdateTrayIcon();
         return TRUE;
     default:
-        if (message == TaskbarCreatedMessage()) ReAddTrayIcon();
         return FALSE;
     }
 }

@@ -11,6 +11,7 @@
 #include "app/tray.h"
 #include "automation/click_repeat.h"
 #include "automation/key_buttons.h"
+#include "automation/macro_engine.h"
 #include "automation/macro_slots.h"
 #include "capture/image_folder.h"
 #include "launcher/launcher_pad.h"
@@ -102,7 +103,11 @@ void InitializePanel(HWND panel)
 void ShutDownPanel(HWND panel)
 {
     SaveSettingsFile(panel);
-    // Nothing the concealment hid stays hidden once the program has gone.
+    // No mouse button the program pressed stays down once it has gone.
+    StopMacro(panel);
+    ReleaseClickButtons();
+    // Nothing the concealment hid stays hidden, and the speaker is as it
+    // was, once the program has gone.
     ShowAllHiddenWindows();
     DeleteTrayIcon();
     // The pads' paths went into the settings above: detaching empties them.

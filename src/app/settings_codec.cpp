@@ -160,6 +160,11 @@ std::vector<std::uint8_t> WriteSettings(const SettingsValues& values)
     return bytes;
 }
 
+std::int32_t UsableGestureKeyIndex(std::int32_t stored)
+{
+    return stored >= 0 && stored < GESTURE_KEY_CHOICES ? stored : 0;
+}
+
 void ReadSettings(const std::uint8_t* data, std::size_t size, SettingsValues& values)
 {
     FieldReader reader(data, size);

@@ -45,6 +45,12 @@ bool operator==(const ActionSettings& a, const ActionSettings& b);
 bool operator==(const SettingsValues& a, const SettingsValues& b);
 inline bool operator!=(const SettingsValues& a, const SettingsValues& b) { return !(a == b); }
 
+// The gesture key list holds "なし", "Shift", "Ctrl" and "Alt". A stored
+// index outside it (a damaged file, or -1 for no selection) would leave the
+// list without a selection and no gesture could fire: it reads as "なし".
+constexpr std::int32_t GESTURE_KEY_CHOICES = 4;
+std::int32_t UsableGestureKeyIndex(std::int32_t stored);
+
 constexpr std::size_t SETTINGS_FOLDER_FIELD_BYTES = 260;  // the folder text and its NUL padding
 constexpr std::size_t SETTINGS_FOLDER_MAX_BYTES = 259;
 constexpr std::size_t SETTINGS_ACTIONS_OFFSET = 293;

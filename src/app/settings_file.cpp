@@ -16,6 +16,15 @@ namespace {
 // settings and is not read.
 constexpr DWORD MAX_SETTINGS_BYTES = 64 * 1024;
 
+// A virus scanner or a sync client holds a file for a moment: a file that
+// is there but cannot be read is tried again for about a second.
+constexpr int READ_ATTEMPTS = 10;
+constexpr DWORD READ_RETRY_MS = 100;
+
+// Set when the file was there but could not be read: it holds the player's
+// settings, which the defaults on screen must never replace.
+bool storedFileKept = false;
+
 const int slotEnabledIds[MACRO_SLOT_COUNT] = {IDC_MACRO1_ENABLED, IDC_MACRO2_ENABLED,
                                               IDC_MACRO3_ENABLED};
 const int slotRepeatIds[MACRO_SLOT_COUNT] = {IDC_MACRO1_REPEAT, IDC_MACRO2_REPEAT,
@@ -81,7 +90,7 @@ void ApplySettings(HWND panel, const SettingsValues& values)
     SetDlgItemInt(panel, IDC_GESTURE_DISTANCE, values.gestureDistance, FALSE);
     SetDlgItemInt(panel, IDC_GESTURE_TIME, values.gestureTime, FALSE);
     SendDlgItemMessageA(panel, IDC_GESTURE_HOLD_KEY, CB_SETCURSEL,
-                        static_cast<WPARAM>(values.gestureKeyIndex), 0);
+                        static_cast<WPARAM>(UsableGestureKeyIndex(values.gestureKeyIndex)), 0);
     for (int i = 0; i < ACTION_COUNT; ++i) {
         ActionRecord& record = actionTable[i];
         const ActionSettings& action = values.actions[i];
@@ -91,33 +100,61 @@ void ApplySettings(HWND panel, const SettingsValues& values)
         record.modifiers = action.modifiers;
         record.virtualKey = action.virtualKey;
     }
-    // A registration is made anew, so the icon is fetched from the file as
-    // it is now (and a file that has gone away says so).
+    // The icon is fetched from the file as it is now; a file that is not
+    // there keeps its registration on a blank pad.
     for (int pad = 0; pad < PAD_COUNT; ++pad) {
         cAppIconClass& target = LauncherPads()[pad];
         if (values.padPaths[pad] == PadPath(target)) continue;
-        if (values.padPaths[pad].empty()) {
-            EmptyPad(target);
-        } else {
-            RegisterPadFile(target, values.padPaths[pad].c_str());
-        }
+        LoadPadFile(target, values.padPaths[pad]);
     }
 }
 
-bool LoadSettingsFile(HWND panel)
+namespace {
+
+enum class ReadOutcome { Read, Missing, Failed };
+
+// One attempt at the whole file.
+ReadOutcome ReadSettingsBytes(const std::string& path, std::vector<std::uint8_t>& bytes)
 {
-    HANDLE file = CreateFileA(SettingsFilePath().c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
                               FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return false;
-    std::vector<std::uint8_t> bytes(MAX_SETTINGS_BYTES);
+    if (file == INVALID_HANDLE_VALUE) {
+        const DWORD error = GetLastError();
+        return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND ? ReadOutcome::Missing
+                                                                                : ReadOutcome::Failed;
+    }
+    bytes.resize(MAX_SETTINGS_BYTES);
     DWORD got = 0;
-    if (!ReadFile(file, bytes.data(), MAX_SETTINGS_BYTES, &got, nullptr)) got = 0;
+    const bool read = ReadFile(file, bytes.data(), MAX_SETTINGS_BYTES, &got, nullptr) != FALSE;
     CloseHandle(file);
-    SettingsValues values = GatherSettings(panel);
-    ReadSettings(bytes.data(), got, values);
-    ApplySettings(panel, values);
-    return true;
+    bytes.resize(read ? got : 0);
+    return read ? ReadOutcome::Read : ReadOutcome::Failed;
 }
+
+}  // namespace
+
+SettingsLoad LoadSettingsFile(HWND panel)
+{
+    const std::string path = SettingsFilePath();
+    std::vector<std::uint8_t> bytes;
+    ReadOutcome outcome = ReadOutcome::Failed;
+    for (int attempt = 0; attempt < READ_ATTEMPTS; ++attempt) {
+        if (attempt > 0) Sleep(READ_RETRY_MS);
+        outcome = ReadSettingsBytes(path, bytes);
+        if (outcome != ReadOutcome::Failed) break;
+    }
+    if (outcome == ReadOutcome::Missing) return SettingsLoad::NoFile;
+    if (outcome == ReadOutcome::Failed) {
+        storedFileKept = true;
+        return SettingsLoad::Unreadable;
+    }
+    SettingsValues values = GatherSettings(panel);
+    ReadSettings(bytes.data(), bytes.size(), values);
+    ApplySettings(panel, values);
+    return SettingsLoad::Loaded;
+}
+
+bool StoredSettingsAreKept() { return storedFileKept; }
 
 bool ReplaceFileContents(const std::string& path, const std::vector<std::uint8_t>& bytes)
 {
@@ -140,5 +177,14 @@ bool ReplaceFileContents(const std::string& path, const std::vector<std::uint8_t
 
 bool SaveSettingsFile(HWND panel)
 {
+    if (storedFileKept) return false;
     return ReplaceFileContents(SettingsFilePath(), WriteSettings(GatherSettings(panel)));
+}
+
+void ReportUnreadableSettings(HWND owner)
+{
+    MessageBoxA(owner,
+                "設定ファイルを読み込めませんでした（ほかのプログラムが使用中の可能性があります）。\n"
+                "既定の設定で起動しました。ファイルを上書きしないよう、今回の設定は保存しません。",
+                SettingsFilePath().c_str(), MB_OK | MB_ICONWARNING);
 }

@@ -1,6 +1,7 @@
 // Closes the panel's timer gate for the life of a modal interaction, so that
 // no click, key or gesture is produced while a dialog, menu or message box of
-// the program is open.
+// the program is open. Every interaction holds one of these; the gate counts
+// them (see MoveTimerGate).
 #pragma once
 #include <windows.h>
 

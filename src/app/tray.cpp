@@ -5,6 +5,7 @@
 #include "app/app_state.h"
 #include "app/colors.h"
 #include "app/panel_messages.h"
+#include "app/timer_gate.h"
 #include "app/tray_layout.h"
 #include "automation/click_repeat.h"
 #include "automation/key_buttons.h"
@@ -72,10 +73,12 @@ void ShowTrayMenu(HWND panel)
     POINT cursor;
     GetCursorPos(&cursor);
     SetForegroundWindow(panel);
-    SendMessageA(panel, WMU_TIMERGATE, 0, 0);
-    TrackPopupMenu(popup, TPM_RIGHTBUTTON | TPM_BOTTOMALIGN, cursor.x, cursor.y, 0, panel, nullptr);
-    DestroyMenu(menu);
-    SendMessageA(panel, WMU_TIMERGATE, 1, 0);
+    {
+        ScopedTimerGate gate(panel);
+        TrackPopupMenu(popup, TPM_RIGHTBUTTON | TPM_BOTTOMALIGN, cursor.x, cursor.y, 0, panel,
+                       nullptr);
+        DestroyMenu(menu);
+    }
     open = false;
 }
 

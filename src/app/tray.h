@@ -7,7 +7,8 @@
 void AddTrayIcon(HWND panel);
 // Chooses the icon from the two click repeaters.
 void UpdateTrayIcon();
-// The shell has restarted and forgotten every icon: add ours again.
+// The shell has restarted and forgotten every icon, or was not ready when the
+// icon was first added: add it again, with the picture it should show now.
 void ReAddTrayIcon();
 // Removes the icon and releases the images (panel shutdown).
 void DeleteTrayIcon();

@@ -4,6 +4,8 @@
 
 #include "app/app_state.h"
 #include "app/frame.h"
+#include "app/settings_file.h"
+#include "app/timer_gate.h"
 #include "conceal/recovery_file.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
@@ -20,6 +22,10 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
     if (!InitInstance(instance)) {
         MessageBoxA(nullptr, "InitInstance@WinMain", "Error", MB_OK);
         return -1;
+    }
+    if (StoredSettingsAreKept()) {
+        ScopedTimerGate gate(panelWindow);
+        ReportUnreadableSettings(frameWindow);
     }
 
     MSG msg;

@@ -28,6 +28,15 @@ ClickRepeater& RepeaterOf(ClickButton which)
     return repeaters[which == ClickButton::Left ? 0 : 1];
 }
 
+// A button the repeater pressed and has not let go yet is let go now, so
+// that it is never left down once the repeater stops pressing it.
+void ReleaseIfPressed(ClickRepeater& repeater)
+{
+    if (!repeater.phaseUp) return;
+    mouse_event(repeater.upEvent, 0, 0, 0, 0);
+    repeater.phaseUp = false;
+}
+
 }  // namespace
 
 bool ClickRepeatIsOn(ClickButton which)
@@ -54,8 +63,14 @@ void ApplyClickRepeat(HWND panel, ClickButton which)
         SetTimer(panel, repeater.timerId, interval, nullptr);
     } else {
         SetDlgItemTextA(panel, repeater.toggleId, "OFF");
+        ReleaseIfPressed(RepeaterOf(which));
     }
     SendMessageA(panel, WMU_UPDATETRAYICON, 0, 0);
+}
+
+void ReleaseClickButtons()
+{
+    for (ClickRepeater& repeater : repeaters) ReleaseIfPressed(repeater);
 }
 
 void ClickRepeatTick(ClickButton which)

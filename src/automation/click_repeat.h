@@ -9,8 +9,14 @@ enum class ClickButton { Left, Right };
 void FlipClickRepeat(HWND panel, ClickButton which);
 
 // (Re)starts or stops the repeater's timer from its state and interval,
-// captions its toggle and has the tray icon follow.
+// captions its toggle and has the tray icon follow. A repeater switched off
+// between a button-down and its button-up sends the button-up at once, and
+// its next click starts with a button-down.
 void ApplyClickRepeat(HWND panel, ClickButton which);
+
+// The program ends or the session does: any button a repeater holds down is
+// let go.
+void ReleaseClickButtons();
 
 // One timer tick (gate and target filter already passed): a button-down or
 // button-up at the cursor, alternately.

@@ -17,6 +17,9 @@ struct MacroEngine {
     int recordKey = VK_SHIFT;
     bool repeat = false;
     MacroOperation operation = MacroOperation::Idle;
+    // Buttons a playback pressed and has not let go yet.
+    bool leftPressed = false;
+    bool rightPressed = false;
 };
 
 MacroEngine engine;
@@ -41,12 +44,28 @@ bool StartOperation(HWND panel, HANDLE file, MacroOperation operation, TIMERPROC
     return true;
 }
 
-// Presses or releases a button only where the sample differs from now.
-void FollowButton(int virtualKey, bool wanted, DWORD downEvent, DWORD upEvent)
+// Presses or releases a button only where the sample differs from now, and
+// remembers whether the playback holds it.
+void FollowButton(int virtualKey, bool wanted, DWORD downEvent, DWORD upEvent, bool& pressed)
 {
     const bool down = ButtonIsDown(virtualKey);
-    if (down && !wanted) mouse_event(upEvent, 0, 0, 0, 0);
-    if (!down && wanted) mouse_event(downEvent, 0, 0, 0, 0);
+    if (down && !wanted) {
+        mouse_event(upEvent, 0, 0, 0, 0);
+        pressed = false;
+    }
+    if (!down && wanted) {
+        mouse_event(downEvent, 0, 0, 0, 0);
+        pressed = true;
+    }
+}
+
+// A button the playback pressed is let go when the playback ends, whatever
+// ends it; a button the player holds is left alone.
+void ReleasePressedButtons()
+{
+    if (engine.leftPressed) mouse_event(MOUSEEVENTF_LEFTUP, 0, 0, 0, 0);
+    if (engine.rightPressed) mouse_event(MOUSEEVENTF_RIGHTUP, 0, 0, 0, 0);
+    engine.leftPressed = engine.rightPressed = false;
 }
 
 }  // namespace
@@ -91,6 +110,7 @@ void StopMacro(HWND panel)
         KillTimer(panel, TIMER_MACRO);
         engine.operation = MacroOperation::Idle;
     }
+    ReleasePressedButtons();
     if (engine.file != INVALID_HANDLE_VALUE) {
         CloseHandle(engine.file);
         engine.file = INVALID_HANDLE_VALUE;
@@ -148,6 +168,8 @@ void CALLBACK PlayTick(HWND panel, UINT, UINT_PTR, DWORD)
     }
     const MacroSample sample = DecodeMacroSample(bytes);
     SetCursorPos(sample.x, sample.y);
-    FollowButton(VK_LBUTTON, sample.left, MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP);
-    FollowButton(VK_RBUTTON, sample.right, MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP);
+    FollowButton(VK_LBUTTON, sample.left, MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP,
+                 engine.leftPressed);
+    FollowButton(VK_RBUTTON, sample.right, MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP,
+                 engine.rightPressed);
 }

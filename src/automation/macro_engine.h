@@ -16,8 +16,9 @@ bool MacroFileExists(int slot);
 bool StartRecording(HWND panel, int slot, int recordKey);
 bool StartPlayback(HWND panel, int slot, bool repeat);
 
-// Ends the running operation, if any: closes the file and sends the panel
-// WMU_MACROSTOPPED before returning. Never touches the mouse buttons.
+// Ends the running operation, if any: lets go of any mouse button the
+// playback pressed, closes the file and sends the panel WMU_MACROSTOPPED
+// before returning.
 void StopMacro(HWND panel);
 
 // True from a successful start until StopMacro.

@@ -2,8 +2,10 @@
 
 #include <shlwapi.h>
 
+#include <algorithm>
 #include <cstring>
 #include <string>
+#include <vector>
 
 #include "capture/bmp_header.h"
 #include "capture/image_file_name.h"
@@ -68,23 +70,49 @@ void ClearRowPadding(BYTE* bits, LONG width, LONG height)
         std::memset(bits + static_cast<std::size_t>(row) * stride + pixelBytes, 0, stride - pixelBytes);
 }
 
-bool PathTaken(const std::string& path)
+// A name taken by another program between the search and the creation is
+// searched past: a capture never replaces a file.
+constexpr int CREATE_ATTEMPTS = 16;
+
+bool WriteWhole(HANDLE file, const void* bytes, DWORD size)
 {
-    return PathFileExistsA(path.c_str()) != FALSE;
+    DWORD written = 0;
+    return WriteFile(file, bytes, size, &written, nullptr) && written == size;
 }
 
-void WriteBmpFile(const std::string& path, const BmpHeaderBytes& header, const BYTE* pixels,
-                  DWORD imageSize)
+// Creates the next free numbered file of the directory, which must not
+// exist yet, and writes the image into it whole; a file that could not be
+// written whole (a full disk) is removed again. False when no image file is
+// left behind.
+bool WriteNewBmpFile(const std::string& directory, const BmpHeaderBytes& header,
+                     const BYTE* pixels, DWORD imageSize)
 {
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return;
-    DWORD written = 0;
-    WriteFile(file, header.data(), BMP_FILE_HEADER_BYTES, &written, nullptr);
-    WriteFile(file, header.data() + BMP_FILE_HEADER_BYTES, BMP_INFO_HEADER_BYTES, &written,
-              nullptr);
-    WriteFile(file, pixels, imageSize, &written, nullptr);
-    CloseHandle(file);
+    std::vector<std::string> lost;  // names taken since they were found free
+    for (int attempt = 0; attempt < CREATE_ATTEMPTS; ++attempt) {
+        const std::string path = FindFreeImagePath(directory, [&](const std::string& name) {
+            return PathFileExistsA(name.c_str()) != FALSE ||
+                   std::find(lost.begin(), lost.end(), name) != lost.end();
+        });
+        if (path.empty()) return false;
+        HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                  FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (file == INVALID_HANDLE_VALUE) {
+            if (GetLastError() != ERROR_FILE_EXISTS) return false;
+            lost.push_back(path);
+            continue;
+        }
+        const bool whole =
+            WriteWhole(file, header.data(), BMP_FILE_HEADER_BYTES) &&
+            WriteWhole(file, header.data() + BMP_FILE_HEADER_BYTES, BMP_INFO_HEADER_BYTES) &&
+            WriteWhole(file, pixels, imageSize);
+        // A file whose header promises bytes it does not hold is no image.
+        if (!CloseHandle(file) || !whole) {
+            DeleteFileA(path.c_str());
+            return false;
+        }
+        return true;
+    }
+    return false;
 }
 
 }  // namespace
@@ -116,7 +144,5 @@ void CaptureForegroundWindow(HWND panel)
     GdiFlush();
     ClearRowPadding(bitmap.bits(), width, height);
 
-    const std::string path = FindFreeImagePath(directory, PathTaken);
-    if (path.empty()) return;
-    WriteBmpFile(path, header, bitmap.bits(), imageSize);
+    WriteNewBmpFile(directory, header, bitmap.bits(), imageSize);
 }

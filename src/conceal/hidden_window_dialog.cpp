@@ -1,5 +1,6 @@
 #include "conceal/hidden_window_dialog.h"
 
+#include "app/timer_gate.h"
 #include "conceal/hidden_windows.h"
 #include "res/resource.h"
 
@@ -61,6 +62,9 @@ void OpenHiddenWindowDialog(HWND panel, HINSTANCE instance)
         SetForegroundWindow(openDialog);
         return;
     }
+    // Nothing is clicked or typed into the dialog by a repeater meanwhile:
+    // its "閉じる" closes other programs' windows.
+    ScopedTimerGate gate(panel);
     DialogBoxParamA(instance, MAKEINTRESOURCEA(IDD_HIDDEN_WINDOWS), panel, HiddenWindowDlgProc, 0);
 }
 

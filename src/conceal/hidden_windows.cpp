@@ -1,8 +1,12 @@
 #include "conceal/hidden_windows.h"
 
-#include "app/panel_messages.h"
+#include <algorithm>
+#include <vector>
+
+#include "app/timer_gate.h"
+#include "app/window_show.h"
+#include "conceal/concealment_mute.h"
 #include "conceal/hidden_window_dialog.h"
-#include "conceal/master_mute.h"
 #include "conceal/recovery_file.h"
 #include "res/resource.h"
 
@@ -23,33 +27,80 @@ bool Unlink(HiddenWindowRecord* record)
     return false;
 }
 
+// What a pass looks at: the windows it found, in enumeration order (the top
+// of the Z-order first), and the windows of the pass before, which are being
+// shown again but, told without waiting, may not be visible yet.
+struct Pass {
+    std::vector<HWND> found;
+    std::vector<HWND> reshown;
+};
+
+// Shows every recorded window with its saved show command, newest record
+// first, without waiting for their programs, and empties the list; returns
+// the windows shown.
+std::vector<HWND> ShowRecordedWindows()
+{
+    CloseHiddenWindowDialog();
+    // Messages sent to this thread meanwhile may run another pass: the list
+    // is taken whole first, so that such a pass starts from an empty one.
+    HiddenWindowRecord* record = hiddenWindows;
+    hiddenWindows = nullptr;
+    std::vector<HWND> shown;
+    while (record) {
+        HiddenWindowRecord* next = record->next;
+        ShowWindowWithoutWaiting(record->window, static_cast<int>(record->placement.showCmd));
+        shown.push_back(record->window);
+        FreeRecord(record);
+        record = next;
+    }
+    return shown;
+}
+
+// After the list has changed: once it is empty, nothing is concealed and the
+// speaker gets its earlier state back; the recovery file follows the list.
+void ListChanged()
+{
+    if (!hiddenWindows) EndConcealmentMute();
+    UpdateRecoveryFile();
+}
+
 }  // namespace
 
 void ConcealAllWindows(HWND panel)
 {
-    int savedMute = 0;
-    bool mutedThisPass = false;
-    if (IsDlgButtonChecked(panel, IDC_MUTE) == BST_CHECKED && GetMasterMute(savedMute)) {
-        SetMasterMute(1);
-        mutedThisPass = true;
+    ScopedTimerGate gate(panel);
+    // The mute holds for as long as the windows stay concealed.
+    if (IsDlgButtonChecked(panel, IDC_MUTE) == BST_CHECKED) {
+        MuteForConcealment();
+    } else {
+        EndConcealmentMute();
     }
-    SendMessageA(panel, WMU_TIMERGATE, 0, 0);
     HideAllWindows();
-    SendMessageA(panel, WMU_TIMERGATE, 1, 0);
-    if (mutedThisPass) SetMasterMute(savedMute);
+    if (!hiddenWindows) ListChanged();
 }
 
 void HideAllWindows()
 {
-    ShowAllHiddenWindows();
-    EnumWindows(HideWindowIfEligible, 0);
+    Pass pass;
+    pass.reshown = ShowRecordedWindows();
+    // Every eligible window is recorded first, the recovery file is written
+    // once for all of them, and only then are they hidden: a crash midway
+    // leaves a file that lists every window the pass may have hidden.
+    EnumWindows(HideWindowIfEligible, reinterpret_cast<LPARAM>(&pass));
+    UpdateRecoveryFile();
+    // Told without waiting: a program that has stopped answering holds up
+    // neither the rest nor this program; its window follows when it wakes.
+    for (HWND window : pass.found) ShowWindowWithoutWaiting(window, SW_HIDE);
 }
 
 const char STANDALONE_TRAY_CLASS[] = "__winex11_standalone_tray";
 
-BOOL CALLBACK HideWindowIfEligible(HWND window, LPARAM)
+BOOL CALLBACK HideWindowIfEligible(HWND window, LPARAM passData)
 {
-    if (!IsWindowVisible(window)) return TRUE;
+    auto& pass = *reinterpret_cast<Pass*>(passData);
+    const bool reshown =
+        std::find(pass.reshown.begin(), pass.reshown.end(), window) != pass.reshown.end();
+    if (!IsWindowVisible(window) && !reshown) return TRUE;
     if (GetWindowTextLengthA(window) == 0) return TRUE;
     if (window == FindWindowA("Progman", nullptr)) return TRUE;
     if (window == FindWindowA("Shell_TrayWnd", nullptr)) return TRUE;
@@ -68,27 +119,14 @@ BOOL CALLBACK HideWindowIfEligible(HWND window, LPARAM)
     // A window whose placement cannot be read comes back as a normal window
     // rather than being "shown" hidden.
     if (!GetWindowPlacement(window, &record->placement)) record->placement.showCmd = SW_SHOWNORMAL;
-    // The recovery file lists the window before it disappears.
-    UpdateRecoveryFile();
-    ShowWindow(window, SW_HIDE);
+    pass.found.push_back(window);
     return TRUE;
 }
 
 void ShowAllHiddenWindows()
 {
-    CloseHiddenWindowDialog();
-    // Showing another program's window waits for that program, and messages
-    // sent to this thread meanwhile may run another pass: the list is taken
-    // whole first, so that such a pass starts from an empty one.
-    HiddenWindowRecord* record = hiddenWindows;
-    hiddenWindows = nullptr;
-    while (record) {
-        HiddenWindowRecord* next = record->next;
-        ShowWindow(record->window, static_cast<int>(record->placement.showCmd));
-        FreeRecord(record);
-        record = next;
-    }
-    UpdateRecoveryFile();
+    ShowRecordedWindows();
+    ListChanged();
 }
 
 bool AnyWindowsHidden() { return hiddenWindows != nullptr; }
@@ -99,8 +137,8 @@ bool ShowHiddenWindow(HiddenWindowRecord* record)
     HWND window = record->window;
     const int showCommand = static_cast<int>(record->placement.showCmd);
     FreeRecord(record);
-    ShowWindow(window, showCommand);
-    UpdateRecoveryFile();
+    ShowWindowWithoutWaiting(window, showCommand);
+    ListChanged();
     return true;
 }
 
@@ -113,9 +151,10 @@ bool CloseHiddenWindow(HiddenWindowRecord* record)
     if (GetWindowThreadProcessId(window, nullptr) == GetCurrentThreadId()) {
         DestroyWindow(window);
     } else {
-        ShowWindow(window, showCommand);
+        // Shown first, then asked: both are queued to the window in order.
+        ShowWindowWithoutWaiting(window, showCommand);
         PostMessageA(window, WM_CLOSE, 0, 0);
     }
-    UpdateRecoveryFile();
+    ListChanged();
     return true;
 }

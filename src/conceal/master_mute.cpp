@@ -1,5 +1,11 @@
 #include "conceal/master_mute.h"
 
+#include <mmdeviceapi.h>
+#include <endpointvolume.h>
+
+#include "app/com_thread.h"
+
+IAudioEndpointVolume* endpointVolume = nullptr;
 HMIXER mixerHandle = nullptr;
 DWORD muteControlId = MUTE_CONTROL_NOT_FOUND;
 
@@ -56,6 +62,46 @@ bool FindMuteControl()
     return true;
 }
 
+// The default output device's volume object, found when none is held.
+bool FindEndpoint()
+{
+    if (endpointVolume) return true;
+    InitializeComOnThisThread();
+    IMMDeviceEnumerator* devices = nullptr;
+    if (FAILED(CoCreateInstance(__uuidof(MMDeviceEnumerator), nullptr, CLSCTX_INPROC_SERVER,
+                                __uuidof(IMMDeviceEnumerator), reinterpret_cast<void**>(&devices))))
+        return false;
+    IMMDevice* device = nullptr;
+    if (SUCCEEDED(devices->GetDefaultAudioEndpoint(eRender, eConsole, &device))) {
+        void* volume = nullptr;
+        if (SUCCEEDED(device->Activate(__uuidof(IAudioEndpointVolume), CLSCTX_INPROC_SERVER,
+                                       nullptr, &volume)))
+            endpointVolume = static_cast<IAudioEndpointVolume*>(volume);
+        device->Release();
+    }
+    devices->Release();
+    return endpointVolume != nullptr;
+}
+
+void DropEndpoint()
+{
+    if (endpointVolume) endpointVolume->Release();
+    endpointVolume = nullptr;
+}
+
+// Runs `call` on the held object; a failure (a device unplugged, say) drops
+// it, and the call is tried once more on the device that is now the default.
+template <typename Call>
+bool WithEndpoint(Call call)
+{
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        if (!FindEndpoint()) return false;
+        if (SUCCEEDED(call(endpointVolume))) return true;
+        DropEndpoint();
+    }
+    return false;
+}
+
 // One value for all channels.
 MIXERCONTROLDETAILS MuteDetails(MIXERCONTROLDETAILS_BOOLEAN& value)
 {
@@ -71,7 +117,7 @@ MIXERCONTROLDETAILS MuteDetails(MIXERCONTROLDETAILS_BOOLEAN& value)
 
 }  // namespace
 
-bool GetMasterMute(int& muted)
+bool GetMixerMute(int& muted)
 {
     if (!FindMuteControl()) return false;
     MIXERCONTROLDETAILS_BOOLEAN value = {};
@@ -85,7 +131,7 @@ bool GetMasterMute(int& muted)
     return true;
 }
 
-bool SetMasterMute(int muted)
+bool SetMixerMute(int muted)
 {
     if (!FindMuteControl()) return false;
     MIXERCONTROLDETAILS_BOOLEAN value = {};
@@ -94,4 +140,30 @@ bool SetMasterMute(int muted)
     return mixerSetControlDetails(MixerObject(), &details,
                                   MIXER_OBJECTF_HMIXER | MIXER_SETCONTROLDETAILSF_VALUE) ==
            MMSYSERR_NOERROR;
+}
+
+bool GetEndpointMute(int& muted)
+{
+    BOOL value = FALSE;
+    if (!WithEndpoint([&](IAudioEndpointVolume* volume) { return volume->GetMute(&value); }))
+        return false;
+    muted = value ? 1 : 0;
+    return true;
+}
+
+bool SetEndpointMute(int muted)
+{
+    return WithEndpoint([&](IAudioEndpointVolume* volume) {
+        return volume->SetMute(muted ? TRUE : FALSE, nullptr);
+    });
+}
+
+bool GetMasterMute(int& muted)
+{
+    return FindEndpoint() ? GetEndpointMute(muted) : GetMixerMute(muted);
+}
+
+bool SetMasterMute(int muted)
+{
+    return FindEndpoint() ? SetEndpointMute(muted) : SetMixerMute(muted);
 }

@@ -8,16 +8,23 @@
 
 #include "app/exe_paths.h"
 #include "app/module_path.h"
+#include "app/settings_file.h"
+#include "app/window_show.h"
+#include "conceal/concealment_mute.h"
 #include "conceal/hidden_windows.h"
+#include "conceal/master_mute.h"
 #include "conceal/recovery_list.h"
 
 namespace {
 
 std::string RecoveryFilePath() { return PathBesideExecutable(ModulePath(), "hidden", "dat"); }
 
-std::vector<StrandedWindow> CurrentList()
+RecoveryState CurrentState()
 {
-    std::vector<StrandedWindow> windows;
+    RecoveryState state;
+    state.muted = ConcealmentMuteHeld();
+    state.mutedBefore = MutedBeforeConcealment();
+    std::vector<StrandedWindow>& windows = state.windows;
     for (const HiddenWindowRecord* record = hiddenWindows; record; record = record->next) {
         StrandedWindow w;
         w.window = reinterpret_cast<std::uintptr_t>(record->window);
@@ -27,7 +34,7 @@ std::vector<StrandedWindow> CurrentList()
         w.showCommand = static_cast<std::int32_t>(record->placement.showCmd);
         windows.push_back(w);
     }
-    return windows;
+    return state;
 }
 
 std::vector<std::uint8_t> ReadWholeFile(const std::string& path)
@@ -36,7 +43,8 @@ std::vector<std::uint8_t> ReadWholeFile(const std::string& path)
     HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                               FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) return bytes;
-    bytes.resize(RECOVERY_HEADER_BYTES + RECOVERY_ENTRY_LIMIT * RECOVERY_ENTRY_BYTES);
+    bytes.resize(RECOVERY_SIGNATURE_BYTES + RECOVERY_FLAGS_BYTES +
+                 RECOVERY_ENTRY_LIMIT * RECOVERY_ENTRY_BYTES);
     DWORD read = 0;
     if (!ReadFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr)) read = 0;
     bytes.resize(read);
@@ -52,7 +60,8 @@ void RestoreOne(const StrandedWindow& entry)
     DWORD processId = 0;
     GetWindowThreadProcessId(window, &processId);
     if (processId == 0 || processId != entry.processId) return;
-    ShowWindow(window, entry.showCommand);
+    // Posted: a program that has stopped answering must not hold up the start.
+    ShowWindowWithoutWaiting(window, entry.showCommand);
 }
 
 }  // namespace
@@ -64,20 +73,19 @@ void UpdateRecoveryFile()
         DeleteFileA(path.c_str());
         return;
     }
-    const std::vector<std::uint8_t> bytes = EncodeRecoveryList(CurrentList());
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return;
-    DWORD written = 0;
-    WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-    CloseHandle(file);
+    // Written beside and then put in place, as the settings are: a crash or
+    // a full disk midway never leaves half a list. A file that could not be
+    // written goes, so that no list of an earlier pass can mislead a start.
+    if (!ReplaceFileContents(path, EncodeRecoveryFile(CurrentState()))) DeleteFileA(path.c_str());
 }
 
 void RestoreStrandedWindows()
 {
     const std::string path = RecoveryFilePath();
     const std::vector<std::uint8_t> bytes = ReadWholeFile(path);
-    for (const StrandedWindow& entry : DecodeRecoveryList(bytes.data(), bytes.size()))
-        RestoreOne(entry);
+    const RecoveryState state = DecodeRecoveryFile(bytes.data(), bytes.size());
+    for (const StrandedWindow& entry : state.windows) RestoreOne(entry);
+    // The speaker that the crashed run muted gets its earlier state back.
+    if (state.muted) SetMasterMute(state.mutedBefore ? 1 : 0);
     DeleteFileA(path.c_str());
 }

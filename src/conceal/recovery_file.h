@@ -1,13 +1,16 @@
 // The file "hidden.dat" beside the executable that lists the concealed windows
-// while there are any, so that no crash or kill of the program can leave
-// them hidden with no way back.
+// and the mute the concealment holds while there are any, so that no crash or
+// kill of the program can leave them hidden, or the speaker muted, with no
+// way back.
 #pragma once
 
-// Writes the current list of concealed windows, or removes the file when the
-// list is empty. Failures are silent.
+// Writes the current list of concealed windows whole (beside the file, then
+// in its place), or removes the file when the list is empty or cannot be
+// written. Failures are otherwise silent.
 void UpdateRecoveryFile();
 
 // At start-up: shows every window that a file left by an earlier run lists
-// and that still exists, hidden, in the same process, with its show command;
-// then removes the file.
+// and that still exists, hidden, in the same process, with its show command
+// (without waiting for its program); sets the speaker's mute back to its
+// state before that run's concealment muted it; then removes the file.
 void RestoreStrandedWindows();

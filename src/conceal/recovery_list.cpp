@@ -1,10 +1,15 @@
 #include "conceal/recovery_list.h"
 
+#include <algorithm>
+
 #include "app/byte_order.h"
 
 namespace {
 
-const std::uint8_t SIGNATURE[RECOVERY_HEADER_BYTES] = {'P', 'L', 'H', 'W'};
+const std::uint8_t SIGNATURE[RECOVERY_SIGNATURE_BYTES] = {'P', 'L', 'H', '2'};
+const std::uint8_t FIRST_SIGNATURE[RECOVERY_SIGNATURE_BYTES] = {'P', 'L', 'H', 'W'};
+constexpr std::uint32_t FLAG_MUTED = 1;
+constexpr std::uint32_t FLAG_MUTED_BEFORE = 2;
 
 std::int32_t SafeShowCommand(std::int32_t command)
 {
@@ -12,13 +17,22 @@ std::int32_t SafeShowCommand(std::int32_t command)
     return SHOW_COMMAND_NORMAL;
 }
 
+bool Starts(const std::uint8_t* data, std::size_t size, const std::uint8_t* signature)
+{
+    return size >= RECOVERY_SIGNATURE_BYTES &&
+           std::equal(signature, signature + RECOVERY_SIGNATURE_BYTES, data);
+}
+
 }  // namespace
 
-std::vector<std::uint8_t> EncodeRecoveryList(const std::vector<StrandedWindow>& windows)
+std::vector<std::uint8_t> EncodeRecoveryFile(const RecoveryState& state)
 {
-    std::vector<std::uint8_t> bytes(SIGNATURE, SIGNATURE + RECOVERY_HEADER_BYTES);
-    bytes.reserve(RECOVERY_HEADER_BYTES + windows.size() * RECOVERY_ENTRY_BYTES);
-    for (const StrandedWindow& w : windows) {
+    std::vector<std::uint8_t> bytes(SIGNATURE, SIGNATURE + RECOVERY_SIGNATURE_BYTES);
+    bytes.reserve(RECOVERY_SIGNATURE_BYTES + RECOVERY_FLAGS_BYTES +
+                  state.windows.size() * RECOVERY_ENTRY_BYTES);
+    AppendLittleEndian32(bytes, (state.muted ? FLAG_MUTED : 0) |
+                                    (state.mutedBefore ? FLAG_MUTED_BEFORE : 0));
+    for (const StrandedWindow& w : state.windows) {
         AppendLittleEndian32(bytes, static_cast<std::uint32_t>(w.window));
         AppendLittleEndian32(bytes, static_cast<std::uint32_t>(w.window >> 32));
         AppendLittleEndian32(bytes, w.processId);
@@ -27,15 +41,20 @@ std::vector<std::uint8_t> EncodeRecoveryList(const std::vector<StrandedWindow>& 
     return bytes;
 }
 
-std::vector<StrandedWindow> DecodeRecoveryList(const std::uint8_t* data, std::size_t size)
+RecoveryState DecodeRecoveryFile(const std::uint8_t* data, std::size_t size)
 {
-    std::vector<StrandedWindow> windows;
-    if (size < RECOVERY_HEADER_BYTES) return windows;
-    for (std::size_t i = 0; i < RECOVERY_HEADER_BYTES; ++i) {
-        if (data[i] != SIGNATURE[i]) return windows;
+    RecoveryState state;
+    std::size_t offset = RECOVERY_SIGNATURE_BYTES;
+    if (Starts(data, size, SIGNATURE)) {
+        if (size - offset < RECOVERY_FLAGS_BYTES) return state;
+        const std::uint32_t flags = GetLittleEndian32(data + offset);
+        state.muted = (flags & FLAG_MUTED) != 0;
+        state.mutedBefore = (flags & FLAG_MUTED_BEFORE) != 0;
+        offset += RECOVERY_FLAGS_BYTES;
+    } else if (!Starts(data, size, FIRST_SIGNATURE)) {
+        return state;
     }
-    for (std::size_t offset = RECOVERY_HEADER_BYTES;
-         size - offset >= RECOVERY_ENTRY_BYTES && windows.size() < RECOVERY_ENTRY_LIMIT;
+    for (; size - offset >= RECOVERY_ENTRY_BYTES && state.windows.size() < RECOVERY_ENTRY_LIMIT;
          offset += RECOVERY_ENTRY_BYTES) {
         const std::uint8_t* entry = data + offset;
         StrandedWindow w;
@@ -43,7 +62,7 @@ std::vector<StrandedWindow> DecodeRecoveryList(const std::uint8_t* data, std::si
                    (static_cast<std::uint64_t>(GetLittleEndian32(entry + 4)) << 32);
         w.processId = GetLittleEndian32(entry + 8);
         w.showCommand = SafeShowCommand(Int32OfBits(GetLittleEndian32(entry + 12)));
-        windows.push_back(w);
+        state.windows.push_back(w);
     }
-    return windows;
+    return state;
 }

@@ -156,6 +156,28 @@ LRESULT CALLBACK PadWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
     return result;
 }
 
+namespace {
+
+// Puts `file` on the emptied pad and asks the shell for its icon and names;
+// false, with the pad holding the path but no icon, when none came back.
+bool TakeFile(cAppIconClass& pad, const std::string& file)
+{
+    std::memcpy(pad.path, file.c_str(), file.size() + 1);
+    const DWORD_PTR found =
+        SHGetFileInfoA(pad.path, FILE_ATTRIBUTE_NORMAL, &pad.iconInfo, sizeof pad.iconInfo,
+                       SHGFI_ICON | SHGFI_DISPLAYNAME | SHGFI_TYPENAME);
+    if (!found || !pad.iconInfo.hIcon) {
+        // A failed call may leave a value in the icon field that is no icon
+        // of ours: it is forgotten, never destroyed.
+        pad.iconInfo = SHFILEINFOA{};
+        return false;
+    }
+    if (pad.window) InvalidateRect(pad.window, nullptr, TRUE);
+    return true;
+}
+
+}  // namespace
+
 bool RegisterPadFile(cAppIconClass& pad, const char* source)
 {
     EmptyPad(pad);
@@ -166,21 +188,21 @@ bool RegisterPadFile(cAppIconClass& pad, const char* source)
         file = target;
     }
     if (file.empty() || file.size() >= sizeof pad.path) return false;
-    std::memcpy(pad.path, file.c_str(), file.size() + 1);
-
-    const DWORD_PTR found =
-        SHGetFileInfoA(pad.path, FILE_ATTRIBUTE_NORMAL, &pad.iconInfo, sizeof pad.iconInfo,
-                       SHGFI_ICON | SHGFI_DISPLAYNAME | SHGFI_TYPENAME);
-    if (!found || !pad.iconInfo.hIcon) {
-        // A failed call may leave a value in the icon field that is no icon
-        // of ours: it is forgotten, never destroyed.
-        if (!found) pad.iconInfo = SHFILEINFOA{};
+    if (!TakeFile(pad, file)) {
         EmptyPad(pad);
         MessageBoxA(pad.window, "アイコンの取得に失敗しました", file.c_str(), MB_OK);
-        return true;
     }
-    if (pad.window) InvalidateRect(pad.window, nullptr, TRUE);
     return true;
+}
+
+void LoadPadFile(cAppIconClass& pad, const std::string& path)
+{
+    EmptyPad(pad);
+    if (path.empty() || path.size() >= sizeof pad.path) return;
+    // A drive that is not plugged in yet keeps its registration: the pad
+    // stays blank, and a start says what is wrong.
+    TakeFile(pad, path);
+    RepaintNow(pad.window);
 }
 
 void AttachLauncherPads(HWND panel)

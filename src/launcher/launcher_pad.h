@@ -6,6 +6,8 @@
 #include <windows.h>
 #include <shellapi.h>
 
+#include <string>
+
 #include "launcher/pad_record.h"
 
 struct cAppIconClass {
@@ -54,6 +56,13 @@ void EmptyPad(cAppIconClass& pad);
 // (an empty source, or a shortcut without a file-system target) or the path
 // does not fit the pad's buffer; true otherwise.
 bool RegisterPadFile(cAppIconClass& pad, const char* source);
+
+// Puts a registration read from the settings file back on the pad as it was
+// stored, without following shortcuts. When the shell has no icon for the
+// file now (a drive that is not plugged in, a file moved away) the pad keeps
+// the path and shows no icon, and no message is shown; starting it then
+// reports the error as any failed start does.
+void LoadPadFile(cAppIconClass& pad, const std::string& path);
 
 // Panel set-up and shutdown: pads 1 to 4 on controls 1135 to 1138.
 void AttachLauncherPads(HWND panel);

@@ -14,7 +14,7 @@ bool LoadPadPath(cAppIconClass& pad, const std::uint8_t* data, std::size_t size,
     std::string path;
     const bool complete = ReadPadRecord(data, size, offset, path);
     if (!complete) path.clear();
-    RegisterPadFile(pad, path.c_str());
+    LoadPadFile(pad, path);
     return complete;
 }
 

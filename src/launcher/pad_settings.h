@@ -11,11 +11,11 @@ struct cAppIconClass;
 // Appends the pad's record; an empty pad is the length 0 alone.
 void SavePadPath(const cAppIconClass& pad, std::vector<std::uint8_t>& bytes);
 
-// Reads the record at offset of data (size bytes) and registers the path
-// read, as a drop would (so the icon is fetched anew, and a file that has
-// gone away gives its message and an empty pad). An empty record, one longer
-// than 259 bytes and one cut short by the end of the data leave the pad
-// empty without a message. Returns true, with offset past the record, when
+// Reads the record at offset of data (size bytes) and puts the path read
+// back on the pad (LoadPadFile: the icon is fetched anew, and a file that is
+// not there keeps its registration on a blank pad). An empty record, one
+// longer than 259 bytes and one cut short by the end of the data leave the
+// pad empty. Returns true, with offset past the record, when
 // the whole record was there; false, with offset unchanged, when the data
 // ended inside it and no later record can be read.
 bool LoadPadPath(cAppIconClass& pad, const std::uint8_t* data, std::size_t size,

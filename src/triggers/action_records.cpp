@@ -31,3 +31,8 @@ void RegisterAllHotkeys(HWND panel)
         RegisterHotKey(panel, record.hotkeyId, record.modifiers, record.virtualKey);
     }
 }
+
+void UnregisterAllHotkeys(HWND panel)
+{
+    for (const ActionRecord& record : actionTable) UnregisterHotKey(panel, record.hotkeyId);
+}

@@ -27,3 +27,4 @@ void InitActionRecords(HWND panel);
 
 // Registers every record's hotkey for the panel; failures are left silent.
 void RegisterAllHotkeys(HWND panel);
+void UnregisterAllHotkeys(HWND panel);

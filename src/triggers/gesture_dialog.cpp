@@ -1,7 +1,7 @@
 #include "triggers/gesture_dialog.h"
 
 #include "app/app_state.h"
-#include "app/panel_messages.h"
+#include "app/timer_gate.h"
 #include "res/resource.h"
 #include "triggers/action_records.h"
 #include "triggers/gesture_caption.h"
@@ -108,9 +108,8 @@ void CaptionAllGestureButtons(HWND panel)
 
 void EditGesture(HWND panel, int index)
 {
+    ScopedTimerGate gate(panel);
     editedActionIndex = index;
-    SendMessageA(panel, WMU_TIMERGATE, 0, 0);
     DialogBoxParamA(appInstance, MAKEINTRESOURCEA(IDD_GESTURE), panel, GestureDlgProc, 0);
     FormatGestureCaption(panel, actionTable[index]);
-    SendMessageA(panel, WMU_TIMERGATE, 1, 0);
 }

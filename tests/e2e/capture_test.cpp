@@ -140,6 +140,29 @@ TEST_F(CaptureTest, HotkeySavesTheClientAreaPixelForPixelAsTheFirstFreeNumber)
     EXPECT_FALSE(Exists(folder + "\\2.bmp"));
 }
 
+// Run on its own by the test e2e_under_a_file_size_limit: no file may grow
+// past 256 KB there, as on a nearly full disk.
+TEST_F(CaptureTest, UnderAFileSizeLimitAnImageIsWrittenWholeOrNotAtAll)
+{
+    if (GetEnvironmentVariableA("PLOV_FILE_SIZE_LIMIT_KB", nullptr, 0) == 0)
+        GTEST_SKIP() << "runs under a file size limit (ctest's e2e_under_a_file_size_limit)";
+    PatternWindow large("too large to save", 20, 20, 600, 400);  // 720,054 bytes
+    ASSERT_TRUE(large.TakeForeground());
+    ASSERT_TRUE(WaitUntil([&] { return large.ShownOnScreen(); }));
+    PressCombination({VK_CONTROL}, 'I');
+    // The folder is made once the window to save has been taken.
+    ASSERT_TRUE(WaitUntil([&] { return Exists(DefaultFolder()); }));
+
+    // The next image is the first file: nothing of the one that did not fit
+    // was left under its name.
+    PatternWindow source("capture source", 20, 20, WIDTH, HEIGHT);
+    ShowSource(source);
+    Bytes bytes;
+    ASSERT_TRUE(CaptureInto(DefaultFolder() + "\\0.bmp", bytes));
+    EXPECT_TRUE(ShowsThePattern(bytes, WIDTH, HEIGHT));
+    EXPECT_FALSE(Exists(DefaultFolder() + "\\1.bmp"));
+}
+
 TEST_F(CaptureTest, MissingFolderIsCreatedWhenItsParentExistsAndKeptAsTyped)
 {
     PatternWindow source("capture source", 20, 20, WIDTH, HEIGHT);

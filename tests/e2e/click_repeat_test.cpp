@@ -127,7 +127,7 @@ TEST_F(ClickRepeatTest, ChosenTargetOnlyAndRefreshKeepsItByHandle)
     EXPECT_EQ(SelectedTitle(), "全てのウィンド");
 }
 
-TEST_F(ClickRepeatTest, SwitchingOffAfterADownLeavesItDownAndTheNextOnStartsWithTheUp)
+TEST_F(ClickRepeatTest, SwitchingOffAfterADownLetsGoAtOnceAndTheNextOnStartsWithADown)
 {
     TestWindow target("click target", 40, 40);
     SetInterval(IDC_LEFT_INTERVAL, "300");
@@ -136,13 +136,28 @@ TEST_F(ClickRepeatTest, SwitchingOffAfterADownLeavesItDownAndTheNextOnStartsWith
     ASSERT_TRUE(WaitUntil([&] { return target.clicks() == "L"; }));
     PostMessageA(program_.panel(), WM_COMMAND, IDC_LEFT_TOGGLE, 0);
     ASSERT_TRUE(WaitUntil([&] { return Caption(IDC_LEFT_TOGGLE) == "OFF"; }));
-    EXPECT_TRUE(StaysTrue([&] { PumpMessages(); return target.clicks() == "L"; }, 700));
+    // The player's mouse is not left with its button down.
+    EXPECT_TRUE(WaitUntil([&] { PumpMessages(); return target.clicks() == "Ll"; }));
+    EXPECT_GE(GetAsyncKeyState(VK_LBUTTON), 0);
+    EXPECT_TRUE(StaysTrue([&] { PumpMessages(); return target.clicks() == "Ll"; }, 700));
 
     PostMessageA(program_.panel(), WM_COMMAND, IDC_LEFT_TOGGLE, 0);
-    ASSERT_TRUE(WaitUntil([&] { return target.clicks().size() >= 2; }));
-    EXPECT_EQ(target.clicks().substr(0, 2), "Ll");
+    ASSERT_TRUE(WaitUntil([&] { return target.clicks().size() >= 4; }));
+    EXPECT_EQ(target.clicks().substr(0, 4), "LlLl");
     PostMessageA(program_.panel(), WM_COMMAND, IDC_LEFT_TOGGLE, 0);
     ASSERT_TRUE(WaitUntil([&] { return Caption(IDC_LEFT_TOGGLE) == "OFF"; }));
+}
+
+TEST_F(ClickRepeatTest, EndingTheProgramBetweenADownAndItsUpLetsGo)
+{
+    TestWindow target("click target", 40, 40);
+    SetInterval(IDC_RIGHT_INTERVAL, "400");
+    ASSERT_TRUE(target.TakeForeground());
+    PostMessageA(program_.panel(), WM_COMMAND, IDC_RIGHT_TOGGLE, 0);
+    ASSERT_TRUE(WaitUntil([&] { return target.clicks() == "R"; }));
+    EXPECT_EQ(program_.Close(), 0u);
+    EXPECT_TRUE(WaitUntil([&] { PumpMessages(); return target.clicks() == "Rr"; }));
+    EXPECT_GE(GetAsyncKeyState(VK_RBUTTON), 0);
 }
 
 TEST_F(ClickRepeatTest, LeftAndRightTogetherEachWithItsOwnPhase)

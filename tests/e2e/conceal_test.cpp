@@ -14,6 +14,7 @@
 #include "e2e/e2e_fixture.h"
 #include "support/concealable.h"
 #include "e2e/window_owner.h"
+#include "support/test_window.h"
 #include "res/resource.h"
 
 namespace {
@@ -276,7 +277,65 @@ TEST_F(ConcealmentTest, KilledWhileConcealedTheNextStartShowsTheWindows)
     EXPECT_EQ(GetFileAttributesA(RecoveryFile().c_str()), INVALID_FILE_ATTRIBUTES);
 }
 
+TEST_F(ConcealmentTest, AProgramThatHasStoppedAnsweringHoldsUpNothing)
+{
+    const std::vector<HWND> helper = {owner_->normal, owner_->maximised, owner_->minimised};
+    auto answers = [](HWND window, UINT milliseconds) {
+        DWORD_PTR result = 0;
+        return SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, milliseconds,
+                                   &result) != 0;
+    };
+    TestWindow bystander("bystander", 40, 40);
+    ASSERT_TRUE(bystander.TakeForeground());
+    // The helper's thread sleeps: its windows stop answering.
+    auto stall = [&] {
+        PostMessageA(owner_->normal, WM_APP, 6000, 0);
+        return WaitUntil([&] { return !answers(owner_->normal, 100); }, std::chrono::seconds(3));
+    };
+    ASSERT_TRUE(stall());
+
+    PressCombination({VK_CONTROL}, 'H');
+    EXPECT_TRUE(WaitUntil([&] {
+        return !IsWindowVisible(program_.frame()) && !IsWindowVisible(bystander.handle());
+    }, std::chrono::seconds(3)));
+    EXPECT_TRUE(answers(program_.panel(), 1000)) << "the program waits for the stalled one";
+    // The stalled windows follow once their program wakes.
+    EXPECT_TRUE(WaitUntil([&] { return AllHidden(helper); }, std::chrono::seconds(15)));
+
+    // Shown again while it stalls once more: the rest come back at once.
+    ASSERT_TRUE(stall());
+    PostMessageA(program_.panel(), WM_COMMAND, IDM_SHOW_HIDDEN, 0);
+    EXPECT_TRUE(WaitUntil([&] {
+        return IsWindowVisible(program_.frame()) && IsWindowVisible(bystander.handle());
+    }, std::chrono::seconds(3)));
+    EXPECT_TRUE(answers(program_.panel(), 1000)) << "the program waits for the stalled one";
+    EXPECT_TRUE(WaitUntil([&] { return AllBack(helper); }, std::chrono::seconds(15)));
+}
+
 class HiddenWindowDialogTest : public ConcealmentTest {};
+
+TEST_F(HiddenWindowDialogTest, NoRepeatedClickGoesAnywhereWhileItIsOpen)
+{
+    ASSERT_TRUE(Conceal(concealable_));
+    SetRemoteText(program_.Control(IDC_LEFT_INTERVAL), "10");
+    PostMessageA(program_.panel(), WM_COMMAND, IDC_LEFT_TOGGLE, 0);
+    HWND dialog = OpenDialog();
+    ASSERT_NE(dialog, nullptr);
+    // The dialog has the focus; the cursor rests on another window, where a
+    // click would land (on the dialog's "閉じる" it would close a game).
+    TestWindow elsewhere("under the cursor", 700, 500);
+    const POINT centre = elsewhere.Centre();
+    SetCursorPos(centre.x, centre.y);
+    EXPECT_TRUE(StaysTrue([&] { PumpMessages(); return elsewhere.clicks().empty(); }));
+
+    PostMessageA(dialog, WM_CLOSE, 0, 0);
+    ASSERT_TRUE(WaitUntil([&] { return !IsWindow(dialog); }));
+    EXPECT_TRUE(WaitUntil([&] { return elsewhere.clicks().size() >= 2; })) << "the repeater never ran";
+    PostMessageA(program_.panel(), WM_COMMAND, IDC_LEFT_TOGGLE, 0);
+    ASSERT_TRUE(WaitUntil([&] { return RemoteText(program_.Control(IDC_LEFT_TOGGLE)) == "OFF"; }));
+    PumpMessages();
+    EXPECT_GE(GetAsyncKeyState(VK_LBUTTON), 0) << elsewhere.clicks();
+}
 
 TEST_F(HiddenWindowDialogTest, ListsCurrentTitlesAndShowSelectsAsTheListShrinksThenCloses)
 {
@@ -308,7 +367,7 @@ TEST_F(HiddenWindowDialogTest, ListsCurrentTitlesAndShowSelectsAsTheListShrinksT
     SelectLine(dialog, count - 1);
     Press(dialog, IDC_HIDDEN_SHOW);
     ASSERT_TRUE(LinesSettled(dialog, count - 1));
-    EXPECT_TRUE(IsWindowVisible(window)) << lines.back();
+    EXPECT_TRUE(WaitUntil([&] { return IsWindowVisible(window) != FALSE; })) << lines.back();
     EXPECT_EQ(SelectedLine(dialog), count - 2);
     lines.pop_back();
     EXPECT_EQ(ListLines(dialog), lines);
@@ -319,7 +378,7 @@ TEST_F(HiddenWindowDialogTest, ListsCurrentTitlesAndShowSelectsAsTheListShrinksT
     SelectLine(dialog, 1);
     Press(dialog, IDC_HIDDEN_SHOW);
     ASSERT_TRUE(LinesSettled(dialog, count - 1));
-    EXPECT_TRUE(IsWindowVisible(window)) << lines[1];
+    EXPECT_TRUE(WaitUntil([&] { return IsWindowVisible(window) != FALSE; })) << lines[1];
     EXPECT_EQ(SelectedLine(dialog), 1);
     lines.erase(lines.begin() + 1);
     EXPECT_EQ(ListLines(dialog), lines);
@@ -333,7 +392,7 @@ TEST_F(HiddenWindowDialogTest, ListsCurrentTitlesAndShowSelectsAsTheListShrinksT
     window = WindowTitled(ListLines(dialog).at(0));
     Press(dialog, IDC_HIDDEN_SHOW);
     EXPECT_TRUE(WaitUntil([&] { return !IsWindow(dialog); }));
-    EXPECT_TRUE(IsWindowVisible(window));
+    EXPECT_TRUE(WaitUntil([&] { return IsWindowVisible(window) != FALSE; }));
     ExpectShowStatesBack();
 
     // Nothing is concealed any more: the dialog does not open.
@@ -415,7 +474,7 @@ TEST_F(HiddenWindowDialogTest, ConcealmentOrShowAllWhileItIsOpenClosesItWithoutS
     }
     EXPECT_TRUE(WaitUntil([&] { return !IsWindow(dialog); }));
     EXPECT_EQ(program_.WaitForExit(0), static_cast<DWORD>(STILL_ACTIVE));
-    EXPECT_TRUE(AllHidden(concealable_));
+    EXPECT_TRUE(WaitUntil([&] { return AllHidden(concealable_); }));
 
     // The pass recorded the windows anew, and not the dialog that it closed.
     dialog = OpenDialog();

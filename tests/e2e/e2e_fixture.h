@@ -13,6 +13,18 @@ protected:
     {
         ASSERT_EQ(CountProgramFrames(), 0) << "a program from an earlier test is still running";
         ASSERT_TRUE(program_.Start()) << "the program's frame did not appear";
+        // Wine may hand the focus to the new frame a moment after it shows;
+        // a test that takes the foreground before that would lose it again.
+        auto since = std::chrono::steady_clock::now();
+        HWND last = nullptr;
+        WaitUntil([&] {
+            HWND now = GetForegroundWindow();
+            if (now != last) {
+                last = now;
+                since = std::chrono::steady_clock::now();
+            }
+            return std::chrono::steady_clock::now() - since > std::chrono::milliseconds(200);
+        }, std::chrono::seconds(3));
     }
     ProgramUnderTest program_;
 };

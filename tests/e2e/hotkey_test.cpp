@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include "app/panel_messages.h"
 #include "e2e/e2e_fixture.h"
 #include "res/resource.h"
 
@@ -111,8 +112,40 @@ TEST_F(HotkeyTest, CombinationOfAnotherRecordIsRefusedAndTheCaptionStays)
     PostMessageA(box, WM_COMMAND, IDOK, 0);
     ASSERT_TRUE(WaitUntil([&] { return !IsWindow(box); }));
     EXPECT_EQ(Caption(IDC_HOTKEY_RIGHT), "Ctrl + " + KeyName('R'));
-    // The record's old combination is no longer registered.
-    EXPECT_TRUE(TestCanRegister(MOD_CONTROL, 'R'));
+    // The record keeps its combination, registered and saved as before.
+    EXPECT_FALSE(TestCanRegister(MOD_CONTROL, 'R'));
+    EXPECT_EQ(program_.Close(), 0u);
+    const std::vector<std::uint8_t> ini = ReadWholeFile(program_.folder().File("ini.dat"));
+    ASSERT_GE(ini.size(), 293u + 80u);
+    EXPECT_EQ(ini[293 + 40 + 32], 2) << "modifiers of the right repeater's record";
+    EXPECT_EQ(ini[293 + 40 + 36], 'R') << "its key";
+}
+
+TEST_F(HotkeyTest, WhileTheDialogIsOpenTheKeyFieldTakesAnyCombinationAndNoHotkeyFires)
+{
+    HWND dialog = OpenDialog(IDC_HOTKEY_LEFT);
+    ASSERT_NE(dialog, nullptr);
+    ASSERT_TRUE(WaitUntil([&] {
+        SetForegroundWindow(dialog);
+        return GetForegroundWindow() == dialog;
+    }));
+    // Ctrl+H is the concealment's: typed here it must land in the field.
+    PressCombination({VK_CONTROL}, 'H');
+    EXPECT_TRUE(WaitUntil([&] {
+        return SendDlgItemMessageA(dialog, IDC_HOTKEY_EDIT, HKM_GETHOTKEY, 0, 0) ==
+               MAKEWORD('H', HOTKEYF_CONTROL);
+    }));
+    EXPECT_TRUE(StaysTrue([&] { return IsWindowVisible(program_.frame()) != FALSE; }));
+    EXPECT_TRUE(TestCanRegister(MOD_CONTROL, 'H')) << "released while the dialog is open";
+    // OK: Ctrl+H belongs to the concealment, so it is refused for this record.
+    PostMessageA(dialog, WM_COMMAND, IDOK, 0);
+    HWND box = WaitForProcessWindow(program_.processId(), "#32770", "Error");
+    ASSERT_NE(box, nullptr) << "no error box";
+    PostMessageA(box, WM_COMMAND, IDOK, 0);
+    ASSERT_TRUE(WaitUntil([&] { return !IsWindow(box) && !IsWindow(dialog); }));
+    EXPECT_EQ(Caption(IDC_HOTKEY_LEFT), "Ctrl + " + KeyName('L'));
+    EXPECT_FALSE(TestCanRegister(MOD_CONTROL, 'H'));
+    EXPECT_FALSE(TestCanRegister(MOD_CONTROL, 'L'));
 }
 
 TEST_F(HotkeyTest, NoClicksWhileTheDialogIsOpen)
@@ -125,6 +158,12 @@ TEST_F(HotkeyTest, NoClicksWhileTheDialogIsOpen)
 
     HWND dialog = OpenDialog(IDC_HOTKEY_MACRO2);
     ASSERT_NE(dialog, nullptr);
+    // The tray menu opened and closed meanwhile leaves the gate closed too.
+    PostMessageA(program_.panel(), WMU_TRAYNOTIFY, 1, WM_RBUTTONDOWN);
+    HWND menu = WaitForProcessWindow(program_.processId(), "#32768", "");
+    ASSERT_NE(menu, nullptr);
+    PostMessageA(program_.panel(), WM_CANCELMODE, 0, 0);
+    ASSERT_TRUE(WaitUntil([&] { return !IsWindowVisible(menu); }));
     ASSERT_TRUE(target.TakeForeground());
     PumpMessages();
     const std::string before = target.clicks();

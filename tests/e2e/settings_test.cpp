@@ -218,4 +218,75 @@ TEST_F(SettingsTest, EndOfSessionSavesTheSettings)
     EXPECT_EQ(Dword(bytes, 6), 777u);
 }
 
+TEST_F(SettingsTest, AFileHeldByAnotherProgramIsReadOnceFreedAndNeverOverwritten)
+{
+    SettingsValues values = FirstStartValues(program_.folder().path());
+    values.leftClickInterval = 777;
+    values.gestureKeyIndex = 2;
+    const std::vector<std::uint8_t> stored = WriteSettings(values);
+    WriteWholeFile(IniPath(), stored);
+
+    // Held for a moment, as a virus scanner does: the start waits it out.
+    HANDLE hold = CreateFileA(IniPath().c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(hold, INVALID_HANDLE_VALUE);
+    HANDLE release = CreateThread(nullptr, 0, [](LPVOID file) CALLBACK -> DWORD {
+        Sleep(300);
+        CloseHandle(static_cast<HANDLE>(file));
+        return 0;
+    }, hold, 0, nullptr);
+    ASSERT_TRUE(program_.Start());
+    WaitForSingleObject(release, INFINITE);
+    CloseHandle(release);
+    EXPECT_EQ(Caption(IDC_LEFT_INTERVAL), "777");
+    ASSERT_EQ(program_.Close(), 0u);
+
+    // Held all through the start: the defaults are shown, the player is told
+    // once, and the file is not written at exit.
+    hold = CreateFileA(IniPath().c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(hold, INVALID_HANDLE_VALUE);
+    ASSERT_TRUE(program_.Start());
+    HWND box = WaitForProcessWindow(program_.processId(), "#32770", WindowsPathOf(IniPath()));
+    CloseHandle(hold);
+    ASSERT_NE(box, nullptr) << "the player is not told";
+    PostMessageA(box, WM_COMMAND, IDOK, 0);
+    ASSERT_TRUE(WaitUntil([&] { return !IsWindow(box); }));
+    EXPECT_EQ(Caption(IDC_LEFT_INTERVAL), "100");
+    SetRemoteText(program_.Control(IDC_RIGHT_INTERVAL), "555");
+    SendMessageA(program_.frame(), WM_QUERYENDSESSION, 0, 0);
+    SendMessageA(program_.frame(), WM_ENDSESSION, TRUE, 0);
+    EXPECT_EQ(ReadWholeFile(IniPath()), stored);
+    ASSERT_EQ(program_.Close(), 0u);
+    EXPECT_EQ(ReadWholeFile(IniPath()), stored);
+}
+
+TEST_F(SettingsTest, APadWhoseFileIsAbsentAtStartKeepsItsRegistration)
+{
+    SettingsValues values = FirstStartValues(program_.folder().path());
+    // A game on a drive that is not plugged in.
+    values.padPaths[2] = program_.folder().File("unplugged\\game.exe");
+    WriteWholeFile(IniPath(), WriteSettings(values));
+    ASSERT_TRUE(program_.Start());
+    EXPECT_TRUE(StaysTrue([&] {
+        return !WaitForProcessWindow(program_.processId(), "#32770", values.padPaths[2], 0);
+    }));
+    ASSERT_EQ(program_.Close(), 0u);
+    SettingsValues saved = FirstStartValues(program_.folder().path());
+    const std::vector<std::uint8_t> bytes = ReadWholeFile(IniPath());
+    ReadSettings(bytes.data(), bytes.size(), saved);
+    EXPECT_EQ(saved.padPaths[2], values.padPaths[2]);
+}
+
+TEST_F(SettingsTest, AGestureKeyIndexOutsideTheListReadsAsNone)
+{
+    SettingsValues values = FirstStartValues(program_.folder().path());
+    for (std::int32_t damaged : {4, -1}) {
+        values.gestureKeyIndex = damaged;
+        WriteWholeFile(IniPath(), WriteSettings(values));
+        ASSERT_TRUE(program_.Start());
+        EXPECT_EQ(SendMessageA(program_.Control(IDC_GESTURE_HOLD_KEY), CB_GETCURSEL, 0, 0), 0)
+            << damaged;
+        ASSERT_EQ(program_.Close(), 0u);
+    }
+}
+
 }  // namespace

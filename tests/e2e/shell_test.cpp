@@ -1,5 +1,7 @@
 #include <windows.h>
 
+#include <shellapi.h>
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -118,6 +120,36 @@ TEST_F(ShellTest, SecondStartRestoresAMinimisedFrame)
     EXPECT_EQ(RunSecondInstance(program_), 0u);
     EXPECT_TRUE(WaitUntil([&] { return !IsIconic(program_.frame()); }));
     EXPECT_TRUE(IsWindowVisible(program_.frame()));
+}
+
+}  // namespace
+
+namespace {
+
+// Whether the shell holds the program's tray icon: a change of an icon that
+// is not there is refused.
+bool TrayIconPresent(HWND panel)
+{
+    NOTIFYICONDATAA icon = {};
+    icon.cbSize = NOTIFYICONDATAA_V1_SIZE;
+    icon.hWnd = panel;
+    icon.uID = 1;
+    return Shell_NotifyIconA(NIM_MODIFY, &icon) != FALSE;
+}
+
+TEST_F(ShellTest, TrayIconComesBackWhenTheShellRestarts)
+{
+    ASSERT_TRUE(WaitUntil([&] { return TrayIconPresent(program_.panel()); }));
+    // A restarted shell has forgotten every icon and says so to top-level
+    // windows only.
+    NOTIFYICONDATAA icon = {};
+    icon.cbSize = NOTIFYICONDATAA_V1_SIZE;
+    icon.hWnd = program_.panel();
+    icon.uID = 1;
+    ASSERT_TRUE(Shell_NotifyIconA(NIM_DELETE, &icon));
+    ASSERT_FALSE(TrayIconPresent(program_.panel()));
+    PostMessageA(HWND_BROADCAST, RegisterWindowMessageA("TaskbarCreated"), 0, 0);
+    EXPECT_TRUE(WaitUntil([&] { return TrayIconPresent(program_.panel()); }));
 }
 
 }  // namespace

@@ -6,7 +6,9 @@
 //   window_owner_helper.exe LOGFILE
 //
 // "helper maximised" refuses WM_CLOSE, as a program with unsaved work would.
-// The helper ends when its thread receives WM_QUIT.
+// WM_APP to any of its windows stalls its thread for wParam milliseconds, as
+// a game that has stopped answering. The helper ends when its thread
+// receives WM_QUIT.
 #include <windows.h>
 
 #include <string>
@@ -39,6 +41,9 @@ LRESULT CALLBACK HelperProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
         if (flags & SWP_HIDEWINDOW) Log(window, "hide");
         break;
     }
+    case WM_APP:
+        Sleep(static_cast<DWORD>(wParam));
+        return 0;
     case WM_CLOSE:
         if (TitleOf(window) == "helper maximised") {
             Log(window, "refuses-close");

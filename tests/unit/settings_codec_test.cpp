@@ -258,6 +258,10 @@ TEST(SettingsValuesStored, NoSelectionInTheGestureKeyListIsMinusOne)
     const Bytes bytes = WriteSettings(v);
     EXPECT_EQ(Dword(bytes, 289), 0xFFFFFFFFu);
     EXPECT_EQ(Read(bytes).gestureKeyIndex, -1);
+    // The list is given an index it holds: anything outside it is "なし".
+    EXPECT_EQ(UsableGestureKeyIndex(-1), 0);
+    for (std::int32_t index : {0, 1, 2, 3}) EXPECT_EQ(UsableGestureKeyIndex(index), index);
+    for (std::int32_t index : {4, 255, INT32_MIN}) EXPECT_EQ(UsableGestureKeyIndex(index), 0);
 }
 
 TEST(SettingsValuesStored, FullyPopulatedValuesSurviveTheRoundTrip)

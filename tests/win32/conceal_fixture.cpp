@@ -3,6 +3,9 @@
 #include <cstring>
 
 #include "app/app_state.h"
+#include "app/exe_paths.h"
+#include "app/module_path.h"
+#include "support/test_files.h"
 #include "conceal/master_mute.h"
 #include "support/wine_test_support.h"
 
@@ -18,7 +21,8 @@ LRESULT CALLBACK ProbeProc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
     // Every change of visibility passes here, whatever the show command.
     const auto* position = reinterpret_cast<const WINDOWPOS*>(lParam);
     if (message == WM_WINDOWPOSCHANGED && (position->flags & (SWP_SHOWWINDOW | SWP_HIDEWINDOW))) {
-        ShowEvent event = {window, (position->flags & SWP_SHOWWINDOW) != 0, timersEnabled, false, -1};
+        ShowEvent event = {window, (position->flags & SWP_SHOWWINDOW) != 0, timersEnabled, false,
+                           -1, ReadRecoveryFile().size()};
         if (probeReadsMute) event.muteRead = GetMasterMute(event.mute);
         showEvents.push_back(event);
     }
@@ -49,6 +53,13 @@ ProbeWindow::~ProbeWindow()
 {
     if (IsWindow(window_)) DestroyWindow(window_);
     PumpMessages();
+}
+
+std::vector<StrandedWindow> ReadRecoveryFile()
+{
+    const std::vector<std::uint8_t> bytes =
+        ReadWholeFile(PathBesideExecutable(ModulePath(), "hidden", "dat"));
+    return DecodeRecoveryFile(bytes.data(), bytes.size()).windows;
 }
 
 std::vector<HWND> RecordedWindows()

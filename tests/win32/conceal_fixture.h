@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "conceal/hidden_windows.h"
+#include "conceal/recovery_list.h"
 #include "panel_fixture.h"
 
 struct ShowEvent {
@@ -19,7 +20,11 @@ struct ShowEvent {
     bool gateOpen;    // the panel's timer gate at that moment
     bool muteRead;    // GetMasterMute succeeded (read only while probeReadsMute)
     int mute;
+    std::size_t listed;  // windows the recovery file listed at that moment
 };
+
+// The windows the recovery file beside the executable lists now.
+std::vector<StrandedWindow> ReadRecoveryFile();
 
 // Every time a ProbeWindow was shown or hidden, in order.
 extern std::vector<ShowEvent> showEvents;

@@ -45,21 +45,11 @@ bool FileExists(const std::string& path)
     return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
-std::vector<StrandedWindow> ReadRecoveryFile()
-{
-    std::vector<std::uint8_t> bytes(65536);
-    DWORD read = 0;
-    HANDLE file = CreateFileA(RecoveryFilePath().c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
-                              OPEN_EXISTING, 0, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return {};
-    ReadFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr);
-    CloseHandle(file);
-    return DecodeRecoveryList(bytes.data(), read);
-}
-
 void WriteRecoveryFile(const std::vector<StrandedWindow>& windows)
 {
-    const std::vector<std::uint8_t> bytes = EncodeRecoveryList(windows);
+    RecoveryState state;
+    state.windows = windows;
+    const std::vector<std::uint8_t> bytes = EncodeRecoveryFile(state);
     HANDLE file = CreateFileA(RecoveryFilePath().c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                               0, nullptr);
     ASSERT_NE(file, INVALID_HANDLE_VALUE);
@@ -181,8 +171,16 @@ TEST_F(ConcealTest, WithNothingEligibleTheListStaysEmpty)
 TEST_F(ConcealTest, RecoveryFileListsTheConcealedWindowsUntilTheyAreShown)
 {
     ProbeWindow minimised("probe minimised", SW_SHOWMINIMIZED);
+    ProbeWindow normal("probe normal", SW_SHOWNORMAL);
     SendMessageA(panelWindow, WM_COMMAND, IDC_CONCEAL, 0);
     ASSERT_TRUE(AnyWindowsHidden());
+    // Written once, whole, before the first window went.
+    ASSERT_EQ(EventWindows(false, {minimised.handle(), normal.handle()}).size(), 2u);
+    for (const ShowEvent& e : showEvents) {
+        if (!e.shown) {
+            EXPECT_EQ(e.listed, RecordedWindows().size());
+        }
+    }
 
     const std::vector<StrandedWindow> listed = ReadRecoveryFile();
     const std::vector<HWND> recorded = RecordedWindows();

@@ -1,16 +1,26 @@
-// The speaker mute against a real mixer: the test run starts a private
-// PulseAudio server with a null sink (scripts/sound-server.sh) and points
-// Wine's driver at it with PULSE_SERVER. A second run of these tests, without
-// a server, checks that every call fails quietly and the concealment goes on.
+// The speaker mute against a real sound server: the test run starts a
+// private PulseAudio server with a null sink (scripts/sound-server.sh) and
+// points Wine's driver at it with PULSE_SERVER. A second run of these tests,
+// without a server, checks that every call fails quietly and the concealment
+// goes on. Wine keeps an endpoint's mute in the volume object and does not
+// pass it on to the device, so the endpoint's calls are checked here, in
+// process, on the object the program holds.
 #include <windows.h>
 #include <mmsystem.h>
+#include <mmdeviceapi.h>
+#include <endpointvolume.h>
 
 #include <gtest/gtest.h>
 
 #include <cstring>
 #include <string>
 
+#include "app/exe_paths.h"
+#include "app/module_path.h"
 #include "conceal/master_mute.h"
+#include "conceal/recovery_file.h"
+#include "conceal/recovery_list.h"
+#include "support/test_files.h"
 #include "conceal_fixture.h"
 #include "res/resource.h"
 #include "support/wine_test_support.h"
@@ -32,9 +42,11 @@ bool SoundServerStarted()
     return true;
 }
 
-// As at process start: no device open, no control found.
-void ForgetMixer()
+// As at process start: no endpoint held, no mixer device open, no control found.
+void ForgetMuteSwitch()
 {
+    if (endpointVolume) endpointVolume->Release();
+    endpointVolume = nullptr;
     if (mixerHandle) mixerClose(mixerHandle);
     mixerHandle = nullptr;
     muteControlId = MUTE_CONTROL_NOT_FOUND;
@@ -82,17 +94,36 @@ protected:
     }
     void TearDown() override
     {
-        if (mixerHandle) SetMasterMute(userMute_);
         ConcealTest::TearDown();
+        SetMasterMute(userMute_);
     }
     int userMute_ = 0;
 };
 
-TEST_F(MasterMuteTest, FirstCallOpensDeviceZeroFindsTheSpeakerMuteAndCachesIt)
+TEST_F(MasterMuteTest, TheDefaultOutputDevicesMuteIsUsedAndItsObjectHeld)
 {
-    ForgetMixer();
+    ForgetMuteSwitch();
+    ASSERT_TRUE(SetMasterMute(1));
+    ASSERT_NE(endpointVolume, nullptr) << "the endpoint comes before the mixer";
+    EXPECT_EQ(mixerHandle, nullptr);
+    BOOL muted = FALSE;
+    ASSERT_EQ(endpointVolume->GetMute(&muted), S_OK);
+    EXPECT_TRUE(muted);
+    IAudioEndpointVolume* held = endpointVolume;
+    int read = 0;
+    ASSERT_TRUE(GetMasterMute(read));
+    EXPECT_EQ(read, 1);
+    ASSERT_TRUE(SetMasterMute(0));
+    ASSERT_TRUE(GetMasterMute(read));
+    EXPECT_EQ(read, 0);
+    EXPECT_EQ(endpointVolume, held);
+}
+
+TEST_F(MasterMuteTest, FirstMixerCallOpensDeviceZeroFindsTheSpeakerMuteAndCachesIt)
+{
+    ForgetMuteSwitch();
     int muted = 42;
-    ASSERT_TRUE(GetMasterMute(muted));
+    ASSERT_TRUE(GetMixerMute(muted));
     EXPECT_TRUE(muted == 0 || muted == 1) << muted;
     ASSERT_NE(mixerHandle, nullptr);
     UINT device = 99;
@@ -104,22 +135,23 @@ TEST_F(MasterMuteTest, FirstCallOpensDeviceZeroFindsTheSpeakerMuteAndCachesIt)
 
     const HMIXER opened = mixerHandle;
     const DWORD found = muteControlId;
-    ASSERT_TRUE(SetMasterMute(1));
+    ASSERT_TRUE(SetMixerMute(1));
     muted = 0;
-    ASSERT_TRUE(GetMasterMute(muted));
+    ASSERT_TRUE(GetMixerMute(muted));
     EXPECT_NE(muted, 0);
-    ASSERT_TRUE(SetMasterMute(0));
-    ASSERT_TRUE(GetMasterMute(muted));
+    ASSERT_TRUE(SetMixerMute(0));
+    ASSERT_TRUE(GetMixerMute(muted));
     EXPECT_EQ(muted, 0);
     // The handle stays open and the control is not looked up again.
     EXPECT_EQ(mixerHandle, opened);
     EXPECT_EQ(muteControlId, found);
 }
 
-TEST_F(MasterMuteTest, ConcealmentMutesOnlyDuringThePassThenSetsTheEarlierStateBack)
+TEST_F(MasterMuteTest, ConcealmentMutesForAsLongAsTheWindowsStayHidden)
 {
     ProbeWindow probe("probe listening", SW_SHOWNORMAL);
     ASSERT_EQ(IsDlgButtonChecked(panelWindow, IDC_MUTE), static_cast<UINT>(BST_CHECKED));
+    int read = -1;
     for (int earlier : {0, 1}) {
         SCOPED_TRACE(earlier ? "already muted" : "sound on");
         ASSERT_TRUE(SetMasterMute(earlier));
@@ -127,35 +159,62 @@ TEST_F(MasterMuteTest, ConcealmentMutesOnlyDuringThePassThenSetsTheEarlierStateB
         probeReadsMute = true;
         SendMessageA(panelWindow, WM_COMMAND, IDC_CONCEAL, 0);
         probeReadsMute = false;
-
         ASSERT_EQ(showEvents.size(), 1u);
         EXPECT_FALSE(showEvents[0].shown);
         ASSERT_TRUE(showEvents[0].muteRead);
         EXPECT_NE(showEvents[0].mute, 0) << "not muted while the windows were hidden";
-        int after = -1;
-        ASSERT_TRUE(GetMasterMute(after));
-        EXPECT_EQ(after, earlier);
+        ASSERT_TRUE(GetMasterMute(read));
+        EXPECT_EQ(read, 1) << "the game sounds on while it is hidden";
+
+        // A second pass keeps the state from before the first.
+        SendMessageA(panelWindow, WM_COMMAND, IDC_CONCEAL, 0);
+        ASSERT_TRUE(GetMasterMute(read));
+        EXPECT_EQ(read, 1);
         SendMessageA(panelWindow, WM_COMMAND, IDM_SHOW_HIDDEN, 0);
+        ASSERT_TRUE(GetMasterMute(read));
+        EXPECT_EQ(read, earlier);
+    }
+    // The last window shown from the dialog's side ends it as well.
+    ASSERT_TRUE(SetMasterMute(0));
+    SendMessageA(panelWindow, WM_COMMAND, IDC_CONCEAL, 0);
+    while (hiddenWindows) ShowHiddenWindow(hiddenWindows);
+    ASSERT_TRUE(GetMasterMute(read));
+    EXPECT_EQ(read, 0);
+}
+
+TEST_F(MasterMuteTest, AStartAfterACrashGivesTheSpeakerItsEarlierStateBack)
+{
+    for (bool mutedBefore : {false, true}) {
+        RecoveryState crashed;
+        crashed.muted = true;
+        crashed.mutedBefore = mutedBefore;
+        WriteWholeFile(PathBesideExecutable(ModulePath(), "hidden", "dat"),
+                       EncodeRecoveryFile(crashed));
+        ASSERT_TRUE(SetMasterMute(1));
+        RestoreStrandedWindows();
+        int read = -1;
+        ASSERT_TRUE(GetMasterMute(read));
+        EXPECT_EQ(read, mutedBefore ? 1 : 0);
     }
 }
 
-TEST_F(MasterMuteTest, UntickedBoxMakesNoMixerCall)
+TEST_F(MasterMuteTest, UntickedBoxTouchesNoMuteSwitch)
 {
     ProbeWindow probe("probe hidden silently", SW_SHOWNORMAL);
-    // Any read or write of the switch would open device 0 first.
-    ForgetMixer();
+    // Any read or write of the switch would find the endpoint or open
+    // device 0 first.
+    ForgetMuteSwitch();
     CheckDlgButton(panelWindow, IDC_MUTE, BST_UNCHECKED);
     SendMessageA(panelWindow, WM_COMMAND, IDC_CONCEAL, 0);
     EXPECT_FALSE(IsWindowVisible(probe.handle()));
+    EXPECT_EQ(endpointVolume, nullptr);
     EXPECT_EQ(mixerHandle, nullptr);
-    EXPECT_EQ(muteControlId, MUTE_CONTROL_NOT_FOUND);
     SendMessageA(panelWindow, WM_COMMAND, IDM_SHOW_HIDDEN, 0);
 
-    // Ticked, the same pass does reach the mixer.
+    // Ticked, the same pass does reach the switch.
     CheckDlgButton(panelWindow, IDC_MUTE, BST_CHECKED);
     SendMessageA(panelWindow, WM_COMMAND, IDC_CONCEAL, 0);
-    EXPECT_NE(mixerHandle, nullptr);
-    EXPECT_NE(muteControlId, MUTE_CONTROL_NOT_FOUND);
+    EXPECT_NE(endpointVolume, nullptr);
 }
 
 // Run with PULSE_SERVER naming no server (the test run's second pass).

@@ -7,6 +7,7 @@
 
 #include "app/app_state.h"
 #include "app/frame.h"
+#include "app/panel_messages.h"
 #include "app/settings_file.h"
 #include "support/wine_test_support.h"
 
@@ -47,6 +48,9 @@ protected:
 
     void TearDownKeepingSettings()
     {
+        // Whatever a test left closed, the next test's panel starts open.
+        while (!timersEnabled && panelWindow && IsWindow(panelWindow))
+            SendMessageA(panelWindow, WMU_TIMERGATE, 1, 0);
         if (frameWindow && IsWindow(frameWindow)) DestroyWindow(frameWindow);
         // The frame posts WM_QUIT when it goes; this loop is the tests', so drop it.
         MSG msg;
@@ -55,7 +59,6 @@ protected:
         }
         frameWindow = nullptr;
         panelWindow = nullptr;
-        timersEnabled = true;
     }
 
     HWND Control(int id) const { return GetDlgItem(panelWindow, id); }

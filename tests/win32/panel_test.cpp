@@ -139,14 +139,24 @@ TEST_F(PanelTest, EditsAndListsKeepTheSystemColours)
     }
 }
 
-TEST_F(PanelTest, TimerGateFollowsItsMessages)
+TEST_F(PanelTest, TimerGateCountsItsClosersAndOpensWithTheLast)
 {
     EXPECT_TRUE(timersEnabled);
     SendMessageA(panelWindow, WMU_TIMERGATE, 0, 0);
     EXPECT_FALSE(timersEnabled);
     SendMessageA(panelWindow, WMU_TIMERGATE, 7, 0);
     EXPECT_TRUE(timersEnabled);
+    // A menu closed while a dialog is still open leaves the gate closed.
     SendMessageA(panelWindow, WMU_TIMERGATE, 0, 0);
+    SendMessageA(panelWindow, WMU_TIMERGATE, 0, 0);
+    SendMessageA(panelWindow, WMU_TIMERGATE, 1, 0);
+    EXPECT_FALSE(timersEnabled);
+    SendMessageA(panelWindow, WMU_TIMERGATE, 1, 0);
+    EXPECT_TRUE(timersEnabled);
+    // An open with nothing closed is not saved up for later.
+    SendMessageA(panelWindow, WMU_TIMERGATE, 1, 0);
+    SendMessageA(panelWindow, WMU_TIMERGATE, 0, 0);
+    EXPECT_FALSE(timersEnabled);
     SendMessageA(panelWindow, WMU_MACROSTOPPED, 2, 0);
     EXPECT_TRUE(timersEnabled);
 }
