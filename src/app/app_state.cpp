@@ -3,21 +3,18 @@
 HINSTANCE appInstance = nullptr;
 HWND frameWindow = nullptr;
 HWND panelWindow = nullptr;
-bool timersEnabled = true;
-
-namespace {
-int timerGateClosers = 0;  // modal interactions under way
-}
-
-void MoveTimerGate(bool open)
-{
-    if (!open) {
-        ++timerGateClosers;
-    } else if (timerGateClosers > 0) {
-        --timerGateClosers;
-    }
-    timersEnabled = timerGateClosers == 0;
-}
 
 const char FRAME_CLASS_NAME[] = "PLOVNIKARClass";
 const char FRAME_TITLE[] = "PLOVNIKAR Ver.1.0";
+
+PanelModel& Model()
+{
+    static PanelModel model;
+    return model;
+}
+
+TimerGate& Gate()
+{
+    static TimerGate gate;
+    return gate;
+}

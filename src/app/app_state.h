@@ -1,18 +1,19 @@
-// Process-wide handles of the shell and the timer gate.
+// Process-wide handles of the shell, and what the panel owns: the program's
+// model and the timer gate.
 #pragma once
 #include <windows.h>
+
+#include "core/model/panel_model.h"
+#include "core/shell/timer_gate.h"
 
 extern HINSTANCE appInstance;  // set by the entry point before the class is registered
 extern HWND frameWindow;       // set in the frame's WM_CREATE before the panel exists
 extern HWND panelWindow;       // set when the panel's creation returns
-extern bool timersEnabled;     // while false, every WM_TIMER of the panel is ignored
-
-// The panel's answer to WMU_TIMERGATE, the one place where the gate moves.
-// The gate counts: every modal dialog, menu, message box and long pass of
-// the program closes it once and opens it once, and it is open again only
-// when the last of them has ended, however they nest. An open with nothing
-// closed changes nothing.
-void MoveTimerGate(bool open);
 
 extern const char FRAME_CLASS_NAME[];
 extern const char FRAME_TITLE[];
+
+// The state of every feature of the panel, and its timer gate. Both start
+// afresh when a panel is created.
+PanelModel& Model();
+TimerGate& Gate();

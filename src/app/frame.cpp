@@ -1,17 +1,17 @@
 #include "app/frame.h"
 
 #include "app/app_state.h"
-#include "app/colors.h"
 #include "app/panel.h"
 #include "app/settings_file.h"
 #include "app/tray.h"
-#include "app/window_show.h"
 #include "automation/click_repeat.h"
 #include "automation/key_repeat.h"
 #include "automation/macro_engine.h"
 #include "conceal/hidden_windows.h"
+#include "core/shell/colors.h"
 #include "res/resource.h"
-#include "triggers/action_records.h"
+#include "triggers/hotkeys.h"
+#include "win/window_show.h"
 
 namespace {
 
@@ -58,7 +58,7 @@ LRESULT OnCreate(HWND frame)
     panelWindow = CreateDialogParamA(appInstance, MAKEINTRESOURCEA(IDD_MAIN_PANEL), frame,
                                      MainPanelDlgProc, 0);
     FitAndCentre(frame);
-    RegisterAllHotkeys(panelWindow);
+    RegisterAllHotkeys(panelWindow, Model().actions);
     ShowWindow(frame, SW_SHOWNORMAL);
     return 0;
 }
@@ -90,11 +90,13 @@ LRESULT CALLBACK FrameWndProc(HWND frame, UINT message, WPARAM wParam, LPARAM lP
         // without a normal exit: save now, leave no key or button held and
         // the speaker as it was.
         if (wParam) {
-            SaveSettingsFile(panelWindow);
-            ReleaseAllKeys();
+            PanelModel& model = Model();
+            SaveSettingsFile(model);
+            ReleaseAllKeys(panelWindow, model.keys);
             StopMacro(panelWindow);
-            ReleaseClickButtons();
-            ShowAllHiddenWindows();
+            ReleaseClickButton(ClickButton::Left, model.left);
+            ReleaseClickButton(ClickButton::Right, model.right);
+            ShowAllHiddenWindows(model.conceal);
         }
         return 0;
     default:

@@ -1,25 +1,25 @@
 // The panel procedure is a routing table: each message and command id leads
-// into the subsystem that owns it.
+// into the subsystem that owns it, with the part of the model it works on.
 #include "app/panel.h"
 
 #include "app/app_state.h"
 #include "app/frame.h"
 #include "app/panel_background.h"
-#include "app/panel_buttons.h"
-#include "app/panel_messages.h"
+#include "app/panel_hub.h"
+#include "app/panel_view.h"
 #include "app/tray.h"
 #include "automation/click_repeat.h"
-#include "automation/key_buttons.h"
 #include "automation/key_repeat.h"
 #include "automation/macro_engine.h"
 #include "automation/macro_slots.h"
 #include "automation/target_window.h"
 #include "capture/folder_picker.h"
+#include "capture/image_folder.h"
 #include "capture/window_capture.h"
 #include "conceal/hidden_window_dialog.h"
 #include "conceal/hidden_windows.h"
+#include "core/shell/panel_messages.h"
 #include "res/resource.h"
-#include "triggers/action_records.h"
 #include "triggers/dispatch.h"
 #include "triggers/gesture_dialog.h"
 #include "triggers/gesture_sampling.h"
@@ -29,101 +29,145 @@ HBRUSH panelBackgroundBrush = nullptr;
 
 namespace {
 
-// Ids that belong to no fixed route: the hotkey and gesture buttons of the
-// action records; then, in every case, the key buttons (also the tray
-// menu's keyboard items), which restart the key timer even when no key has
-// the id.
+// The slot whose "有効" or "繰り返す" box has this id, or -1.
+int SlotOfBox(int id)
+{
+    switch (id) {
+    case IDC_MACRO1_ENABLED: case IDC_MACRO1_REPEAT: return 0;
+    case IDC_MACRO2_ENABLED: case IDC_MACRO2_REPEAT: return 1;
+    case IDC_MACRO3_ENABLED: case IDC_MACRO3_REPEAT: return 2;
+    default: return -1;
+    }
+}
+
+// Controls whose notifications only bring their value into the model.
+void TakeInput(HWND panel, int id)
+{
+    PanelModel& model = Model();
+    switch (id) {
+    case IDC_TARGET_LIST:
+        TakeTargetSelection(panel, model.target);
+        break;
+    case IDC_GESTURE_HOLD_KEY:
+        TakeGestureHoldKey(panel, model.gestures);
+        break;
+    case IDC_RECORD_KEY:
+        TakeRecordKey(panel, model.macros);
+        break;
+    case IDC_MUTE:
+        model.conceal.muteWhileConcealing = IsDlgButtonChecked(panel, IDC_MUTE) == BST_CHECKED;
+        break;
+    case IDC_IMAGE_FOLDER:
+        TakeImageFolder(panel, model.imageFolder);
+        break;
+    case IDC_MACRO1_REPEAT:
+    case IDC_MACRO2_REPEAT:
+    case IDC_MACRO3_REPEAT:
+        TakeSlotBoxes(panel, model.macros, SlotOfBox(id));
+        break;
+    default:
+        break;
+    }
+}
+
+// Ids that belong to no fixed route: the controls that feed the model, the
+// hotkey and gesture buttons of the actions; then, in every case, the key
+// buttons (also the tray menu's keyboard items), which restart the key timer
+// even when no key has the id.
 void RouteOtherCommand(HWND panel, int id)
 {
+    PanelModel& model = Model();
+    TakeInput(panel, id);
     for (int i = 0; i < ACTION_COUNT; ++i) {
-        if (actionTable[i].gestureButtonId == id) {
-            EditGesture(panel, i);
+        if (actionDefinitions[i].gestureButtonId == id) {
+            EditGesture(panel, Gate(), model.actions, i);
             break;
         }
-        if (actionTable[i].hotkeyButtonId == id) {
-            EditHotkey(panel, i);
+        if (actionDefinitions[i].hotkeyButtonId == id) {
+            EditHotkey(panel, Gate(), model.actions, i);
             break;
         }
     }
-    KeyStep(panel, id);
+    KeyStep(panel, id, model.keys);
 }
 
 void RouteCommand(HWND panel, int id)
 {
+    PanelModel& model = Model();
     switch (id) {
     case IDC_LEFT_INTERVAL:
     case IDC_LEFT_INTERVAL_SPIN:
-        ApplyClickRepeat(panel, ClickButton::Left);
+        TakeClickInterval(panel, ClickButton::Left, model.left);
+        UpdateTrayIcon();
         break;
     case IDC_RIGHT_INTERVAL:
     case IDC_RIGHT_INTERVAL_SPIN:
-        ApplyClickRepeat(panel, ClickButton::Right);
+        TakeClickInterval(panel, ClickButton::Right, model.right);
+        UpdateTrayIcon();
         break;
     case IDC_LEFT_TOGGLE:
     case IDM_LEFT_REPEAT:
-        FlipClickRepeat(panel, ClickButton::Left);
+        FlipClickRepeat(panel, ClickButton::Left, model.left);
+        UpdateTrayIcon();
         break;
     case IDC_RIGHT_TOGGLE:
     case IDM_RIGHT_REPEAT:
-        FlipClickRepeat(panel, ClickButton::Right);
+        FlipClickRepeat(panel, ClickButton::Right, model.right);
+        UpdateTrayIcon();
         break;
     case IDC_TARGET_REFRESH:
-        RefreshTargetList(panel);
+        RefreshTargetList(panel, model.target);
         break;
     case IDC_KEY_INTERVAL:
-        KeyIntervalChanged(panel);
+        TakeKeyInterval(panel, model.keys);
         break;
     case IDC_GESTURE_DISTANCE:
-        TakeGestureDistance(panel);
+        TakeGestureDistance(panel, model.gestures);
         break;
     case IDC_GESTURE_TIME:
-        TakeGestureTime(panel);
+        TakeGestureTime(panel, model.gestures);
         break;
     case IDC_CAPTURE:
-        CaptureForegroundWindow(panel);
+        CaptureForegroundWindow(panel, model.imageFolder);
         break;
     case IDC_BROWSE_FOLDER:
-        ChooseImageFolder(panel);
+        ChooseImageFolder(panel, Gate(), model.imageFolder);
         break;
     case IDC_CONCEAL:
     case IDM_CONCEAL:
-        ConcealAllWindows(panel);
+        ConcealAllWindows(Gate(), model.conceal);
         break;
     case IDM_SHOW_HIDDEN:
-        ShowAllHiddenWindows();
+        ShowAllHiddenWindows(model.conceal);
         break;
     case IDM_HIDDEN_DIALOG:
-        OpenHiddenWindowDialog(panel, appInstance);
+        OpenHiddenWindowDialog(panel, Gate(), model.conceal);
         break;
     case IDC_MACRO1_RECORD:
-        RecordMacroSlot(panel, 0);
+        RecordMacroSlot(SlotsOf(panel), 0);
         break;
     case IDC_MACRO2_RECORD:
-        RecordMacroSlot(panel, 1);
+        RecordMacroSlot(SlotsOf(panel), 1);
         break;
     case IDC_MACRO3_RECORD:
-        RecordMacroSlot(panel, 2);
+        RecordMacroSlot(SlotsOf(panel), 2);
         break;
     case IDC_MACRO1_EXECUTE:
     case IDM_MACRO1:
-        ExecuteMacroSlot(panel, 0);
+        ExecuteMacroSlot(SlotsOf(panel), 0);
         break;
     case IDC_MACRO2_EXECUTE:
     case IDM_MACRO2:
-        ExecuteMacroSlot(panel, 1);
+        ExecuteMacroSlot(SlotsOf(panel), 1);
         break;
     case IDC_MACRO3_EXECUTE:
     case IDM_MACRO3:
-        ExecuteMacroSlot(panel, 2);
+        ExecuteMacroSlot(SlotsOf(panel), 2);
         break;
     case IDC_MACRO1_ENABLED:
-        UpdateSlotControls(panel, 0);
-        break;
     case IDC_MACRO2_ENABLED:
-        UpdateSlotControls(panel, 1);
-        break;
     case IDC_MACRO3_ENABLED:
-        UpdateSlotControls(panel, 2);
+        TakeSlotBoxes(panel, model.macros, SlotOfBox(id));
         break;
     case IDC_SHOW_HIDE:
     case IDM_SHOW_HIDE:
@@ -143,43 +187,27 @@ void RouteCommand(HWND panel, int id)
 // repeaters also wait for their target window, the gesture sampling does not.
 void RouteTimer(HWND panel, UINT_PTR id)
 {
-    if (!timersEnabled || MacroOperationRunning()) return;
+    PanelModel& model = Model();
+    if (!Gate().IsOpen() || MacroOperationRunning()) return;
     if (id == TIMER_GESTURE) {
-        SampleGesture(panel);
+        // A completed gesture runs its action as its hotkey would.
+        if (const int hotkeyId = SampleGesture(model.gestures, model.actions))
+            DispatchAction(panel, hotkeyId);
         return;
     }
-    if (!TargetFilterPasses(panel)) return;
+    if (!TargetFilterPasses(panel, model.target)) return;
     switch (id) {
     case TIMER_LEFTCLICK:
-        ClickRepeatTick(ClickButton::Left);
+        ClickRepeatTick(ClickButton::Left, model.left);
         break;
     case TIMER_RIGHTCLICK:
-        ClickRepeatTick(ClickButton::Right);
+        ClickRepeatTick(ClickButton::Right, model.right);
         break;
     case TIMER_KEYREPEAT:
-        KeyRepeatTick();
+        KeyRepeatTick(panel, model.keys);
         break;
     default:
         break;
-    }
-}
-
-// Key buttons first, then each action's hotkey and gesture button, then the
-// command buttons; the first that owns the item paints it.
-void DrawPanelItem(const DRAWITEMSTRUCT& item)
-{
-    KeyButton* keys = KeyButtons();
-    for (int i = 0; i < KEY_COUNT; ++i) {
-        if (DrawOwnerDrawButton(keys[i], item)) return;
-    }
-    for (const ActionRecord& record : actionTable) {
-        if (DrawOwnerDrawButton(record.hotkeyButton, item)) return;
-        if (record.gestureButtonId != -1 && DrawOwnerDrawButton(record.gestureButton, item))
-            return;
-    }
-    OwnerDrawButton* buttons = PanelButtons();
-    for (int i = 0; i < PANEL_BUTTON_COUNT; ++i) {
-        if (DrawOwnerDrawButton(buttons[i], item)) return;
     }
 }
 
@@ -198,7 +226,7 @@ INT_PTR CALLBACK MainPanelDlgProc(HWND panel, UINT message, WPARAM wParam, LPARA
         RouteTimer(panel, wParam);
         return FALSE;
     case WM_DRAWITEM:
-        DrawPanelItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+        DrawPanelItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam), Model());
         return FALSE;
     case WM_CTLCOLORMSGBOX:
     case WM_CTLCOLORBTN:
@@ -215,13 +243,13 @@ INT_PTR CALLBACK MainPanelDlgProc(HWND panel, UINT message, WPARAM wParam, LPARA
     // The private messages share their numbers with the dialog manager's
     // DM_SETDEFID and DM_REPOSITION; answering TRUE keeps it out of them.
     case WMU_TIMERGATE:
-        MoveTimerGate(wParam != 0);
+        Gate().Move(wParam != 0);
         return TRUE;
     case WMU_MACROSTOPPED:
-        RestoreMacroControls(panel);
+        Hub().MacroStopped(static_cast<int>(wParam));
         return TRUE;
     case WMU_SELECTTARGET:
-        SelectTargetWindow(panel, reinterpret_cast<HWND>(wParam));
+        SelectTargetWindow(panel, Model().target, reinterpret_cast<HWND>(wParam));
         return TRUE;
     case WMU_TRAYNOTIFY:
         OnTrayNotify(panel, lParam);

@@ -1,5 +1,6 @@
 // The main panel: the modeless child dialog that carries every control and
-// routes every command, timer tick, hotkey and private message.
+// routes every command, timer tick, hotkey and private message into the
+// feature that owns it. It owns the model (app_state.h).
 #pragma once
 #include <windows.h>
 

@@ -2,8 +2,8 @@
 
 #include <cstring>
 
-#include "app/colors.h"
-#include "app/hatch_pattern.h"
+#include "core/shell/colors.h"
+#include "core/shell/hatch_pattern.h"
 
 namespace {
 

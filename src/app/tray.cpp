@@ -3,15 +3,12 @@
 #include <shellapi.h>
 
 #include "app/app_state.h"
-#include "app/colors.h"
-#include "app/panel_messages.h"
-#include "app/timer_gate.h"
-#include "app/tray_layout.h"
-#include "automation/click_repeat.h"
-#include "automation/key_buttons.h"
 #include "conceal/hidden_windows.h"
+#include "core/shell/panel_messages.h"
+#include "core/shell/tray_layout.h"
 #include "res/resource.h"
 #include "triggers/key_names.h"
+#include "win/scoped.h"
 
 namespace {
 
@@ -42,10 +39,9 @@ void EnableItem(HMENU menu, UINT id, bool on)
 
 // The keys in table order, 20 to a level; each level but the last ends in
 // an empty-captioned submenu holding the next.
-void FillKeyboardSubmenu(HMENU keyboard)
+void FillKeyboardSubmenu(HMENU keyboard, const KeyRepeatState& keys)
 {
     DeleteMenu(keyboard, 0, MF_BYPOSITION);  // the placeholder
-    const KeyButton* keys = KeyButtons();
     HMENU level = keyboard;
     int levelIndex = 0;
     for (int i = 0; i < KEY_COUNT; ++i) {
@@ -55,9 +51,9 @@ void FillKeyboardSubmenu(HMENU keyboard)
             level = next;
             levelIndex = TrayKeyboardLevel(i);
         }
-        const UINT state = keys[i].face == COLOR_ON ? MF_CHECKED : MF_UNCHECKED;
-        AppendMenuA(level, MF_STRING | state, static_cast<UINT_PTR>(keys[i].controlId),
-                    FormatKeyName(keys[i].virtualKey));
+        const UINT state = keys.held[i] ? MF_CHECKED : MF_UNCHECKED;
+        AppendMenuA(level, MF_STRING | state, static_cast<UINT_PTR>(keyTable[i].controlId),
+                    FormatKeyName(keyTable[i].virtualKey));
     }
 }
 
@@ -69,15 +65,14 @@ void ShowTrayMenu(HWND panel)
     if (open) return;
     open = true;
     HMENU popup = nullptr;
-    HMENU menu = BuildTrayMenu(panel, popup);
-    POINT cursor;
-    GetCursorPos(&cursor);
-    SetForegroundWindow(panel);
     {
-        ScopedTimerGate gate(panel);
+        ScopedMenu menu(BuildTrayMenu(popup));
+        POINT cursor;
+        GetCursorPos(&cursor);
+        SetForegroundWindow(panel);
+        ScopedTimerGate closed(Gate());
         TrackPopupMenu(popup, TPM_RIGHTBUTTON | TPM_BOTTOMALIGN, cursor.x, cursor.y, 0, panel,
                        nullptr);
-        DestroyMenu(menu);
     }
     open = false;
 }
@@ -113,8 +108,7 @@ void UpdateTrayIcon()
 {
     // A repeater restarts on every change of its interval, and start-up alone
     // asks for the icon six times: the shell is told only of a new picture.
-    const int wanted =
-        TrayIconFor(ClickRepeatIsOn(ClickButton::Left), ClickRepeatIsOn(ClickButton::Right));
+    const int wanted = TrayIconFor(Model().left.on, Model().right.on);
     if (wanted == shownIconId) return;
     shownIconId = wanted;
     trayRecord.hIcon = IconFor(shownIconId);
@@ -138,11 +132,12 @@ void DeleteTrayIcon()
 
 int CurrentTrayIconId() { return shownIconId; }
 
-HMENU BuildTrayMenu(HWND panel, HMENU& popup)
+HMENU BuildTrayMenu(HMENU& popup)
 {
+    const PanelModel& model = Model();
     HMENU menu = LoadMenuA(appInstance, MAKEINTRESOURCEA(IDM_TRAY));
     popup = GetSubMenu(menu, 0);
-    FillKeyboardSubmenu(GetSubMenu(popup, 3));
+    FillKeyboardSubmenu(GetSubMenu(popup, 3), model.keys);
 
     MENUITEMINFOA item = {};
     item.cbSize = sizeof item;
@@ -155,11 +150,11 @@ HMENU BuildTrayMenu(HWND panel, HMENU& popup)
     item.dwTypeData = showHide;
     SetMenuItemInfoA(popup, IDM_SHOW_HIDE, FALSE, &item);
 
-    CheckItem(popup, IDM_LEFT_REPEAT, ClickRepeatIsOn(ClickButton::Left));
-    CheckItem(popup, IDM_RIGHT_REPEAT, ClickRepeatIsOn(ClickButton::Right));
-    EnableItem(popup, IDM_MACRO1, IsDlgButtonChecked(panel, IDC_MACRO1_ENABLED) == BST_CHECKED);
-    EnableItem(popup, IDM_MACRO2, IsDlgButtonChecked(panel, IDC_MACRO2_ENABLED) == BST_CHECKED);
-    EnableItem(popup, IDM_MACRO3, IsDlgButtonChecked(panel, IDC_MACRO3_ENABLED) == BST_CHECKED);
+    CheckItem(popup, IDM_LEFT_REPEAT, model.left.on);
+    CheckItem(popup, IDM_RIGHT_REPEAT, model.right.on);
+    const UINT slotItems[MACRO_SLOT_COUNT] = {IDM_MACRO1, IDM_MACRO2, IDM_MACRO3};
+    for (int slot = 0; slot < MACRO_SLOT_COUNT; ++slot)
+        EnableItem(popup, slotItems[slot], model.macros.slots[slot].enabled);
     const bool concealed = AnyWindowsHidden();
     EnableItem(popup, IDM_CONCEAL, !concealed);
     EnableItem(popup, IDM_SHOW_HIDE, !concealed);

@@ -19,7 +19,7 @@ void OnTrayNotify(HWND panel, LPARAM mouseMessage);
 
 // The menu as it would be shown now. Returns the loaded menu (to destroy)
 // and gives its popup.
-HMENU BuildTrayMenu(HWND panel, HMENU& popup);
+HMENU BuildTrayMenu(HMENU& popup);
 
 // The icon resource currently shown, and the shell's restart message.
 int CurrentTrayIconId();

@@ -5,7 +5,6 @@
 #include "app/app_state.h"
 #include "app/frame.h"
 #include "app/settings_file.h"
-#include "app/timer_gate.h"
 #include "conceal/recovery_file.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
@@ -24,7 +23,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
         return -1;
     }
     if (StoredSettingsAreKept()) {
-        ScopedTimerGate gate(panelWindow);
+        ScopedTimerGate gate(Gate());
         ReportUnreadableSettings(frameWindow);
     }
 

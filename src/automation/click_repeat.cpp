@@ -1,8 +1,6 @@
 #include "automation/click_repeat.h"
 
-#include "app/colors.h"
-#include "app/panel_buttons.h"
-#include "app/panel_messages.h"
+#include "core/shell/panel_messages.h"
 #include "res/resource.h"
 
 namespace {
@@ -13,69 +11,59 @@ struct ClickRepeater {
     UINT_PTR timerId;
     DWORD downEvent;
     DWORD upEvent;
-    bool phaseUp;  // false: the next event is a button-down. Switching off keeps it.
 };
 
-ClickRepeater repeaters[2] = {
-    {IDC_LEFT_TOGGLE, IDC_LEFT_INTERVAL, TIMER_LEFTCLICK, MOUSEEVENTF_LEFTDOWN,
-     MOUSEEVENTF_LEFTUP, false},
+const ClickRepeater repeaters[2] = {
+    {IDC_LEFT_TOGGLE, IDC_LEFT_INTERVAL, TIMER_LEFTCLICK, MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP},
     {IDC_RIGHT_TOGGLE, IDC_RIGHT_INTERVAL, TIMER_RIGHTCLICK, MOUSEEVENTF_RIGHTDOWN,
-     MOUSEEVENTF_RIGHTUP, false},
+     MOUSEEVENTF_RIGHTUP},
 };
 
-ClickRepeater& RepeaterOf(ClickButton which)
+const ClickRepeater& RepeaterOf(ClickButton which)
 {
     return repeaters[which == ClickButton::Left ? 0 : 1];
 }
 
-// A button the repeater pressed and has not let go yet is let go now, so
-// that it is never left down once the repeater stops pressing it.
-void ReleaseIfPressed(ClickRepeater& repeater)
-{
-    if (!repeater.phaseUp) return;
-    mouse_event(repeater.upEvent, 0, 0, 0, 0);
-    repeater.phaseUp = false;
-}
-
 }  // namespace
 
-bool ClickRepeatIsOn(ClickButton which)
+void FlipClickRepeat(HWND panel, ClickButton which, ClickRepeatState& state)
 {
-    return PanelButton(RepeaterOf(which).toggleId).face == COLOR_ON;
+    state.on = !state.on;
+    ApplyClickRepeat(panel, which, state);
 }
 
-void FlipClickRepeat(HWND panel, ClickButton which)
+void TakeClickInterval(HWND panel, ClickButton which, ClickRepeatState& state)
 {
-    OwnerDrawButton& toggle = PanelButton(RepeaterOf(which).toggleId);
-    toggle.face = toggle.face == COLOR_ON ? COLOR_OFF : COLOR_ON;
-    ApplyClickRepeat(panel, which);
+    state.interval = GetDlgItemInt(panel, RepeaterOf(which).intervalId, nullptr, FALSE);
+    ApplyClickRepeat(panel, which, state);
 }
 
-void ApplyClickRepeat(HWND panel, ClickButton which)
+void ApplyClickRepeat(HWND panel, ClickButton which, ClickRepeatState& state)
 {
     const ClickRepeater& repeater = RepeaterOf(which);
     KillTimer(panel, repeater.timerId);
-    if (ClickRepeatIsOn(which)) {
+    // The new caption repaints the toggle in its state's colour.
+    if (state.on) {
         SetDlgItemTextA(panel, repeater.toggleId, "ON");
         // Whatever digits the edit holds are used; no number reads as 0, the
         // shortest period.
-        const UINT interval = GetDlgItemInt(panel, repeater.intervalId, nullptr, FALSE);
-        SetTimer(panel, repeater.timerId, interval, nullptr);
+        SetTimer(panel, repeater.timerId, state.interval, nullptr);
     } else {
         SetDlgItemTextA(panel, repeater.toggleId, "OFF");
-        ReleaseIfPressed(RepeaterOf(which));
+        ReleaseClickButton(which, state);
     }
-    SendMessageA(panel, WMU_UPDATETRAYICON, 0, 0);
 }
 
-void ReleaseClickButtons()
+void ReleaseClickButton(ClickButton which, ClickRepeatState& state)
 {
-    for (ClickRepeater& repeater : repeaters) ReleaseIfPressed(repeater);
+    if (!state.buttonDown) return;
+    mouse_event(RepeaterOf(which).upEvent, 0, 0, 0, 0);
+    state.buttonDown = false;
 }
 
-void ClickRepeatTick(ClickButton which)
+void ClickRepeatTick(ClickButton which, ClickRepeatState& state)
 {
-    ClickRepeater& repeater = RepeaterOf(which);
-    mouse_event(repeater.phaseUp ? repeater.upEvent : repeater.downEvent, 0, 0, 0, 0);
-    repeater.phaseUp = !repeater.phaseUp;
+    const ClickRepeater& repeater = RepeaterOf(which);
+    mouse_event(state.buttonDown ? repeater.upEvent : repeater.downEvent, 0, 0, 0, 0);
+    state.buttonDown = !state.buttonDown;
 }

@@ -1,86 +1,70 @@
 #include "automation/key_repeat.h"
 
-#include "app/colors.h"
-#include "app/panel_messages.h"
-#include "automation/key_buttons.h"
+#include "core/shell/panel_messages.h"
 #include "res/resource.h"
 
 namespace {
 
-void SetKeyFace(KeyButton& key, COLORREF face)
+void SendKeyEvent(std::uint8_t virtualKey, bool up)
 {
-    key.face = face;
-    key.text = COLOR_BLACK;
-    InvalidateRect(key.window, nullptr, FALSE);
+    const auto scan = static_cast<BYTE>(MapVirtualKeyA(virtualKey, 0));
+    keybd_event(virtualKey, scan, up ? KEYEVENTF_KEYUP : 0, 0);
 }
 
-bool AnyKeyOn()
+// The key's button repaints in its new state's colour.
+void SetHeld(HWND panel, KeyRepeatState& keys, int index, bool held)
 {
-    const KeyButton* keys = KeyButtons();
-    for (int i = 0; i < KEY_COUNT; ++i) {
-        if (keys[i].face == COLOR_ON) return true;
-    }
-    return false;
+    keys.held[index] = held;
+    InvalidateRect(GetDlgItem(panel, keyTable[index].controlId), nullptr, FALSE);
 }
 
-void RestartKeyTimerIfAnyKeyOn(HWND panel)
+void RestartKeyTimerIfAnyKeyHeld(HWND panel, const KeyRepeatState& keys)
 {
-    if (AnyKeyOn()) {
-        SetTimer(panel, TIMER_KEYREPEAT, GetDlgItemInt(panel, IDC_KEY_INTERVAL, nullptr, FALSE),
-                 nullptr);
-    }
+    if (keys.AnyHeld()) SetTimer(panel, TIMER_KEYREPEAT, keys.interval, nullptr);
 }
 
 }  // namespace
 
-void KeyStep(HWND panel, int commandId)
+void KeyStep(HWND panel, int commandId, KeyRepeatState& keys)
 {
     KillTimer(panel, TIMER_KEYREPEAT);
-    KeyButton* keys = KeyButtons();
-    for (int i = 0; i < KEY_COUNT; ++i) {
-        KeyButton& key = keys[i];
-        if (key.controlId != commandId) continue;
+    const int index = KeyIndexOfControl(commandId);
+    if (index >= 0) {
         // The first key-down goes out at once, to whatever has the focus.
-        if (key.face == COLOR_OFF) {
-            SendKeyEvent(key.virtualKey, false);
-            SetKeyFace(key, COLOR_ON);
-        } else {
-            SendKeyEvent(key.virtualKey, true);
-            SetKeyFace(key, COLOR_OFF);
-        }
-        break;
+        const bool hold = !keys.held[index];
+        SendKeyEvent(keyTable[index].virtualKey, !hold);
+        SetHeld(panel, keys, index, hold);
     }
-    RestartKeyTimerIfAnyKeyOn(panel);
+    RestartKeyTimerIfAnyKeyHeld(panel, keys);
 }
 
-void KeyIntervalChanged(HWND panel)
+void TakeKeyInterval(HWND panel, KeyRepeatState& keys)
 {
+    keys.interval = GetDlgItemInt(panel, IDC_KEY_INTERVAL, nullptr, FALSE);
     KillTimer(panel, TIMER_KEYREPEAT);
-    RestartKeyTimerIfAnyKeyOn(panel);
+    RestartKeyTimerIfAnyKeyHeld(panel, keys);
 }
 
-void KeyRepeatTick()
+void KeyRepeatTick(HWND panel, KeyRepeatState& keys)
 {
     // Table order: a held modifier's key-down comes before the other keys'.
-    KeyButton* keys = KeyButtons();
     for (int i = 0; i < KEY_COUNT; ++i) {
-        KeyButton& key = keys[i];
-        if (key.face != COLOR_ON) continue;
-        if (GetKeyState(key.virtualKey) & 0x80) {
-            SendKeyEvent(key.virtualKey, false);
+        if (!keys.held[i]) continue;
+        const std::uint8_t key = keyTable[i].virtualKey;
+        if (GetKeyState(key) & 0x80) {
+            SendKeyEvent(key, false);
         } else {
-            SendKeyEvent(key.virtualKey, true);
-            SetKeyFace(key, COLOR_OFF);
+            SendKeyEvent(key, true);
+            SetHeld(panel, keys, i, false);
         }
     }
 }
 
-void ReleaseAllKeys()
+void ReleaseAllKeys(HWND panel, KeyRepeatState& keys)
 {
-    KeyButton* keys = KeyButtons();
     for (int i = KEY_COUNT - 1; i >= 0; --i) {
-        if (keys[i].face != COLOR_ON) continue;
-        SendKeyEvent(keys[i].virtualKey, true);
-        SetKeyFace(keys[i], COLOR_OFF);
+        if (!keys.held[i]) continue;
+        SendKeyEvent(keyTable[i].virtualKey, true);
+        SetHeld(panel, keys, i, false);
     }
 }

@@ -1,20 +1,25 @@
 // The keyboard repeater: keys of the on-screen keyboard held down and
-// repeated into the target window while they are on.
+// repeated into the target window while they are on. Which keys are held is
+// the model's KeyRepeatState; each key's button shows it.
 #pragma once
 #include <windows.h>
 
-// A command that no other route claims: toggles the key with that id, if
-// any, and restarts the key timer when any key is on.
-void KeyStep(HWND panel, int commandId);
+#include "core/model/panel_model.h"
 
-// The interval edit changed: restart the key timer when any key is on.
-void KeyIntervalChanged(HWND panel);
+// A command that no other route claims: toggles the key with that id, if
+// any (its key-down or key-up goes out at once), and restarts the key timer
+// when any key is held.
+void KeyStep(HWND panel, int commandId, KeyRepeatState& keys);
+
+// The interval edit changed: takes its number and restarts the key timer
+// when any key is held.
+void TakeKeyInterval(HWND panel, KeyRepeatState& keys);
 
 // One tick (gate and target filter already passed): another key-down for
-// every key that is on and still down; a key the system reports released is
-// switched off with a key-up.
-void KeyRepeatTick();
+// every held key that is still down; a key the system reports released is
+// let go with a key-up and its button turns off.
+void KeyRepeatTick(HWND panel, KeyRepeatState& keys);
 
-// Releases every key that is on and switches it off: the system is ending
-// the session, and static objects may never be destroyed.
-void ReleaseAllKeys();
+// Releases every held key, last of the table first (the program or the
+// session ends).
+void ReleaseAllKeys(HWND panel, KeyRepeatState& keys);

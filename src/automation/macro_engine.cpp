@@ -2,10 +2,10 @@
 
 #include <shlwapi.h>
 
-#include "app/exe_paths.h"
-#include "app/module_path.h"
-#include "app/panel_messages.h"
-#include "automation/macro_file.h"
+#include "core/base/exe_paths.h"
+#include "win/module_path.h"
+#include "core/shell/panel_messages.h"
+#include "core/automation/macro_file.h"
 
 namespace {
 
@@ -13,6 +13,7 @@ enum class MacroOperation { Idle, Waiting, Recording, Playing };
 
 struct MacroEngine {
     HANDLE file = INVALID_HANDLE_VALUE;
+    MacroObserver* observer = nullptr;
     int slot = 0;
     int recordKey = VK_SHIFT;
     bool repeat = false;
@@ -31,9 +32,11 @@ bool ButtonIsDown(int virtualKey) { return GetKeyState(virtualKey) < 0; }
 // when the timer was replaced or killed) does nothing.
 bool TickBelongsTo(MacroOperation operation) { return engine.operation == operation; }
 
-bool StartOperation(HWND panel, HANDLE file, MacroOperation operation, TIMERPROC firstTick)
+bool StartOperation(HWND panel, MacroObserver& observer, HANDLE file, MacroOperation operation,
+                    TIMERPROC firstTick)
 {
     engine.file = file;
+    engine.observer = &observer;
     engine.operation = operation;
     if (SetTimer(panel, TIMER_MACRO, 0, firstTick) == 0) {
         CloseHandle(engine.file);
@@ -79,7 +82,7 @@ bool MacroFileExists(int slot) { return PathFileExistsA(MacroFilePath(slot).c_st
 
 bool MacroOperationRunning() { return engine.operation != MacroOperation::Idle; }
 
-bool StartRecording(HWND panel, int slot, int recordKey)
+bool StartRecording(HWND panel, MacroObserver& observer, int slot, int recordKey)
 {
     StopMacro(panel);
     // An earlier recording of the slot is gone from here on, even when the
@@ -89,10 +92,10 @@ bool StartRecording(HWND panel, int slot, int recordKey)
     if (file == INVALID_HANDLE_VALUE) return false;
     engine.slot = slot;
     engine.recordKey = recordKey;
-    return StartOperation(panel, file, MacroOperation::Waiting, WaitForRecordKey);
+    return StartOperation(panel, observer, file, MacroOperation::Waiting, WaitForRecordKey);
 }
 
-bool StartPlayback(HWND panel, int slot, bool repeat)
+bool StartPlayback(HWND panel, MacroObserver& observer, int slot, bool repeat)
 {
     StopMacro(panel);
     HANDLE file = CreateFileA(MacroFilePath(slot).c_str(), GENERIC_READ, 0, nullptr,
@@ -100,7 +103,7 @@ bool StartPlayback(HWND panel, int slot, bool repeat)
     if (file == INVALID_HANDLE_VALUE) return false;
     engine.slot = slot;
     engine.repeat = repeat;
-    return StartOperation(panel, file, MacroOperation::Playing, PlayTick);
+    return StartOperation(panel, observer, file, MacroOperation::Playing, PlayTick);
 }
 
 void StopMacro(HWND panel)
@@ -115,8 +118,8 @@ void StopMacro(HWND panel)
         CloseHandle(engine.file);
         engine.file = INVALID_HANDLE_VALUE;
     }
-    // Sent, not posted: the panel is restored before the caller goes on.
-    if (wasRunning) SendMessageA(panel, WMU_MACROSTOPPED, static_cast<WPARAM>(engine.slot), 0);
+    // The panel is restored before the caller goes on.
+    if (wasRunning && engine.observer) engine.observer->MacroStopped(engine.slot);
 }
 
 void CALLBACK WaitForRecordKey(HWND panel, UINT, UINT_PTR, DWORD)

@@ -7,18 +7,28 @@
 
 #include <string>
 
+// Told, before StopMacro returns, that the operation of a slot has ended,
+// whatever ended it: the panel restores its controls then.
+class MacroObserver {
+public:
+    virtual void MacroStopped(int slot) = 0;
+
+protected:
+    ~MacroObserver() = default;
+};
+
 // em0, em1 or em2 beside the executable.
 std::string MacroFilePath(int slot);
 bool MacroFileExists(int slot);
 
 // Both first stop whatever runs. True when the slot's file is open and the
-// macro timer runs; on false nothing runs and no file is held.
-bool StartRecording(HWND panel, int slot, int recordKey);
-bool StartPlayback(HWND panel, int slot, bool repeat);
+// macro timer runs; on false nothing runs and no file is held. The observer
+// hears of the operation's end.
+bool StartRecording(HWND panel, MacroObserver& observer, int slot, int recordKey);
+bool StartPlayback(HWND panel, MacroObserver& observer, int slot, bool repeat);
 
 // Ends the running operation, if any: lets go of any mouse button the
-// playback pressed, closes the file and sends the panel WMU_MACROSTOPPED
-// before returning.
+// playback pressed, closes the file and tells the observer before returning.
 void StopMacro(HWND panel);
 
 // True from a successful start until StopMacro.

@@ -1,8 +1,5 @@
 #include "automation/macro_slots.h"
 
-#include "app/panel_messages.h"
-#include "automation/macro_engine.h"
-#include "automation/macro_file.h"
 #include "res/resource.h"
 
 namespace {
@@ -29,73 +26,75 @@ void Enable(HWND panel, int id, bool enable) { EnableWindow(GetDlgItem(panel, id
 
 bool IsChecked(HWND panel, int id) { return IsDlgButtonChecked(panel, id) == BST_CHECKED; }
 
-void DisableAllMacroControls(HWND panel)
+void CloseGateForOperation(const MacroSlots& slots)
 {
+    slots.gate.Move(false);
     for (const MacroSlotControls& slot : macroSlots) {
         for (int id : {slot.enabled, slot.repeat, slot.execute, slot.record, slot.gestureButton,
                        slot.hotkeyButton}) {
-            Enable(panel, id, false);
+            Enable(slots.panel, id, false);
         }
     }
 }
 
-int SelectedRecordKey(HWND panel)
-{
-    const LRESULT index = SendDlgItemMessageA(panel, IDC_RECORD_KEY, CB_GETCURSEL, 0, 0);
-    if (index == CB_ERR) return VK_SHIFT;
-    return static_cast<int>(
-        SendDlgItemMessageA(panel, IDC_RECORD_KEY, CB_GETITEMDATA, static_cast<WPARAM>(index), 0));
-}
-
-void CloseGateForOperation(HWND panel)
-{
-    SendMessageA(panel, WMU_TIMERGATE, 0, 0);
-    DisableAllMacroControls(panel);
-}
-
 }  // namespace
 
-void UpdateSlotControls(HWND panel, int slot)
+void UpdateSlotControls(HWND panel, const MacroState& state, int slot)
 {
     const MacroSlotControls& c = macroSlots[slot];
     const bool recorded = MacroFileExists(slot);
     Enable(panel, c.enabled, recorded);
     Enable(panel, c.repeat, recorded);
-    Enable(panel, c.execute, recorded && IsChecked(panel, c.enabled));
+    Enable(panel, c.execute, recorded && state.slots[slot].enabled);
     Enable(panel, c.record, true);
     Enable(panel, c.gestureButton, recorded);
     Enable(panel, c.hotkeyButton, recorded);
 }
 
-void UpdateAllSlotControls(HWND panel)
+void UpdateAllSlotControls(HWND panel, const MacroState& state)
 {
-    for (int slot = 0; slot < MACRO_SLOT_COUNT; ++slot) UpdateSlotControls(panel, slot);
+    for (int slot = 0; slot < MACRO_SLOT_COUNT; ++slot) UpdateSlotControls(panel, state, slot);
 }
 
-void RestoreMacroControls(HWND panel)
+void TakeSlotBoxes(HWND panel, MacroState& state, int slot)
 {
-    UpdateAllSlotControls(panel);
-    SendMessageA(panel, WMU_TIMERGATE, 1, 0);
+    state.slots[slot].enabled = IsChecked(panel, macroSlots[slot].enabled);
+    state.slots[slot].repeats = IsChecked(panel, macroSlots[slot].repeat);
+    UpdateSlotControls(panel, state, slot);
 }
 
-void RecordMacroSlot(HWND panel, int slot)
+void TakeRecordKey(HWND panel, MacroState& state)
+{
+    const LRESULT index = SendDlgItemMessageA(panel, IDC_RECORD_KEY, CB_GETCURSEL, 0, 0);
+    state.recordKeyIndex = index >= 0 && index < RECORD_KEY_CHOICES ? static_cast<std::int32_t>(index) : 0;
+}
+
+void RestoreMacroControls(const MacroSlots& slots)
+{
+    UpdateAllSlotControls(slots.panel, slots.state);
+    slots.gate.Move(true);
+}
+
+void RecordMacroSlot(const MacroSlots& slots, int slot)
 {
     // Also refuses while any operation runs: every macro control is disabled then.
-    if (!IsWindowEnabled(GetDlgItem(panel, macroSlots[slot].record))) return;
-    CloseGateForOperation(panel);
-    if (!StartRecording(panel, slot, SelectedRecordKey(panel))) RestoreMacroControls(panel);
+    if (!IsWindowEnabled(GetDlgItem(slots.panel, macroSlots[slot].record))) return;
+    CloseGateForOperation(slots);
+    const auto recordKey = static_cast<int>(RECORD_KEYS[slots.state.recordKeyIndex]);
+    if (!StartRecording(slots.panel, slots.observer, slot, recordKey)) RestoreMacroControls(slots);
 }
 
-void ExecuteMacroSlot(HWND panel, int slot)
+void ExecuteMacroSlot(const MacroSlots& slots, int slot)
 {
-    const MacroSlotControls& c = macroSlots[slot];
-    if (!IsChecked(panel, c.enabled)) return;
-    if (!IsWindowEnabled(GetDlgItem(panel, c.execute))) return;
-    CloseGateForOperation(panel);
-    if (!StartPlayback(panel, slot, IsChecked(panel, c.repeat))) {
+    MacroSlotState& state = slots.state.slots[slot];
+    if (!state.enabled) return;
+    if (!IsWindowEnabled(GetDlgItem(slots.panel, macroSlots[slot].execute))) return;
+    CloseGateForOperation(slots);
+    if (!StartPlayback(slots.panel, slots.observer, slot, state.repeats)) {
         // The file has gone or is held by another program since the panel
         // last looked: the slot stops offering itself.
-        CheckDlgButton(panel, c.enabled, BST_UNCHECKED);
-        RestoreMacroControls(panel);
+        state.enabled = false;
+        CheckDlgButton(slots.panel, macroSlots[slot].enabled, BST_UNCHECKED);
+        RestoreMacroControls(slots);
     }
 }

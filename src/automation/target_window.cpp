@@ -1,68 +1,77 @@
 #include "automation/target_window.h"
 
-#include "app/app_state.h"
-#include "app/panel_messages.h"
 #include "res/resource.h"
 
 namespace {
 
-LPARAM SelectedTarget(HWND panel)
+LRESULT ToList(HWND panel, UINT message, WPARAM wParam = 0, LPARAM lParam = 0)
 {
-    const LRESULT index = SendDlgItemMessageA(panel, IDC_TARGET_LIST, CB_GETCURSEL, 0, 0);
-    return SendDlgItemMessageA(panel, IDC_TARGET_LIST, CB_GETITEMDATA,
-                               static_cast<WPARAM>(index), 0);
+    return SendDlgItemMessageA(panel, IDC_TARGET_LIST, message, wParam, lParam);
 }
 
 void AddTarget(HWND panel, const char* title, HWND window)
 {
-    const LRESULT index = SendDlgItemMessageA(panel, IDC_TARGET_LIST, CB_ADDSTRING, 0,
-                                              reinterpret_cast<LPARAM>(title));
-    SendDlgItemMessageA(panel, IDC_TARGET_LIST, CB_SETITEMDATA, static_cast<WPARAM>(index),
-                        reinterpret_cast<LPARAM>(window));
+    const LRESULT index = ToList(panel, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(title));
+    ToList(panel, CB_SETITEMDATA, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(window));
 }
 
-BOOL CALLBACK ListTopLevelWindow(HWND window, LPARAM panel)
+BOOL CALLBACK ListTopLevelWindow(HWND window, LPARAM panelData)
 {
-    if (window == frameWindow || !IsWindowVisible(window) || GetWindowTextLengthA(window) == 0)
+    HWND panel = reinterpret_cast<HWND>(panelData);
+    if (window == GetParent(panel) || !IsWindowVisible(window) || GetWindowTextLengthA(window) == 0)
         return TRUE;
     char title[256] = "";
     GetWindowTextA(window, title, sizeof title);
-    if (title[0] != '\0') AddTarget(reinterpret_cast<HWND>(panel), title, window);
+    if (title[0] != '\0') AddTarget(panel, title, window);
     return TRUE;
+}
+
+// Selects the item whose window is `target`, searching from the last item to
+// the first; false when none is.
+bool SelectItemOf(HWND panel, std::uintptr_t target)
+{
+    for (LRESULT i = ToList(panel, CB_GETCOUNT) - 1; i >= 0; --i) {
+        if (static_cast<std::uintptr_t>(ToList(panel, CB_GETITEMDATA, static_cast<WPARAM>(i))) ==
+            target) {
+            ToList(panel, CB_SETCURSEL, static_cast<WPARAM>(i));
+            return true;
+        }
+    }
+    return false;
 }
 
 }  // namespace
 
-bool TargetFilterPasses(HWND panel)
+bool TargetFilterPasses(HWND panel, std::uintptr_t target)
 {
     HWND foreground = GetForegroundWindow();
-    const auto target = reinterpret_cast<HWND>(SelectedTarget(panel));
-    if (foreground == frameWindow) return false;
-    if (target != nullptr && foreground != target) return false;
+    if (foreground == GetParent(panel)) return false;
+    if (target != 0 && reinterpret_cast<std::uintptr_t>(foreground) != target) return false;
     return true;
 }
 
-void RefreshTargetList(HWND panel)
+void RefreshTargetList(HWND panel, std::uintptr_t& target)
 {
-    // CB_ERR when nothing is selected yet, as at start-up.
-    const LPARAM previous = SelectedTarget(panel);
-    SendDlgItemMessageA(panel, IDC_TARGET_LIST, CB_RESETCONTENT, 0, 0);
+    ToList(panel, CB_RESETCONTENT);
     AddTarget(panel, "全てのウィンド", nullptr);
     EnumWindows(ListTopLevelWindow, reinterpret_cast<LPARAM>(panel));
-    SendDlgItemMessageA(panel, IDC_TARGET_LIST, CB_SETCURSEL, 0, 0);
-    if (previous != 0) SendMessageA(panel, WMU_SELECTTARGET, static_cast<WPARAM>(previous), 0);
+    ToList(panel, CB_SETCURSEL, 0);
+    // The chosen window stays chosen while it is listed (found by handle,
+    // whatever its title has become).
+    if (target == 0 || !SelectItemOf(panel, target)) target = 0;
 }
 
-void SelectTargetWindow(HWND panel, HWND window)
+void SelectTargetWindow(HWND panel, std::uintptr_t& target, HWND window)
 {
-    SendMessageA(panel, WM_COMMAND, IDC_TARGET_REFRESH, 0);
-    const LRESULT count = SendDlgItemMessageA(panel, IDC_TARGET_LIST, CB_GETCOUNT, 0, 0);
-    for (LRESULT i = count - 1; i >= 0; --i) {
-        const LRESULT data = SendDlgItemMessageA(panel, IDC_TARGET_LIST, CB_GETITEMDATA,
-                                                 static_cast<WPARAM>(i), 0);
-        if (reinterpret_cast<HWND>(data) == window) {
-            SendDlgItemMessageA(panel, IDC_TARGET_LIST, CB_SETCURSEL, static_cast<WPARAM>(i), 0);
-            return;
-        }
-    }
+    RefreshTargetList(panel, target);
+    const auto wanted = reinterpret_cast<std::uintptr_t>(window);
+    if (SelectItemOf(panel, wanted)) target = wanted;
+}
+
+void TakeTargetSelection(HWND panel, std::uintptr_t& target)
+{
+    const LRESULT index = ToList(panel, CB_GETCURSEL);
+    target = index == CB_ERR ? 0
+                             : static_cast<std::uintptr_t>(
+                                   ToList(panel, CB_GETITEMDATA, static_cast<WPARAM>(index)));
 }

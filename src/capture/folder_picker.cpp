@@ -5,10 +5,10 @@
 #include <cstring>
 #include <string>
 
-#include "app/com_thread.h"
-#include "app/timer_gate.h"
-#include "capture/image_folder_text.h"
+#include "core/capture/image_folder_text.h"
 #include "res/resource.h"
+#include "win/com_thread.h"
+#include "win/scoped.h"
 
 char browseFolderPath[MAX_PATH] = "";
 
@@ -68,8 +68,8 @@ const char* BrowseImageFolder(HWND owner, const char* title)
     PIDLIST_ABSOLUTE item = SHBrowseForFolderA(&info);
     if (!item) return nullptr;
 
-    IMalloc* allocator = nullptr;
-    if (FAILED(SHGetMalloc(&allocator))) {
+    ScopedComPtr<IMalloc> allocator;
+    if (FAILED(SHGetMalloc(reinterpret_cast<IMalloc**>(allocator.out())))) {
         MessageBoxA(owner, "SHGetMalloc Error", "Error", MB_OK);
         CoTaskMemFree(item);
         return nullptr;
@@ -77,16 +77,17 @@ const char* BrowseImageFolder(HWND owner, const char* title)
     char path[MAX_PATH] = "";
     const bool hasPath = SHGetPathFromIDListA(item, path) != FALSE && path[0] != '\0';
     allocator->Free(item);
-    allocator->Release();
     if (!hasPath) return nullptr;
     StoreChosenFolder(path);
     return browseFolderPath;
 }
 
-void ChooseImageFolder(HWND panel)
+void ChooseImageFolder(HWND panel, TimerGate& gate, std::string& imageFolder)
 {
-    ScopedTimerGate gate(panel);
-    GetDlgItemTextA(panel, IDC_IMAGE_FOLDER, browseFolderPath, sizeof browseFolderPath);
-    if (const char* folder = BrowseImageFolder(panel, "画像保存先フォルダの指定"))
+    ScopedTimerGate closed(gate);
+    lstrcpynA(browseFolderPath, imageFolder.c_str(), sizeof browseFolderPath);
+    if (const char* folder = BrowseImageFolder(panel, "画像保存先フォルダの指定")) {
+        imageFolder = folder;
         SetDlgItemTextA(panel, IDC_IMAGE_FOLDER, folder);
+    }
 }

@@ -2,6 +2,10 @@
 #pragma once
 #include <windows.h>
 
+#include <string>
+
+#include "core/shell/timer_gate.h"
+
 // Shared by the picker and its callback: the folder to select when the
 // picker opens, and the folder chosen, always ending in "\".
 extern char browseFolderPath[MAX_PATH];
@@ -18,6 +22,7 @@ const char* BrowseImageFolder(HWND owner, const char* title);
 // refuses a typed folder that does not exist with "不正なフォルダです".
 int CALLBACK BrowseFolderCallback(HWND picker, UINT message, LPARAM lParam, LPARAM data);
 
-// The panel's "参照" command: the picker opens on the folder of edit 1016
-// and a chosen folder goes back into the edit.
-void ChooseImageFolder(HWND panel);
+// The panel's "参照" command, with the gate closed: the picker opens on the
+// image folder, and a chosen folder becomes the image folder (and the text
+// of edit 1016).
+void ChooseImageFolder(HWND panel, TimerGate& gate, std::string& imageFolder);

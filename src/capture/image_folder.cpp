@@ -1,9 +1,9 @@
 #include "capture/image_folder.h"
 
-#include "app/exe_paths.h"
-#include "app/module_path.h"
-#include "capture/image_folder_text.h"
+#include "core/base/exe_paths.h"
+#include "core/capture/image_folder_text.h"
 #include "res/resource.h"
+#include "win/module_path.h"
 
 namespace {
 
@@ -20,22 +20,23 @@ std::string DefaultImageFolder()
     return PathBesideExecutable(ModulePath(), "image", "");
 }
 
-void SetDefaultImageFolder(HWND panel)
-{
-    SetDlgItemTextA(panel, IDC_IMAGE_FOLDER, DefaultImageFolder().c_str());
-}
-
-std::string ResolveImageFolder(HWND folderEdit)
+void TakeImageFolder(HWND panel, std::string& imageFolder)
 {
     char text[MAX_PATH] = "";
-    GetWindowTextA(folderEdit, text, sizeof text);
-    std::string folder = TrimTrailingSeparators(text);
+    GetDlgItemTextA(panel, IDC_IMAGE_FOLDER, text, sizeof text);
+    imageFolder = text;
+}
+
+std::string ResolveImageFolder(HWND panel, std::string& imageFolder)
+{
+    std::string folder = TrimTrailingSeparators(imageFolder.c_str());
     // An existing directory is usable whatever the creation reports: a drive
     // root, for one, cannot be created and fails with access denied.
     if (!CreateDirectoryA(folder.c_str(), nullptr) && !IsExistingDirectory(folder)) {
         folder = DefaultImageFolder();
         CreateDirectoryA(folder.c_str(), nullptr);
     }
-    SetWindowTextA(folderEdit, folder.c_str());
+    imageFolder = folder;
+    SetDlgItemTextA(panel, IDC_IMAGE_FOLDER, folder.c_str());
     return folder;
 }

@@ -1,4 +1,5 @@
-// The folder that captured images are written into: the text of edit 1016.
+// The folder that captured images are written into: the model's image
+// folder, which edit 1016 shows and the player may type into.
 #pragma once
 #include <windows.h>
 
@@ -7,13 +8,13 @@
 // "image" beside the executable, without a trailing separator.
 std::string DefaultImageFolder();
 
-// Puts the default folder into the panel's folder edit.
-void SetDefaultImageFolder(HWND panel);
+// The edit changed: the model follows its text.
+void TakeImageFolder(HWND panel, std::string& imageFolder);
 
-// The folder a capture writes into, taken from the folder edit: its text
-// without trailing separators, created one level deep when missing. A folder
-// that cannot be created and is no existing directory (its parent is
-// missing, a file has its name, the text is empty) gives way to the default
-// folder, which is created. The edit is set to the folder returned, so it
-// always shows the folder used last.
-std::string ResolveImageFolder(HWND folderEdit);
+// The folder a capture writes into: the image folder without trailing
+// separators, created one level deep when missing. A folder that cannot be
+// created and is no existing directory (its parent is missing, a file has
+// its name, the text is empty) gives way to the default folder, which is
+// created. The image folder and its edit become the folder returned, so the
+// edit always shows the folder used last.
+std::string ResolveImageFolder(HWND panel, std::string& imageFolder);

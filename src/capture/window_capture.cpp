@@ -4,60 +4,32 @@
 
 #include <algorithm>
 #include <cstring>
-#include <string>
 #include <vector>
 
-#include "capture/bmp_header.h"
-#include "capture/image_file_name.h"
 #include "capture/image_folder.h"
-#include "capture/image_folder_text.h"
-#include "res/resource.h"
-
-static_assert(sizeof(BITMAPFILEHEADER) == BMP_FILE_HEADER_BYTES);
-static_assert(sizeof(BITMAPINFOHEADER) == BMP_INFO_HEADER_BYTES);
+#include "core/capture/bmp_header.h"
+#include "core/capture/image_file_name.h"
+#include "core/capture/image_folder_text.h"
+#include "win/scoped.h"
 
 namespace {
 
-// The pixels of one capture: a memory context holding a bottom-up 24-bit
-// section laid out exactly as the file's pixel rows. Everything it holds is
-// given back when the capture ends.
-class CaptureBitmap {
-public:
-    CaptureBitmap(HDC windowDc, LONG width, LONG height, DWORD imageSize)
-        : memoryDc_(CreateCompatibleDC(windowDc))
-    {
-        BITMAPINFO info = {};
-        info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-        info.bmiHeader.biWidth = width;
-        info.bmiHeader.biHeight = height;  // positive: the bottom row first
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = 24;
-        info.bmiHeader.biCompression = BI_RGB;
-        info.bmiHeader.biSizeImage = imageSize;
-        void* bits = nullptr;
-        bitmap_ = CreateDIBSection(windowDc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-        bits_ = static_cast<BYTE*>(bits);
-        if (memoryDc_ && bitmap_) previous_ = SelectObject(memoryDc_, bitmap_);
-    }
-    ~CaptureBitmap()
-    {
-        if (previous_) SelectObject(memoryDc_, previous_);
-        if (bitmap_) DeleteObject(bitmap_);
-        if (memoryDc_) DeleteDC(memoryDc_);
-    }
-    CaptureBitmap(const CaptureBitmap&) = delete;
-    CaptureBitmap& operator=(const CaptureBitmap&) = delete;
-
-    bool usable() const { return memoryDc_ && bitmap_ && bits_ && previous_; }
-    HDC dc() const { return memoryDc_; }
-    BYTE* bits() const { return bits_; }
-
-private:
-    HDC memoryDc_;
-    HBITMAP bitmap_ = nullptr;
-    BYTE* bits_ = nullptr;
-    HGDIOBJ previous_ = nullptr;
-};
+// A bottom-up 24-bit section laid out exactly as the file's pixel rows.
+HBITMAP CreateCaptureSection(HDC windowDc, LONG width, LONG height, DWORD imageSize, BYTE** bits)
+{
+    BITMAPINFO info = {};
+    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = height;  // positive: the bottom row first
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 24;
+    info.bmiHeader.biCompression = BI_RGB;
+    info.bmiHeader.biSizeImage = imageSize;
+    void* section = nullptr;
+    HBITMAP bitmap = CreateDIBSection(windowDc, &info, DIB_RGB_COLORS, &section, nullptr, 0);
+    *bits = static_cast<BYTE*>(section);
+    return bitmap;
+}
 
 // The bytes between a row's last pixel and the stride are zero in the file,
 // whatever the copy left there.
@@ -94,19 +66,19 @@ bool WriteNewBmpFile(const std::string& directory, const BmpHeaderBytes& header,
                    std::find(lost.begin(), lost.end(), name) != lost.end();
         });
         if (path.empty()) return false;
-        HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
-                                  FILE_ATTRIBUTE_NORMAL, nullptr);
-        if (file == INVALID_HANDLE_VALUE) {
+        ScopedHandle file(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                      FILE_ATTRIBUTE_NORMAL, nullptr));
+        if (!file.valid()) {
             if (GetLastError() != ERROR_FILE_EXISTS) return false;
             lost.push_back(path);
             continue;
         }
         const bool whole =
-            WriteWhole(file, header.data(), BMP_FILE_HEADER_BYTES) &&
-            WriteWhole(file, header.data() + BMP_FILE_HEADER_BYTES, BMP_INFO_HEADER_BYTES) &&
-            WriteWhole(file, pixels, imageSize);
+            WriteWhole(file.get(), header.data(), BMP_FILE_HEADER_BYTES) &&
+            WriteWhole(file.get(), header.data() + BMP_FILE_HEADER_BYTES, BMP_INFO_HEADER_BYTES) &&
+            WriteWhole(file.get(), pixels, imageSize);
         // A file whose header promises bytes it does not hold is no image.
-        if (!CloseHandle(file) || !whole) {
+        if (!file.Close() || !whole) {
             DeleteFileA(path.c_str());
             return false;
         }
@@ -117,12 +89,12 @@ bool WriteNewBmpFile(const std::string& directory, const BmpHeaderBytes& header,
 
 }  // namespace
 
-void CaptureForegroundWindow(HWND panel)
+void CaptureForegroundWindow(HWND panel, std::string& imageFolder)
 {
     // Taken first: what the user looked at when the command came.
     HWND window = GetForegroundWindow();
     if (!window) return;
-    const std::string directory = ImageDirectory(ResolveImageFolder(GetDlgItem(panel, IDC_IMAGE_FOLDER)));
+    const std::string directory = ImageDirectory(ResolveImageFolder(panel, imageFolder));
 
     RECT client;
     if (!GetClientRect(window, &client)) return;
@@ -132,17 +104,17 @@ void CaptureForegroundWindow(HWND panel)
     if (!MakeBmpHeader(width, height, header)) return;  // empty, or too large for the file
     const auto imageSize = static_cast<DWORD>(BmpImageSize(width, height));
 
-    HDC windowDc = GetDC(window);
-    if (!windowDc) return;
-    CaptureBitmap bitmap(windowDc, width, height, imageSize);
-    if (!bitmap.usable()) {
-        ReleaseDC(window, windowDc);
-        return;
-    }
-    BitBlt(bitmap.dc(), 0, 0, width, height, windowDc, 0, 0, SRCCOPY);
-    ReleaseDC(window, windowDc);
+    ScopedWindowDC windowDc(window);
+    if (!windowDc.get()) return;
+    BYTE* bits = nullptr;
+    ScopedMemoryDC memory(windowDc.get());
+    ScopedGdiObject<HBITMAP> section(
+        CreateCaptureSection(windowDc.get(), width, height, imageSize, &bits));
+    if (!memory.get() || !section.get() || !bits) return;
+    ScopedSelectObject select(memory.get(), section.get());
+    BitBlt(memory.get(), 0, 0, width, height, windowDc.get(), 0, 0, SRCCOPY);
+    windowDc.Release();
     GdiFlush();
-    ClearRowPadding(bitmap.bits(), width, height);
-
-    WriteNewBmpFile(directory, header, bitmap.bits(), imageSize);
+    ClearRowPadding(bits, width, height);
+    WriteNewBmpFile(directory, header, bits, imageSize);
 }

@@ -3,10 +3,13 @@
 #pragma once
 #include <windows.h>
 
+#include <string>
+
 // The capture command of the panel (button 1015 and its hotkey or gesture).
 // Shows nothing, whatever fails: no foreground window, an empty or
 // unreadable client area (a minimised window) or a bitmap that cannot be
 // made writes no file; a file that cannot be created is skipped. A file is
 // written whole or not at all (one cut short by a full disk is removed), and
-// never in the place of an existing one.
-void CaptureForegroundWindow(HWND panel);
+// never in the place of an existing one. The image folder may change on the
+// way (ResolveImageFolder).
+void CaptureForegroundWindow(HWND panel, std::string& imageFolder);

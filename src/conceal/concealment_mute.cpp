@@ -2,29 +2,19 @@
 
 #include "conceal/master_mute.h"
 
-namespace {
-
-bool held = false;
-int before = 0;
-
-}  // namespace
-
-void MuteForConcealment()
+void MuteForConcealment(ConcealState& state)
 {
-    if (held) return;
+    if (state.muteHeld) return;
     int earlier = 0;
     if (!GetMasterMute(earlier)) return;
     SetMasterMute(1);
-    held = true;
-    before = earlier;
+    state.muteHeld = true;
+    state.mutedBefore = earlier != 0;
 }
 
-void EndConcealmentMute()
+void EndConcealmentMute(ConcealState& state)
 {
-    if (!held) return;
-    held = false;
-    SetMasterMute(before);
+    if (!state.muteHeld) return;
+    state.muteHeld = false;
+    SetMasterMute(state.mutedBefore ? 1 : 0);
 }
-
-bool ConcealmentMuteHeld() { return held; }
-bool MutedBeforeConcealment() { return before != 0; }

@@ -3,14 +3,13 @@
 #pragma once
 #include <windows.h>
 
-// Runs the dialog modally, owned by the panel; does nothing while no window
+#include "core/model/panel_model.h"
+#include "core/shell/timer_gate.h"
+
+// Runs the dialog modally, owned by the panel, with the timer gate closed
+// (no repeated click may land on its "閉じる"); does nothing while no window
 // is concealed, and brings an open dialog forward instead of opening another.
-void OpenHiddenWindowDialog(HWND panel, HINSTANCE instance);
+void OpenHiddenWindowDialog(HWND panel, TimerGate& gate, ConcealState& state);
 
+// Its creation parameter is the ConcealState the windows' deals go through.
 INT_PTR CALLBACK HiddenWindowDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
-
-// Empties an open dialog's list and ends the dialog. Called before the
-// records are freed by anything but the dialog itself (a concealment or a
-// show-all from a hotkey, a gesture or the tray while the dialog is open), so
-// that no line is left referring to a freed record.
-void CloseHiddenWindowDialog();

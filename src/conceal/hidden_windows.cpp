@@ -1,106 +1,74 @@
 #include "conceal/hidden_windows.h"
 
 #include <algorithm>
-#include <vector>
 
-#include "app/timer_gate.h"
-#include "app/window_show.h"
 #include "conceal/concealment_mute.h"
-#include "conceal/hidden_window_dialog.h"
 #include "conceal/recovery_file.h"
-#include "res/resource.h"
-
-HiddenWindowRecord* hiddenWindows = nullptr;
+#include "win/window_show.h"
 
 namespace {
 
-void FreeRecord(HiddenWindowRecord* record) { HeapFree(GetProcessHeap(), 0, record); }
+std::vector<HiddenWindow> hidden;
+void (*listReplaced)() = nullptr;
 
-bool Unlink(HiddenWindowRecord* record)
-{
-    for (HiddenWindowRecord** link = &hiddenWindows; *link; link = &(*link)->next) {
-        if (*link == record) {
-            *link = record->next;
-            return true;
-        }
-    }
-    return false;
-}
-
-// What a pass looks at: the windows it found, in enumeration order (the top
-// of the Z-order first), and the windows of the pass before, which are being
+// What a pass looks at: the windows of the pass before, which are being
 // shown again but, told without waiting, may not be visible yet.
 struct Pass {
-    std::vector<HWND> found;
     std::vector<HWND> reshown;
 };
 
-// Shows every recorded window with its saved show command, newest record
-// first, without waiting for their programs, and empties the list; returns
-// the windows shown.
+bool IsReshown(const Pass& pass, HWND window)
+{
+    return std::find(pass.reshown.begin(), pass.reshown.end(), window) != pass.reshown.end();
+}
+
+RecoveryState RecoveryOf(const ConcealState& state)
+{
+    RecoveryState recovery;
+    recovery.muted = state.muteHeld;
+    recovery.mutedBefore = state.mutedBefore;
+    // Newest first, as the windows come back.
+    for (auto it = hidden.rbegin(); it != hidden.rend(); ++it) {
+        StrandedWindow w;
+        w.window = reinterpret_cast<std::uintptr_t>(it->window);
+        DWORD processId = 0;
+        GetWindowThreadProcessId(it->window, &processId);
+        w.processId = processId;
+        w.showCommand = static_cast<std::int32_t>(it->showCommand);
+        recovery.windows.push_back(w);
+    }
+    return recovery;
+}
+
+// Shows every recorded window, the last hidden first, without waiting for
+// their programs, and empties the list; returns the windows shown.
 std::vector<HWND> ShowRecordedWindows()
 {
-    CloseHiddenWindowDialog();
+    if (listReplaced) listReplaced();
     // Messages sent to this thread meanwhile may run another pass: the list
     // is taken whole first, so that such a pass starts from an empty one.
-    HiddenWindowRecord* record = hiddenWindows;
-    hiddenWindows = nullptr;
-    std::vector<HWND> shown;
-    while (record) {
-        HiddenWindowRecord* next = record->next;
-        ShowWindowWithoutWaiting(record->window, static_cast<int>(record->placement.showCmd));
-        shown.push_back(record->window);
-        FreeRecord(record);
-        record = next;
+    std::vector<HiddenWindow> shown;
+    shown.swap(hidden);
+    std::vector<HWND> windows;
+    for (auto it = shown.rbegin(); it != shown.rend(); ++it) {
+        ShowWindowWithoutWaiting(it->window, static_cast<int>(it->showCommand));
+        windows.push_back(it->window);
     }
-    return shown;
+    return windows;
 }
 
 // After the list has changed: once it is empty, nothing is concealed and the
 // speaker gets its earlier state back; the recovery file follows the list.
-void ListChanged()
+void ListChanged(ConcealState& state)
 {
-    if (!hiddenWindows) EndConcealmentMute();
-    UpdateRecoveryFile();
+    if (hidden.empty()) EndConcealmentMute(state);
+    UpdateRecoveryFile(RecoveryOf(state));
 }
 
-}  // namespace
-
-void ConcealAllWindows(HWND panel)
+BOOL CALLBACK RecordIfEligible(HWND window, LPARAM passData)
 {
-    ScopedTimerGate gate(panel);
-    // The mute holds for as long as the windows stay concealed.
-    if (IsDlgButtonChecked(panel, IDC_MUTE) == BST_CHECKED) {
-        MuteForConcealment();
-    } else {
-        EndConcealmentMute();
-    }
-    HideAllWindows();
-    if (!hiddenWindows) ListChanged();
-}
-
-void HideAllWindows()
-{
-    Pass pass;
-    pass.reshown = ShowRecordedWindows();
-    // Every eligible window is recorded first, the recovery file is written
-    // once for all of them, and only then are they hidden: a crash midway
-    // leaves a file that lists every window the pass may have hidden.
-    EnumWindows(HideWindowIfEligible, reinterpret_cast<LPARAM>(&pass));
-    UpdateRecoveryFile();
-    // Told without waiting: a program that has stopped answering holds up
-    // neither the rest nor this program; its window follows when it wakes.
-    for (HWND window : pass.found) ShowWindowWithoutWaiting(window, SW_HIDE);
-}
-
-const char STANDALONE_TRAY_CLASS[] = "__winex11_standalone_tray";
-
-BOOL CALLBACK HideWindowIfEligible(HWND window, LPARAM passData)
-{
-    auto& pass = *reinterpret_cast<Pass*>(passData);
-    const bool reshown =
-        std::find(pass.reshown.begin(), pass.reshown.end(), window) != pass.reshown.end();
-    if (!IsWindowVisible(window) && !reshown) return TRUE;
+    const Pass& pass = *reinterpret_cast<const Pass*>(passData);
+    if (!IsWindowVisible(window) && !IsReshown(pass, window)) return TRUE;
     if (GetWindowTextLengthA(window) == 0) return TRUE;
     if (window == FindWindowA("Progman", nullptr)) return TRUE;
     if (window == FindWindowA("Shell_TrayWnd", nullptr)) return TRUE;
@@ -108,46 +76,75 @@ BOOL CALLBACK HideWindowIfEligible(HWND window, LPARAM passData)
     // without a desktop), that window is the taskbar: the tray icon is the
     // way back and must stay in reach.
     if (window == FindWindowA(STANDALONE_TRAY_CLASS, nullptr)) return TRUE;
-
-    auto* record = static_cast<HiddenWindowRecord*>(
-        HeapAlloc(GetProcessHeap(), HEAP_ZERO_MEMORY, sizeof(HiddenWindowRecord)));
-    if (!record) return TRUE;  // it stays visible
-    record->next = hiddenWindows;
-    hiddenWindows = record;
-    record->window = window;
-    record->placement.length = sizeof record->placement;
+    WINDOWPLACEMENT placement = {};
+    placement.length = sizeof placement;
     // A window whose placement cannot be read comes back as a normal window
     // rather than being "shown" hidden.
-    if (!GetWindowPlacement(window, &record->placement)) record->placement.showCmd = SW_SHOWNORMAL;
-    pass.found.push_back(window);
+    if (!GetWindowPlacement(window, &placement)) placement.showCmd = SW_SHOWNORMAL;
+    hidden.push_back({window, placement.showCmd});
     return TRUE;
 }
 
-void ShowAllHiddenWindows()
+std::vector<HiddenWindow>::iterator Find(HWND window)
 {
-    ShowRecordedWindows();
-    ListChanged();
+    return std::find_if(hidden.begin(), hidden.end(),
+                        [&](const HiddenWindow& h) { return h.window == window; });
 }
 
-bool AnyWindowsHidden() { return hiddenWindows != nullptr; }
+}  // namespace
 
-bool ShowHiddenWindow(HiddenWindowRecord* record)
+const char STANDALONE_TRAY_CLASS[] = "__winex11_standalone_tray";
+
+const std::vector<HiddenWindow>& HiddenWindows() { return hidden; }
+
+bool AnyWindowsHidden() { return !hidden.empty(); }
+
+void OnHiddenListReplaced(void (*handler)()) { listReplaced = handler; }
+
+void ConcealAllWindows(TimerGate& gate, ConcealState& state)
 {
-    if (!Unlink(record)) return false;
-    HWND window = record->window;
-    const int showCommand = static_cast<int>(record->placement.showCmd);
-    FreeRecord(record);
+    ScopedTimerGate closed(gate);
+    // The mute holds for as long as the windows stay concealed.
+    if (state.muteWhileConcealing) {
+        MuteForConcealment(state);
+    } else {
+        EndConcealmentMute(state);
+    }
+    Pass pass;
+    pass.reshown = ShowRecordedWindows();
+    // Every eligible window is recorded first, the recovery file is written
+    // once for all of them, and only then are they hidden: a crash midway
+    // leaves a file that lists every window the pass may have hidden.
+    EnumWindows(RecordIfEligible, reinterpret_cast<LPARAM>(&pass));
+    ListChanged(state);
+    // Told without waiting: a program that has stopped answering holds up
+    // neither the rest nor this program; its window follows when it wakes.
+    for (const HiddenWindow& h : hidden) ShowWindowWithoutWaiting(h.window, SW_HIDE);
+}
+
+void ShowAllHiddenWindows(ConcealState& state)
+{
+    ShowRecordedWindows();
+    ListChanged(state);
+}
+
+bool ShowHiddenWindow(HWND window, ConcealState& state)
+{
+    const auto found = Find(window);
+    if (found == hidden.end()) return false;
+    const int showCommand = static_cast<int>(found->showCommand);
+    hidden.erase(found);
     ShowWindowWithoutWaiting(window, showCommand);
-    ListChanged();
+    ListChanged(state);
     return true;
 }
 
-bool CloseHiddenWindow(HiddenWindowRecord* record)
+bool CloseHiddenWindow(HWND window, ConcealState& state)
 {
-    if (!Unlink(record)) return false;
-    HWND window = record->window;
-    const int showCommand = static_cast<int>(record->placement.showCmd);
-    FreeRecord(record);
+    const auto found = Find(window);
+    if (found == hidden.end()) return false;
+    const int showCommand = static_cast<int>(found->showCommand);
+    hidden.erase(found);
     if (GetWindowThreadProcessId(window, nullptr) == GetCurrentThreadId()) {
         DestroyWindow(window);
     } else {
@@ -155,6 +152,6 @@ bool CloseHiddenWindow(HiddenWindowRecord* record)
         ShowWindowWithoutWaiting(window, showCommand);
         PostMessageA(window, WM_CLOSE, 0, 0);
     }
-    ListChanged();
+    ListChanged(state);
     return true;
 }

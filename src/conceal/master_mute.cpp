@@ -3,7 +3,8 @@
 #include <mmdeviceapi.h>
 #include <endpointvolume.h>
 
-#include "app/com_thread.h"
+#include "win/com_thread.h"
+#include "win/scoped.h"
 
 IAudioEndpointVolume* endpointVolume = nullptr;
 HMIXER mixerHandle = nullptr;
@@ -19,8 +20,6 @@ static_assert(sizeof(void*) != 4 || sizeof(MIXERCONTROLDETAILS) == 24);
 
 namespace {
 
-MIXERCAPSA mixerCapabilities = {};  // read once the device is open; not used otherwise
-
 HMIXEROBJ MixerObject() { return reinterpret_cast<HMIXEROBJ>(mixerHandle); }
 
 // Opens device 0 when it is not open yet and finds the speaker line's mute
@@ -32,7 +31,9 @@ bool FindMuteControl()
         HMIXER opened = nullptr;
         if (mixerOpen(&opened, 0, 0, 0, 0) != MMSYSERR_NOERROR) return false;
         mixerHandle = opened;
-        if (mixerGetDevCapsA(0, &mixerCapabilities, sizeof mixerCapabilities) != MMSYSERR_NOERROR)
+        // A device whose capabilities cannot be read is not used.
+        MIXERCAPSA capabilities = {};
+        if (mixerGetDevCapsA(0, &capabilities, sizeof capabilities) != MMSYSERR_NOERROR)
             return false;
     }
 
@@ -67,20 +68,20 @@ bool FindEndpoint()
 {
     if (endpointVolume) return true;
     InitializeComOnThisThread();
-    IMMDeviceEnumerator* devices = nullptr;
+    ScopedComPtr<IMMDeviceEnumerator> devices;
     if (FAILED(CoCreateInstance(__uuidof(MMDeviceEnumerator), nullptr, CLSCTX_INPROC_SERVER,
-                                __uuidof(IMMDeviceEnumerator), reinterpret_cast<void**>(&devices))))
+                                __uuidof(IMMDeviceEnumerator), devices.out())))
         return false;
-    IMMDevice* device = nullptr;
-    if (SUCCEEDED(devices->GetDefaultAudioEndpoint(eRender, eConsole, &device))) {
-        void* volume = nullptr;
-        if (SUCCEEDED(device->Activate(__uuidof(IAudioEndpointVolume), CLSCTX_INPROC_SERVER,
-                                       nullptr, &volume)))
-            endpointVolume = static_cast<IAudioEndpointVolume*>(volume);
-        device->Release();
-    }
-    devices->Release();
-    return endpointVolume != nullptr;
+    ScopedComPtr<IMMDevice> device;
+    if (FAILED(devices->GetDefaultAudioEndpoint(eRender, eConsole,
+                                                reinterpret_cast<IMMDevice**>(device.out()))))
+        return false;
+    ScopedComPtr<IAudioEndpointVolume> volume;
+    if (FAILED(device->Activate(__uuidof(IAudioEndpointVolume), CLSCTX_INPROC_SERVER, nullptr,
+                                volume.out())))
+        return false;
+    endpointVolume = volume.release();
+    return true;
 }
 
 void DropEndpoint()

@@ -3,11 +3,12 @@
 // kill of the program can leave them hidden, or the speaker muted, with no
 // way back.
 #pragma once
+#include "core/conceal/recovery_list.h"
 
-// Writes the current list of concealed windows whole (beside the file, then
-// in its place), or removes the file when the list is empty or cannot be
-// written. Failures are otherwise silent.
-void UpdateRecoveryFile();
+// Writes the state whole (beside the file, then in its place), or removes the
+// file when no window is listed or it cannot be written. Failures are
+// otherwise silent.
+void UpdateRecoveryFile(const RecoveryState& state);
 
 // At start-up: shows every window that a file left by an earlier run lists
 // and that still exists, hidden, in the same process, with its show command

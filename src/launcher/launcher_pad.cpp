@@ -3,11 +3,11 @@
 #include <cstring>
 #include <string>
 
-#include "app/app_state.h"
-#include "app/timer_gate.h"
+#include <optional>
+
 #include "launcher/pad_menu.h"
 #include "launcher/shortcut.h"
-#include "launcher/shortcut_name.h"
+#include "core/launcher/shortcut_name.h"
 #include "res/resource.h"
 
 namespace {
@@ -24,6 +24,19 @@ void ReleaseIcon(cAppIconClass& pad)
     if (pad.iconInfo.hIcon) DestroyIcon(pad.iconInfo.hIcon);
     pad.iconInfo = SHFILEINFOA{};
 }
+
+// The panel's gate, closed while the pad runs a modal loop; a pad on no
+// panel has none.
+class PadGate {
+public:
+    explicit PadGate(cAppIconClass& pad)
+    {
+        if (pad.host) closed_.emplace(pad.host->Gate());
+    }
+
+private:
+    std::optional<ScopedTimerGate> closed_;
+};
 
 void PaintIcon(const cAppIconClass& pad)
 {
@@ -53,17 +66,17 @@ void HandlePadMessage(cAppIconClass& pad, UINT message, WPARAM wParam)
         SendMessageA(pad.window, WM_COMMAND, PAD_OPEN, 0);
         break;
     case WM_DROPFILES: {
-        ScopedTimerGate gate(panelWindow);
+        PadGate gate(pad);
         TakeDroppedFile(pad, reinterpret_cast<HDROP>(wParam));
         break;
     }
     case WM_RBUTTONDOWN: {
-        ScopedTimerGate gate(panelWindow);
+        PadGate gate(pad);
         ShowPadMenu(pad);
         break;
     }
     case WM_COMMAND: {
-        ScopedTimerGate gate(panelWindow);
+        PadGate gate(pad);
         RunPadCommand(pad, LOWORD(wParam));
         break;
     }
@@ -100,12 +113,12 @@ cAppIconClass* LauncherPads()
 
 bool PadIsRegistered(const cAppIconClass& pad)
 {
-    return pad.path[0] != '\0';
+    return !pad.path->empty();
 }
 
 void EmptyPad(cAppIconClass& pad)
 {
-    pad.path[0] = '\0';
+    pad.path->clear();
     ReleaseIcon(pad);
     RepaintNow(pad.window);
 }
@@ -162,9 +175,9 @@ namespace {
 // false, with the pad holding the path but no icon, when none came back.
 bool TakeFile(cAppIconClass& pad, const std::string& file)
 {
-    std::memcpy(pad.path, file.c_str(), file.size() + 1);
+    *pad.path = file;
     const DWORD_PTR found =
-        SHGetFileInfoA(pad.path, FILE_ATTRIBUTE_NORMAL, &pad.iconInfo, sizeof pad.iconInfo,
+        SHGetFileInfoA(file.c_str(), FILE_ATTRIBUTE_NORMAL, &pad.iconInfo, sizeof pad.iconInfo,
                        SHGFI_ICON | SHGFI_DISPLAYNAME | SHGFI_TYPENAME);
     if (!found || !pad.iconInfo.hIcon) {
         // A failed call may leave a value in the icon field that is no icon
@@ -187,7 +200,7 @@ bool RegisterPadFile(cAppIconClass& pad, const char* source)
         if (!ResolveShortcut(file.c_str(), target)) break;
         file = target;
     }
-    if (file.empty() || file.size() >= sizeof pad.path) return false;
+    if (file.empty() || file.size() > PAD_PATH_MAX_BYTES) return false;
     if (!TakeFile(pad, file)) {
         EmptyPad(pad);
         MessageBoxA(pad.window, "アイコンの取得に失敗しました", file.c_str(), MB_OK);
@@ -195,20 +208,25 @@ bool RegisterPadFile(cAppIconClass& pad, const char* source)
     return true;
 }
 
-void LoadPadFile(cAppIconClass& pad, const std::string& path)
+void ReloadPadFile(cAppIconClass& pad)
 {
+    const std::string path = *pad.path;
     EmptyPad(pad);
-    if (path.empty() || path.size() >= sizeof pad.path) return;
+    if (path.empty() || path.size() > PAD_PATH_MAX_BYTES) return;
     // A drive that is not plugged in yet keeps its registration: the pad
     // stays blank, and a start says what is wrong.
     TakeFile(pad, path);
     RepaintNow(pad.window);
 }
 
-void AttachLauncherPads(HWND panel)
+void AttachLauncherPads(HWND panel, std::string (&paths)[PAD_COUNT], PadHost& host)
 {
     cAppIconClass* pads = LauncherPads();
-    for (int i = 0; i < PAD_COUNT; ++i) AttachPad(pads[i], GetDlgItem(panel, IDC_PAD1 + i));
+    for (int i = 0; i < PAD_COUNT; ++i) {
+        pads[i].path = &paths[i];
+        pads[i].host = &host;
+        AttachPad(pads[i], GetDlgItem(panel, IDC_PAD1 + i));
+    }
 }
 
 void DetachLauncherPads()

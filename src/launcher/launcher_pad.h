@@ -8,13 +8,29 @@
 
 #include <string>
 
-#include "launcher/pad_record.h"
+#include "core/launcher/pad_record.h"
+#include "core/shell/timer_gate.h"
+
+// What a pad needs of the panel it sits on: the timer gate, closed while its
+// menu, file dialog or message boxes are open, and someone to tell that a
+// start has brought a window to the front.
+class PadHost {
+public:
+    virtual TimerGate& Gate() = 0;
+    virtual void ProgramStarted(HWND foreground) = 0;
+
+protected:
+    ~PadHost() = default;
+};
 
 struct cAppIconClass {
-    SHFILEINFOA iconInfo = {};    // the shell's icon, display name and type name; no icon while empty
-    char path[MAX_PATH] = "";     // the registered file; empty: nothing registered
-    HWND window = nullptr;        // the pad's static control; null while detached
+    SHFILEINFOA iconInfo = {};  // the shell's icon, display name and type name; no icon while empty
+    // The registered file (code page 932), kept where the panel's model keeps
+    // this pad's path; empty: nothing registered.
+    std::string* path = &ownPath;
+    HWND window = nullptr;          // the pad's static control; null while detached
     WNDPROC previousProc = nullptr;  // the control's own procedure, when it was replaced
+    PadHost* host = nullptr;         // none for a pad that sits on no panel
 
     cAppIconClass() = default;
     // A pad still attached when the process ends is detached and its icon
@@ -22,6 +38,9 @@ struct cAppIconClass {
     ~cAppIconClass();
     cAppIconClass(const cAppIconClass&) = delete;
     cAppIconClass& operator=(const cAppIconClass&) = delete;
+
+private:
+    std::string ownPath;  // where a pad that no model holds keeps its path
 };
 
 #ifndef _WIN64
@@ -57,13 +76,15 @@ void EmptyPad(cAppIconClass& pad);
 // does not fit the pad's buffer; true otherwise.
 bool RegisterPadFile(cAppIconClass& pad, const char* source);
 
-// Puts a registration read from the settings file back on the pad as it was
-// stored, without following shortcuts. When the shell has no icon for the
-// file now (a drive that is not plugged in, a file moved away) the pad keeps
-// the path and shows no icon, and no message is shown; starting it then
-// reports the error as any failed start does.
-void LoadPadFile(cAppIconClass& pad, const std::string& path);
+// Puts the pad's path (as the model holds it) back on the pad, without
+// following shortcuts, and fetches its icon anew. When the shell has no icon
+// for the file now (a drive that is not plugged in, a file moved away) the
+// pad keeps the path and shows no icon, and no message is shown; starting it
+// then reports the error as any failed start does. A path that does not fit
+// the pad's buffer empties it.
+void ReloadPadFile(cAppIconClass& pad);
 
-// Panel set-up and shutdown: pads 1 to 4 on controls 1135 to 1138.
-void AttachLauncherPads(HWND panel);
+// Panel set-up and shutdown: pads 1 to 4 on controls 1135 to 1138, each
+// keeping its path in `paths` (the model's) and working with `host`.
+void AttachLauncherPads(HWND panel, std::string (&paths)[PAD_COUNT], PadHost& host);
 void DetachLauncherPads();

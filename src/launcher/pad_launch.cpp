@@ -5,10 +5,9 @@
 
 #include <string>
 
-#include "app/com_thread.h"
-#include "app/exe_paths.h"
-#include "app/panel_messages.h"
-#include "launcher/launch_errors.h"
+#include "win/com_thread.h"
+#include "core/base/exe_paths.h"
+#include "core/launcher/launch_errors.h"
 #include "launcher/launcher_pad.h"
 
 #ifndef _WIN64
@@ -25,7 +24,7 @@ void LaunchPadFile(cAppIconClass& pad)
 {
     InitializeComOnThisThread();
     // Copied: an emptied pad still names the file in the messages.
-    const std::string path = pad.path;
+    const std::string path = *pad.path;
     const std::string directory = DirectoryOf(path);
     SHELLEXECUTEINFOA start = {};
     start.cbSize = sizeof start;
@@ -51,15 +50,12 @@ void LaunchPadFile(cAppIconClass& pad)
         WaitForInputIdle(start.hProcess, READY_WAIT_MS);
         CloseHandle(start.hProcess);
     }
-    if (pad.window) {
-        SendMessageA(GetParent(pad.window), WMU_SELECTTARGET,
-                     reinterpret_cast<WPARAM>(GetForegroundWindow()), 0);
-    }
+    if (pad.host) pad.host->ProgramStarted(GetForegroundWindow());
 }
 
 void OpenPadFolder(const cAppIconClass& pad)
 {
     InitializeComOnThisThread();
-    const std::string folder = DirectoryOf(pad.path);
+    const std::string folder = DirectoryOf(*pad.path);
     ShellExecuteA(pad.window, nullptr, folder.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
 }

@@ -8,7 +8,7 @@ struct cAppIconClass;
 // by the pad, captioned with the path) and then "登録ファイルの起動に失敗しました",
 // and the pad is emptied. Otherwise the started program gets up to a second
 // to become ready, and the window then in the foreground is handed to the
-// panel (WMU_SELECTTARGET) as the repeaters' target.
+// pad's host, which makes it the repeaters' target.
 void LaunchPadFile(cAppIconClass& pad);
 
 // Opens the folder that holds the registered file; a failure is ignored.

@@ -6,6 +6,7 @@
 
 #include "launcher/launcher_pad.h"
 #include "launcher/pad_launch.h"
+#include "win/scoped.h"
 
 namespace {
 
@@ -47,7 +48,7 @@ void ShowFileInfo(const cAppIconClass& pad)
 {
     char text[1024];
     // The three fields fit: at most 259 + 259 + 79 bytes and the labels.
-    wsprintfA(text, "場所：\t%s\n表示名：\t%s\nタイプ：\t%s", pad.path,
+    wsprintfA(text, "場所：\t%s\n表示名：\t%s\nタイプ：\t%s", pad.path->c_str(),
               pad.iconInfo.szDisplayName, pad.iconInfo.szTypeName);
     MessageBoxA(pad.window, text, "ファイル情報", MB_OK);
 }
@@ -70,12 +71,11 @@ HMENU BuildPadMenu(const cAppIconClass& pad)
 
 void ShowPadMenu(const cAppIconClass& pad)
 {
-    HMENU menu = BuildPadMenu(pad);
+    ScopedMenu menu(BuildPadMenu(pad));
     POINT cursor;
     GetCursorPos(&cursor);
-    TrackPopupMenu(menu, TPM_BOTTOMALIGN | TPM_RIGHTBUTTON, cursor.x, cursor.y, 0, pad.window,
-                   nullptr);
-    DestroyMenu(menu);
+    TrackPopupMenu(menu.get(), TPM_BOTTOMALIGN | TPM_RIGHTBUTTON, cursor.x, cursor.y, 0,
+                   pad.window, nullptr);
 }
 
 void RunPadCommand(cAppIconClass& pad, int command)

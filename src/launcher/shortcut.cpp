@@ -3,22 +3,19 @@
 #include <objbase.h>
 #include <shlobj.h>
 
-#include "app/com_thread.h"
+#include "win/com_thread.h"
+#include "win/scoped.h"
 
 bool ResolveShortcut(const char* shortcutPath, char (&target)[MAX_PATH])
 {
     target[0] = '\0';
     InitializeComOnThisThread();
-    IShellLinkA* link = nullptr;
+    ScopedComPtr<IShellLinkA> link;
     if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
-                                reinterpret_cast<void**>(&link)))) {
+                                link.out())))
         return false;
-    }
-    IPersistFile* file = nullptr;
-    if (FAILED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file)))) {
-        link->Release();
-        return false;
-    }
+    ScopedComPtr<IPersistFile> file;
+    if (FAILED(link->QueryInterface(IID_IPersistFile, file.out()))) return false;
     wchar_t widePath[MAX_PATH] = L"";
     bool resolved = false;
     if (MultiByteToWideChar(CP_ACP, 0, shortcutPath, -1, widePath, MAX_PATH) > 0 &&
@@ -26,8 +23,6 @@ bool ResolveShortcut(const char* shortcutPath, char (&target)[MAX_PATH])
         WIN32_FIND_DATAA found = {};
         resolved = SUCCEEDED(link->GetPath(target, MAX_PATH, &found, SLGP_UNCPRIORITY));
     }
-    file->Release();
-    link->Release();
     if (!resolved) target[0] = '\0';
     return resolved;
 }

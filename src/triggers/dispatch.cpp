@@ -1,7 +1,7 @@
 #include "triggers/dispatch.h"
 
 #include "automation/macro_engine.h"
-#include "triggers/action_table.h"
+#include "core/triggers/action_table.h"
 
 void DispatchAction(HWND panel, int hotkeyId)
 {

@@ -1,11 +1,8 @@
 #include "triggers/gesture_dialog.h"
 
-#include "app/app_state.h"
-#include "app/timer_gate.h"
 #include "res/resource.h"
-#include "triggers/action_records.h"
-#include "triggers/gesture_caption.h"
-#include "triggers/gesture_dialog_rules.h"
+#include "core/triggers/gesture_caption.h"
+#include "core/triggers/gesture_dialog_rules.h"
 
 namespace {
 
@@ -50,13 +47,15 @@ void InitDialog(HWND dialog, const GestureSequence& gesture)
 
 }  // namespace
 
-INT_PTR CALLBACK GestureDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM)
+INT_PTR CALLBACK GestureDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    GestureSequence& gesture = actionTable[editedActionIndex].gesture;
-    switch (message) {
-    case WM_INITDIALOG:
-        InitDialog(dialog, gesture);
+    if (message == WM_INITDIALOG) {
+        SetWindowLongPtrA(dialog, DWLP_USER, lParam);
+        InitDialog(dialog, *reinterpret_cast<GestureSequence*>(lParam));
         return FALSE;
+    }
+    auto* gesture = reinterpret_cast<GestureSequence*>(GetWindowLongPtrA(dialog, DWLP_USER));
+    switch (message) {
     case WM_COMMAND:
         switch (LOWORD(wParam)) {
         case IDC_GESTURE_ENABLED:
@@ -65,7 +64,8 @@ INT_PTR CALLBACK GestureDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM
             ApplyEnabling(dialog);
             break;
         case IDOK:
-            switch (ApplyGestureDialog(ReadDialog(dialog), gesture)) {
+            if (!gesture) break;
+            switch (ApplyGestureDialog(ReadDialog(dialog), *gesture)) {
             case GestureDialogOutcome::Stored:
             case GestureDialogOutcome::Disabled:
                 EndDialog(dialog, 1);
@@ -92,24 +92,27 @@ INT_PTR CALLBACK GestureDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM
     }
 }
 
-void FormatGestureCaption(HWND panel, ActionRecord& record)
+void FormatGestureCaption(HWND panel, ActionState (&actions)[ACTION_COUNT], int index)
 {
+    GestureSequence& gesture = actions[index].gesture;
     char caption[GESTURE_CAPTION_SIZE];
-    record.gesture.count = BuildGestureCaption(record.gesture, caption);
-    SetWindowTextA(GetDlgItem(panel, record.gestureButtonId), caption);
+    gesture.count = BuildGestureCaption(gesture, caption);
+    SetWindowTextA(GetDlgItem(panel, actionDefinitions[index].gestureButtonId), caption);
 }
 
-void CaptionAllGestureButtons(HWND panel)
+void CaptionAllGestureButtons(HWND panel, ActionState (&actions)[ACTION_COUNT])
 {
-    for (ActionRecord& record : actionTable) {
-        if (record.gestureButtonId != -1) FormatGestureCaption(panel, record);
+    for (int i = 0; i < ACTION_COUNT; ++i) {
+        if (actionDefinitions[i].gestureButtonId != NO_GESTURE_BUTTON)
+            FormatGestureCaption(panel, actions, i);
     }
 }
 
-void EditGesture(HWND panel, int index)
+void EditGesture(HWND panel, TimerGate& gate, ActionState (&actions)[ACTION_COUNT], int index)
 {
-    ScopedTimerGate gate(panel);
-    editedActionIndex = index;
-    DialogBoxParamA(appInstance, MAKEINTRESOURCEA(IDD_GESTURE), panel, GestureDlgProc, 0);
-    FormatGestureCaption(panel, actionTable[index]);
+    ScopedTimerGate closed(gate);
+    const auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(panel, GWLP_HINSTANCE));
+    DialogBoxParamA(instance, MAKEINTRESOURCEA(IDD_GESTURE), panel, GestureDlgProc,
+                    reinterpret_cast<LPARAM>(&actions[index].gesture));
+    FormatGestureCaption(panel, actions, index);
 }

@@ -2,16 +2,19 @@
 #pragma once
 #include <windows.h>
 
-struct ActionRecord;
+#include "core/model/panel_model.h"
+#include "core/shell/timer_gate.h"
 
+// Dialog 104. Its creation parameter is the GestureSequence it shows and, on
+// OK, changes.
 INT_PTR CALLBACK GestureDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
 
-// Opens the dialog for record `index` and captions the button afterwards.
-void EditGesture(HWND panel, int index);
+// Opens the dialog for action `index` and captions its button afterwards.
+void EditGesture(HWND panel, TimerGate& gate, ActionState (&actions)[ACTION_COUNT], int index);
 
-// Captions the record's gesture button, cutting a stored gesture at its first
+// Captions the action's gesture button, cutting a stored gesture at its first
 // entry that is not a direction.
-void FormatGestureCaption(HWND panel, ActionRecord& record);
+void FormatGestureCaption(HWND panel, ActionState (&actions)[ACTION_COUNT], int index);
 
-// Every record that has a gesture button.
-void CaptionAllGestureButtons(HWND panel);
+// Every action that has a gesture button.
+void CaptionAllGestureButtons(HWND panel, ActionState (&actions)[ACTION_COUNT]);

@@ -2,48 +2,47 @@
 
 #include <mmsystem.h>
 
+#include "core/triggers/gesture_sampler.h"
 #include "res/resource.h"
-#include "triggers/action_records.h"
-#include "triggers/gesture_sampler.h"
 
 namespace {
 
-GestureSequence* const gestureSequences[ACTION_COUNT] = {
-    &actionTable[0].gesture, &actionTable[1].gesture, &actionTable[2].gesture,
-    &actionTable[3].gesture, &actionTable[4].gesture, &actionTable[5].gesture,
-    &actionTable[6].gesture, &actionTable[7].gesture, &actionTable[8].gesture,
-};
-
 // No key chosen, or the chosen key is down.
-bool HoldKeyIsDown(HWND panel)
+bool HoldKeyIsDown(const GestureState& gestures)
 {
-    const LRESULT index = SendDlgItemMessageA(panel, IDC_GESTURE_HOLD_KEY, CB_GETCURSEL, 0, 0);
-    const LRESULT key = SendDlgItemMessageA(panel, IDC_GESTURE_HOLD_KEY, CB_GETITEMDATA,
-                                            static_cast<WPARAM>(index), 0);
-    if (key == 0) return true;
-    return (GetKeyState(static_cast<int>(key)) & 0x80) != 0;
+    const std::uint32_t key = GESTURE_HOLD_KEYS[gestures.holdKeyIndex];
+    return key == 0 || (GetKeyState(static_cast<int>(key)) & 0x80) != 0;
 }
 
 }  // namespace
 
-void SampleGesture(HWND panel)
+int SampleGesture(GestureState& gestures, ActionState (&actions)[ACTION_COUNT])
 {
     POINT pt;
     GetCursorPos(&pt);
     const GesturePoint cursor = {pt.x, pt.y};
-    // Most ticks end here: the list is read only after a long enough move.
-    if (!GestureSampleIsStep(gestureRecognition, cursor)) return;
-    const int fired = TakeGestureSample(gestureRecognition, gestureSequences, cursor,
-                                        HoldKeyIsDown(panel), timeGetTime());
-    if (fired >= 0) SendMessageA(panel, WM_HOTKEY, static_cast<WPARAM>(actionTable[fired].hotkeyId), 0);
+    // Most ticks end here: the hold key is read only after a long enough move.
+    if (!GestureSampleIsStep(gestures.recognition, cursor)) return 0;
+    GestureSequence* sequences[ACTION_COUNT];
+    for (int i = 0; i < ACTION_COUNT; ++i) sequences[i] = &actions[i].gesture;
+    const int fired = TakeGestureSample(gestures.recognition, sequences, cursor,
+                                        HoldKeyIsDown(gestures), timeGetTime());
+    return fired >= 0 ? actionDefinitions[fired].hotkeyId : 0;
 }
 
-void TakeGestureDistance(HWND panel)
+void TakeGestureDistance(HWND panel, GestureState& gestures)
 {
-    gestureRecognition.gestureMinDistance = GetDlgItemInt(panel, IDC_GESTURE_DISTANCE, nullptr, FALSE);
+    gestures.recognition.gestureMinDistance = GetDlgItemInt(panel, IDC_GESTURE_DISTANCE, nullptr, FALSE);
 }
 
-void TakeGestureTime(HWND panel)
+void TakeGestureTime(HWND panel, GestureState& gestures)
 {
-    gestureRecognition.gestureTimeWindow = GetDlgItemInt(panel, IDC_GESTURE_TIME, nullptr, FALSE);
+    gestures.recognition.gestureTimeWindow = GetDlgItemInt(panel, IDC_GESTURE_TIME, nullptr, FALSE);
+}
+
+void TakeGestureHoldKey(HWND panel, GestureState& gestures)
+{
+    const LRESULT index = SendDlgItemMessageA(panel, IDC_GESTURE_HOLD_KEY, CB_GETCURSEL, 0, 0);
+    gestures.holdKeyIndex =
+        index >= 0 && index < GESTURE_KEY_CHOICES ? static_cast<std::int32_t>(index) : 0;
 }

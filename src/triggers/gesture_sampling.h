@@ -3,10 +3,14 @@
 #pragma once
 #include <windows.h>
 
-// One tick of the gesture timer: a stroke that completes a record's gesture
-// sends the panel WM_HOTKEY with that record's hotkey id.
-void SampleGesture(HWND panel);
+#include "core/model/panel_model.h"
 
-// The distance and time settings follow their edits on every notification.
-void TakeGestureDistance(HWND panel);
-void TakeGestureTime(HWND panel);
+// One tick of the gesture timer: the hotkey id of the action whose gesture a
+// stroke has just completed (the panel dispatches it as its hotkey), or 0.
+int SampleGesture(GestureState& gestures, ActionState (&actions)[ACTION_COUNT]);
+
+// The distance and time settings follow their edits on every notification,
+// the hold key its list.
+void TakeGestureDistance(HWND panel, GestureState& gestures);
+void TakeGestureTime(HWND panel, GestureState& gestures);
+void TakeGestureHoldKey(HWND panel, GestureState& gestures);

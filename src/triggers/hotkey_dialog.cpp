@@ -2,31 +2,21 @@
 
 #include <commctrl.h>
 
-#include "app/app_state.h"
-#include "app/timer_gate.h"
+#include "core/triggers/hotkey_caption.h"
 #include "res/resource.h"
-#include "triggers/action_records.h"
-#include "triggers/hotkey_caption.h"
+#include "triggers/hotkeys.h"
 #include "triggers/key_names.h"
 
 namespace {
 
-// What the dialog shows and what OK chose; the record itself changes only
-// once the system has accepted the choice.
-struct HotkeyChoice {
-    std::uint32_t modifiers;
-    std::uint32_t virtualKey;
-};
-
-HotkeyChoice* ChoiceOf(HWND dialog)
+HotkeyChoice& ChoiceOf(HWND dialog)
 {
-    return reinterpret_cast<HotkeyChoice*>(GetWindowLongPtrA(dialog, DWLP_USER));
+    return *reinterpret_cast<HotkeyChoice*>(GetWindowLongPtrA(dialog, DWLP_USER));
 }
 
-bool Register(HWND panel, const ActionRecord& record, std::uint32_t modifiers,
-              std::uint32_t virtualKey)
+bool Register(HWND panel, int index, std::uint32_t modifiers, std::uint32_t virtualKey)
 {
-    return RegisterHotKey(panel, record.hotkeyId, modifiers, virtualKey) != FALSE;
+    return RegisterHotKey(panel, actionDefinitions[index].hotkeyId, modifiers, virtualKey) != FALSE;
 }
 
 }  // namespace
@@ -36,7 +26,7 @@ INT_PTR CALLBACK HotkeyDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM 
     switch (message) {
     case WM_INITDIALOG: {
         SetWindowLongPtrA(dialog, DWLP_USER, lParam);
-        const HotkeyChoice& choice = *reinterpret_cast<HotkeyChoice*>(lParam);
+        const HotkeyChoice& choice = ChoiceOf(dialog);
         SendDlgItemMessageA(dialog, IDC_HOTKEY_EDIT, HKM_SETHOTKEY,
                             HotkeyControlValue(choice.modifiers, choice.virtualKey), 0);
         return TRUE;  // the hotkey control gets the focus
@@ -45,7 +35,7 @@ INT_PTR CALLBACK HotkeyDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM 
         if (LOWORD(wParam) == IDOK) {
             const auto value = static_cast<std::uint16_t>(
                 SendDlgItemMessageA(dialog, IDC_HOTKEY_EDIT, HKM_GETHOTKEY, 0, 0));
-            HotkeyChoice& choice = *ChoiceOf(dialog);
+            HotkeyChoice& choice = ChoiceOf(dialog);
             HotkeyFromControlValue(value, choice.modifiers, choice.virtualKey);
             EndDialog(dialog, 1);
             return TRUE;
@@ -60,45 +50,36 @@ INT_PTR CALLBACK HotkeyDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM 
     }
 }
 
-void EditHotkey(HWND panel, int index)
+void EditHotkey(HWND panel, TimerGate& gate, ActionState (&actions)[ACTION_COUNT], int index)
 {
-    ScopedTimerGate gate(panel);
-    ActionRecord& record = actionTable[index];
-    editedActionIndex = index;
+    ScopedTimerGate closed(gate);
+    ActionState& action = actions[index];
     // While the dialog is open the key field gets whatever the player types:
     // Ctrl+H there must not conceal every window, nor F1 start a macro.
     UnregisterAllHotkeys(panel);
-    HotkeyChoice choice = {record.modifiers, record.virtualKey};
-    const INT_PTR result = DialogBoxParamA(appInstance, MAKEINTRESOURCEA(IDD_HOTKEY), panel,
+    HotkeyChoice choice = {action.modifiers, action.virtualKey};
+    const auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(panel, GWLP_HINSTANCE));
+    const INT_PTR result = DialogBoxParamA(instance, MAKEINTRESOURCEA(IDD_HOTKEY), panel,
                                            HotkeyDlgProc, reinterpret_cast<LPARAM>(&choice));
-    // The other records first, so that a combination one of them holds is
+    // The other actions first, so that a combination one of them holds is
     // refused for this one.
-    for (const ActionRecord& other : actionTable) {
-        if (&other != &record) Register(panel, other, other.modifiers, other.virtualKey);
+    for (int other = 0; other < ACTION_COUNT; ++other) {
+        if (other != index) Register(panel, other, actions[other].modifiers, actions[other].virtualKey);
     }
     if (result != 1) {
-        Register(panel, record, record.modifiers, record.virtualKey);
+        Register(panel, index, action.modifiers, action.virtualKey);
         return;
     }
-    if (!Register(panel, record, choice.modifiers, choice.virtualKey)) {
-        // Refused: the record, its caption and so the settings file keep the
-        // combination the record had, which is registered again.
-        Register(panel, record, record.modifiers, record.virtualKey);
+    if (!Register(panel, index, choice.modifiers, choice.virtualKey)) {
+        // Refused: the action, its caption and so the settings file keep the
+        // combination it had, which is registered again.
+        Register(panel, index, action.modifiers, action.virtualKey);
         MessageBoxA(panel, "RegisterHotKey", "Error", MB_OK);
         return;
     }
-    record.modifiers = choice.modifiers;
-    record.virtualKey = choice.virtualKey;
+    action.modifiers = choice.modifiers;
+    action.virtualKey = choice.virtualKey;
     char caption[64];
-    FormatHotkeyCaption(record, caption);
-    SetDlgItemTextA(panel, record.hotkeyButtonId, caption);
-}
-
-void CaptionAllHotkeyButtons(HWND panel)
-{
-    for (const ActionRecord& record : actionTable) {
-        char caption[64];
-        FormatHotkeyCaption(record, caption);
-        SetDlgItemTextA(panel, record.hotkeyButtonId, caption);
-    }
+    FormatHotkeyCaption(action.modifiers, action.virtualKey, caption);
+    SetDlgItemTextA(panel, actionDefinitions[index].hotkeyButtonId, caption);
 }

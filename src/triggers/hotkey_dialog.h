@@ -2,15 +2,22 @@
 #pragma once
 #include <windows.h>
 
+#include "core/model/panel_model.h"
+#include "core/shell/timer_gate.h"
+
+// Dialog 102. Its creation parameter is the HotkeyChoice it shows and, on
+// OK, fills.
 INT_PTR CALLBACK HotkeyDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
 
-// Opens the dialog for record `index` with every hotkey of the program
-// released, so the key field receives any combination. Afterwards the other
-// records' hotkeys are registered again, then the chosen combination; when
-// the system refuses it (another record or another program holds it), the
-// "RegisterHotKey" error is shown and the record, its caption and its
-// registration stay as they were. Cancel keeps the record as it was.
-void EditHotkey(HWND panel, int index);
+struct HotkeyChoice {
+    std::uint32_t modifiers;
+    std::uint32_t virtualKey;
+};
 
-// Writes every record's hotkey caption into its button.
-void CaptionAllHotkeyButtons(HWND panel);
+// Opens the dialog for action `index` with every hotkey of the program
+// released, so the key field receives any combination. Afterwards the other
+// actions' hotkeys are registered again, then the chosen combination; when
+// the system refuses it (another action or another program holds it), the
+// "RegisterHotKey" error is shown and the action, its caption and its
+// registration stay as they were. Cancel keeps the action as it was.
+void EditHotkey(HWND panel, TimerGate& gate, ActionState (&actions)[ACTION_COUNT], int index);

@@ -4,8 +4,7 @@
 
 #include <cstring>
 
-#include "triggers/action_records.h"
-#include "triggers/hotkey_caption.h"
+#include "core/triggers/hotkey_caption.h"
 
 namespace {
 char keyNameBuffer[32];
@@ -21,9 +20,9 @@ const char* FormatKeyName(std::uint32_t virtualKey)
     return keyNameBuffer;
 }
 
-void FormatHotkeyCaption(const ActionRecord& record, char caption[64])
+void FormatHotkeyCaption(std::uint32_t modifiers, std::uint32_t virtualKey, char (&caption)[64])
 {
-    const std::string text = ComposeHotkeyCaption(record.modifiers, FormatKeyName(record.virtualKey));
-    std::strncpy(caption, text.c_str(), 63);
-    caption[63] = '\0';
+    const std::string text = ComposeHotkeyCaption(modifiers, FormatKeyName(virtualKey));
+    std::strncpy(caption, text.c_str(), sizeof caption - 1);
+    caption[sizeof caption - 1] = '\0';
 }

@@ -126,7 +126,7 @@ int main(int argc, char** argv)
             std::fprintf(stderr, "the program did not start\n");
             return 1;
         }
-        SendMessageA(plovnikar.Control(IDC_MUTE), BM_SETCHECK, BST_UNCHECKED, 0);
+        SetRemoteCheck(plovnikar.Control(IDC_MUTE), false);
         for (int run = 0; run <= runs; ++run) {
             const double seconds = TimeToConceal(game, crowd);
             if (seconds == 0) {

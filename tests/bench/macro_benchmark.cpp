@@ -29,7 +29,7 @@
 #include <string>
 #include <vector>
 
-#include "automation/macro_file.h"
+#include "core/automation/macro_file.h"
 #include "bench/bench_support.h"
 #include "e2e/program_under_test.h"
 #include "res/resource.h"
@@ -83,12 +83,7 @@ public:
     {
         SendMessageA(program_.panel(), WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0);
     }
-    void Tick(int id) const
-    {
-        SendMessageA(program_.Control(id), BM_SETCHECK, BST_CHECKED, 0);
-        SendMessageA(program_.panel(), WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
-                     reinterpret_cast<LPARAM>(program_.Control(id)));
-    }
+    void Tick(int id) const { SetRemoteCheck(program_.Control(id), true); }
 
 private:
     ProgramUnderTest& program_;
@@ -137,7 +132,7 @@ int main(int argc, char** argv)
     }
 
     // Control as the record key; slot 1 playable once recorded.
-    SendMessageA(program.Control(IDC_RECORD_KEY), CB_SETCURSEL, 1, 0);
+    ChooseRemoteItem(program.Control(IDC_RECORD_KEY), 1);
     bench.Tick(IDC_MACRO1_ENABLED);
     if (!keeper.TakeForeground()) {
         std::fprintf(stderr, "the focus did not settle\n");

@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "app/settings_codec.h"
-#include "triggers/gesture_sampler.h"
+#include "core/settings/settings_codec.h"
+#include "core/triggers/gesture_sampler.h"
 
 namespace {
 

@@ -160,7 +160,7 @@ TEST_F(GestureTest, AStrokeFiresTheActionAndADisabledGestureDoesNot)
 TEST_F(GestureTest, HoldKeyMustBeDown)
 {
     Bind(IDC_GESTURE_LEFT, {DOWN, LEFT, UP});
-    SendMessageA(program_.Control(IDC_GESTURE_HOLD_KEY), CB_SETCURSEL, 1, 0);  // Shift
+    ChooseRemoteItem(program_.Control(IDC_GESTURE_HOLD_KEY), 1);  // Shift
     Stroke({DOWN, LEFT, UP});
     EXPECT_TRUE(StaysTrue([&] { return Caption(IDC_LEFT_TOGGLE) == "OFF"; }));
 

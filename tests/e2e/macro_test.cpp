@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "automation/macro_file.h"
+#include "core/automation/macro_file.h"
 #include "e2e/e2e_fixture.h"
 #include "res/resource.h"
 
@@ -194,17 +194,9 @@ protected:
         return SendMessageA(program_.Control(id), BM_GETCHECK, 0, 0) == BST_CHECKED;
     }
     // As a click on the box does: the check mark flips, then the panel hears of it.
-    void SetChecked(int id, bool checked)
-    {
-        SendMessageA(program_.Control(id), BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
-        SendMessageA(program_.panel(), WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
-                     reinterpret_cast<LPARAM>(program_.Control(id)));
-    }
+    void SetChecked(int id, bool checked) { SetRemoteCheck(program_.Control(id), checked); }
     void Command(int id) { SendMessageA(program_.panel(), WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0); }
-    void ChooseRecordKey(int item)
-    {
-        SendMessageA(program_.Control(IDC_RECORD_KEY), CB_SETCURSEL, static_cast<WPARAM>(item), 0);
-    }
+    void ChooseRecordKey(int item) { ChooseRemoteItem(program_.Control(IDC_RECORD_KEY), item); }
 
     // Which of the slot's six controls are enabled, in the order 有効, 繰り返す,
     // 実行, 記録, gesture button, hotkey button ("1" enabled, "0" disabled).

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "app/settings_codec.h"
+#include "core/settings/settings_codec.h"
 #include "e2e/e2e_fixture.h"
 #include "res/resource.h"
 
@@ -70,12 +70,12 @@ TEST_F(SettingsTest, EverySettingSurvivesARestart)
     ASSERT_TRUE(WaitUntil([&] { return Caption(IDC_LEFT_TOGGLE) == "ON"; }));
     SetRemoteText(program_.Control(IDC_RIGHT_INTERVAL), "300");
     SetRemoteText(program_.Control(IDC_KEY_INTERVAL), "");
-    SendMessageA(program_.Control(IDC_MUTE), BM_SETCHECK, BST_UNCHECKED, 0);
+    SetRemoteCheck(program_.Control(IDC_MUTE), false);
     SetRemoteText(program_.Control(IDC_IMAGE_FOLDER), "C:\\shots");
-    SendMessageA(program_.Control(IDC_MACRO2_REPEAT), BM_SETCHECK, BST_CHECKED, 0);
+    SetRemoteCheck(program_.Control(IDC_MACRO2_REPEAT), true);
     SetRemoteText(program_.Control(IDC_GESTURE_DISTANCE), "80");
     SetRemoteText(program_.Control(IDC_GESTURE_TIME), "500");
-    SendMessageA(program_.Control(IDC_GESTURE_HOLD_KEY), CB_SETCURSEL, 3, 0);
+    ChooseRemoteItem(program_.Control(IDC_GESTURE_HOLD_KEY), 3);
 
     HWND hotkey = OpenDialog(IDC_HOTKEY_RIGHT, "ホットキーの設定");
     ASSERT_NE(hotkey, nullptr);

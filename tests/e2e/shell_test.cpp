@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "automation/key_table.h"
+#include "core/automation/key_table.h"
 #include "e2e/e2e_fixture.h"
 #include "res/resource.h"
 #include "support/wine_test_support.h"

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "app/settings_codec.h"
+#include "core/settings/settings_codec.h"
 
 namespace {
 

@@ -120,6 +120,20 @@ std::string RemoteText(HWND window)
     return text;
 }
 
+void SetRemoteCheck(HWND box, bool checked)
+{
+    SendMessageA(box, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
+    SendMessageA(GetParent(box), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(box), BN_CLICKED),
+                 reinterpret_cast<LPARAM>(box));
+}
+
+void ChooseRemoteItem(HWND list, int index)
+{
+    SendMessageA(list, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+    SendMessageA(GetParent(list), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(list), CBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(list));
+}
+
 void SetRemoteText(HWND window, const std::string& text)
 {
     wchar_t wide[512] = L"";

@@ -49,6 +49,11 @@ void PressCombination(std::vector<BYTE> modifiers, BYTE key);
 std::string RemoteText(HWND window);
 void SetRemoteText(HWND window, const std::string& text);
 
+// As a player's click or choice does: the control changes, then its dialog
+// hears of it (BN_CLICKED, CBN_SELCHANGE).
+void SetRemoteCheck(HWND box, bool checked);
+void ChooseRemoteItem(HWND list, int index);
+
 // A top-level window of the process with this class and title, waiting for
 // it up to the timeout; null when none appeared.
 HWND WaitForProcessWindow(DWORD processId, const char* className, const std::string& title,

@@ -8,7 +8,7 @@
 #include <string>
 
 #include "e2e/program_under_test.h"
-#include "app/panel_messages.h"
+#include "core/shell/panel_messages.h"
 #include "res/resource.h"
 #include "support/test_window.h"
 #include "support/wine_test_support.h"

@@ -1,4 +1,4 @@
-#include "triggers/action_table.h"
+#include "core/triggers/action_table.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "capture/bmp_header.h"
+#include "core/capture/bmp_header.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "app/button_shades.h"
+#include "core/shell/button_shades.h"
 
 #include <gtest/gtest.h>
 

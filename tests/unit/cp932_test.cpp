@@ -1,4 +1,4 @@
-#include "app/cp932.h"
+#include "core/base/cp932.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "app/exe_paths.h"
+#include "core/base/exe_paths.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "triggers/gesture_caption.h"
+#include "core/triggers/gesture_caption.h"
 
 #include <gtest/gtest.h>
 

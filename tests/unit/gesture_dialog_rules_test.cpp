@@ -1,4 +1,4 @@
-#include "triggers/gesture_dialog_rules.h"
+#include "core/triggers/gesture_dialog_rules.h"
 
 #include <gtest/gtest.h>
 
@@ -7,7 +7,7 @@
 #include <iterator>
 #include <string>
 
-#include "triggers/gesture_caption.h"
+#include "core/triggers/gesture_caption.h"
 
 namespace {
 

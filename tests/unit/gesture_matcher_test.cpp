@@ -1,4 +1,4 @@
-#include "triggers/gesture_matcher.h"
+#include "core/triggers/gesture_matcher.h"
 
 #include <gtest/gtest.h>
 

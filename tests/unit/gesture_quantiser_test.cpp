@@ -1,4 +1,4 @@
-#include "triggers/gesture_quantiser.h"
+#include "core/triggers/gesture_quantiser.h"
 
 #include <gtest/gtest.h>
 

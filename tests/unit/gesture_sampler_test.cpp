@@ -1,4 +1,4 @@
-#include "triggers/gesture_sampler.h"
+#include "core/triggers/gesture_sampler.h"
 
 #include <gtest/gtest.h>
 

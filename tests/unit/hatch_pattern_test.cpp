@@ -1,4 +1,4 @@
-#include "app/hatch_pattern.h"
+#include "core/shell/hatch_pattern.h"
 
 #include <gtest/gtest.h>
 

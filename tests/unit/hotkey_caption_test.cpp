@@ -1,8 +1,8 @@
-#include "triggers/hotkey_caption.h"
+#include "core/triggers/hotkey_caption.h"
 
 #include <gtest/gtest.h>
 
-#include "triggers/action_table.h"
+#include "core/triggers/action_table.h"
 
 namespace {
 

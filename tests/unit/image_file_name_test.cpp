@@ -1,4 +1,4 @@
-#include "capture/image_file_name.h"
+#include "core/capture/image_file_name.h"
 
 #include <gtest/gtest.h>
 

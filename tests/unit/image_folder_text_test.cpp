@@ -1,4 +1,4 @@
-#include "capture/image_folder_text.h"
+#include "core/capture/image_folder_text.h"
 
 #include <gtest/gtest.h>
 

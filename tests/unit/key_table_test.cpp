@@ -1,4 +1,4 @@
-#include "automation/key_table.h"
+#include "core/automation/key_table.h"
 
 #include <gtest/gtest.h>
 
@@ -60,11 +60,11 @@ TEST(KeyTable, LettersAlphabeticalWithIdsOfTheKeyboardRows)
 
 TEST(KeyTable, FindByControlId)
 {
-    EXPECT_EQ(FindKeyByControlId(1025), 0);
-    EXPECT_EQ(FindKeyByControlId(1063), 29);
-    EXPECT_EQ(FindKeyByControlId(1106), 80);
-    EXPECT_EQ(FindKeyByControlId(1032), -1);
-    EXPECT_EQ(FindKeyByControlId(0), -1);
+    EXPECT_EQ(KeyIndexOfControl(1025), 0);
+    EXPECT_EQ(KeyIndexOfControl(1063), 29);
+    EXPECT_EQ(KeyIndexOfControl(1106), 80);
+    EXPECT_EQ(KeyIndexOfControl(1032), -1);
+    EXPECT_EQ(KeyIndexOfControl(0), -1);
 }
 
 }  // namespace

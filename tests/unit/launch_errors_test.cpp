@@ -1,4 +1,4 @@
-#include "launcher/launch_errors.h"
+#include "core/launcher/launch_errors.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "automation/macro_file.h"
+#include "core/automation/macro_file.h"
 
 #include <gtest/gtest.h>
 

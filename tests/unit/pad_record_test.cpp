@@ -1,4 +1,4 @@
-#include "launcher/pad_record.h"
+#include "core/launcher/pad_record.h"
 
 #include <gtest/gtest.h>
 

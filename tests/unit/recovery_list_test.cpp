@@ -1,4 +1,4 @@
-#include "conceal/recovery_list.h"
+#include "core/conceal/recovery_list.h"
 
 #include <gtest/gtest.h>
 

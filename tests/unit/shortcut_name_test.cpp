@@ -1,4 +1,4 @@
-#include "launcher/shortcut_name.h"
+#include "core/launcher/shortcut_name.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
-#include "app/tray_layout.h"
+#include "core/shell/tray_layout.h"
 
 #include <gtest/gtest.h>
 
-#include "automation/key_table.h"
+#include "core/automation/key_table.h"
 
 namespace {
 

@@ -3,8 +3,8 @@
 #include <cstring>
 
 #include "app/app_state.h"
-#include "app/exe_paths.h"
-#include "app/module_path.h"
+#include "core/base/exe_paths.h"
+#include "win/module_path.h"
 #include "support/test_files.h"
 #include "conceal/master_mute.h"
 #include "support/wine_test_support.h"
@@ -21,7 +21,7 @@ LRESULT CALLBACK ProbeProc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
     // Every change of visibility passes here, whatever the show command.
     const auto* position = reinterpret_cast<const WINDOWPOS*>(lParam);
     if (message == WM_WINDOWPOSCHANGED && (position->flags & (SWP_SHOWWINDOW | SWP_HIDEWINDOW))) {
-        ShowEvent event = {window, (position->flags & SWP_SHOWWINDOW) != 0, timersEnabled, false,
+        ShowEvent event = {window, (position->flags & SWP_SHOWWINDOW) != 0, Gate().IsOpen(), false,
                            -1, ReadRecoveryFile().size()};
         if (probeReadsMute) event.muteRead = GetMasterMute(event.mute);
         showEvents.push_back(event);
@@ -65,13 +65,14 @@ std::vector<StrandedWindow> ReadRecoveryFile()
 std::vector<HWND> RecordedWindows()
 {
     std::vector<HWND> windows;
-    for (const HiddenWindowRecord* r = hiddenWindows; r; r = r->next) windows.push_back(r->window);
+    const std::vector<HiddenWindow>& hidden = HiddenWindows();
+    for (auto it = hidden.rbegin(); it != hidden.rend(); ++it) windows.push_back(it->window);
     return windows;
 }
 
-const HiddenWindowRecord* RecordOf(HWND window)
+const HiddenWindow* RecordOf(HWND window)
 {
-    for (const HiddenWindowRecord* r = hiddenWindows; r; r = r->next)
-        if (r->window == window) return r;
+    for (const HiddenWindow& h : HiddenWindows())
+        if (h.window == window) return &h;
     return nullptr;
 }

@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "conceal/hidden_windows.h"
-#include "conceal/recovery_list.h"
+#include "core/conceal/recovery_list.h"
 #include "panel_fixture.h"
 
 struct ShowEvent {
@@ -44,13 +44,9 @@ private:
     HWND window_;
 };
 
-// The visible titled top-level windows but the desktop and the taskbar, from
-// the top of the Z-order down: what a concealment would hide now.
-
-
-// The recorded windows, newest record first.
+// The concealed windows, the last hidden first, and one window's record.
 std::vector<HWND> RecordedWindows();
-const HiddenWindowRecord* RecordOf(HWND window);
+const HiddenWindow* RecordOf(HWND window);
 
 class ConcealTest : public PanelTest {
 protected:
@@ -62,7 +58,7 @@ protected:
     }
     void TearDown() override
     {
-        ShowAllHiddenWindows();
+        ShowAllHiddenWindows(Model().conceal);
         probeReadsMute = false;
         PanelTest::TearDown();
     }

@@ -10,11 +10,11 @@
 #include <vector>
 
 #include "app/app_state.h"
-#include "app/exe_paths.h"
-#include "app/module_path.h"
+#include "core/base/exe_paths.h"
+#include "win/module_path.h"
 #include "conceal/hidden_windows.h"
 #include "conceal/recovery_file.h"
-#include "conceal/recovery_list.h"
+#include "core/conceal/recovery_list.h"
 #include "conceal_fixture.h"
 #include "res/resource.h"
 #include "support/wine_test_support.h"
@@ -93,16 +93,16 @@ TEST_F(ConcealTest, HidesEveryVisibleTitledWindowWithTheFrameAndRecordsThemNewes
     }());
 
     ASSERT_NE(RecordOf(maximised.handle()), nullptr);
-    EXPECT_EQ(RecordOf(normal.handle())->placement.showCmd, static_cast<UINT>(SW_SHOWNORMAL));
-    EXPECT_EQ(RecordOf(maximised.handle())->placement.showCmd, static_cast<UINT>(SW_SHOWMAXIMIZED));
-    EXPECT_EQ(RecordOf(minimised.handle())->placement.showCmd, static_cast<UINT>(SW_SHOWMINIMIZED));
+    EXPECT_EQ(RecordOf(normal.handle())->showCommand, static_cast<UINT>(SW_SHOWNORMAL));
+    EXPECT_EQ(RecordOf(maximised.handle())->showCommand, static_cast<UINT>(SW_SHOWMAXIMIZED));
+    EXPECT_EQ(RecordOf(minimised.handle())->showCommand, static_cast<UINT>(SW_SHOWMINIMIZED));
     // The pass ran with the timer gate closed, and opened it afterwards.
     for (const ShowEvent& e : showEvents) {
         if (!e.shown) {
             EXPECT_FALSE(e.gateOpen);
         }
     }
-    EXPECT_TRUE(timersEnabled);
+    EXPECT_TRUE(Gate().IsOpen());
 }
 
 TEST_F(ConcealTest, TrayShowAllRestoresEachShowStateInTheReverseOrderOfHiding)
@@ -120,7 +120,7 @@ TEST_F(ConcealTest, TrayShowAllRestoresEachShowStateInTheReverseOrderOfHiding)
     SendMessageA(panelWindow, WM_COMMAND, IDM_SHOW_HIDDEN, 0);
 
     EXPECT_FALSE(AnyWindowsHidden());
-    EXPECT_EQ(hiddenWindows, nullptr);
+    EXPECT_TRUE(HiddenWindows().empty());
     EXPECT_EQ(EventWindows(true, probes), Reversed(hideOrder));
     for (HWND w : before) EXPECT_TRUE(IsWindowVisible(w)) << w;
     EXPECT_TRUE(IsZoomed(maximised.handle()));
@@ -150,7 +150,7 @@ TEST_F(ConcealTest, SecondConcealmentRecordsExactlyTheWindowsVisibleAfterTheFirs
     const std::vector<HWND> second = RecordedWindows();
     EXPECT_EQ(second.size(), expected.size()) << "a window was recorded twice or left out";
     EXPECT_EQ(SetOf(second), expected);
-    EXPECT_EQ(RecordOf(stays.handle())->placement.showCmd, static_cast<UINT>(SW_SHOWMAXIMIZED));
+    EXPECT_EQ(RecordOf(stays.handle())->showCommand, static_cast<UINT>(SW_SHOWMAXIMIZED));
     for (HWND w : second) EXPECT_FALSE(IsWindowVisible(w));
 }
 
@@ -165,7 +165,7 @@ TEST_F(ConcealTest, WithNothingEligibleTheListStaysEmpty)
     EXPECT_FALSE(AnyWindowsHidden());
     EXPECT_TRUE(IsWindowVisible(untitled.handle()));
     EXPECT_FALSE(FileExists(RecoveryFilePath()));
-    EXPECT_TRUE(timersEnabled);
+    EXPECT_TRUE(Gate().IsOpen());
 }
 
 TEST_F(ConcealTest, RecoveryFileListsTheConcealedWindowsUntilTheyAreShown)
@@ -188,7 +188,7 @@ TEST_F(ConcealTest, RecoveryFileListsTheConcealedWindowsUntilTheyAreShown)
     for (std::size_t i = 0; i < listed.size(); ++i) {
         EXPECT_EQ(listed[i].window, reinterpret_cast<std::uintptr_t>(recorded[i]));
         EXPECT_EQ(listed[i].processId, GetCurrentProcessId());
-        EXPECT_EQ(listed[i].showCommand, static_cast<int>(RecordOf(recorded[i])->placement.showCmd));
+        EXPECT_EQ(listed[i].showCommand, static_cast<int>(RecordOf(recorded[i])->showCommand));
     }
 
     SendMessageA(panelWindow, WM_COMMAND, IDM_SHOW_HIDDEN, 0);
@@ -235,20 +235,22 @@ TEST_F(ConcealTest, OneRecordIsShownOrClosedWhereverItStandsAndAStrangerIsIgnore
     std::vector<HWND> recorded = RecordedWindows();
     ASSERT_GE(recorded.size(), 4u);
 
-    // A pointer that is not a listed record changes nothing.
-    HiddenWindowRecord stranger = {a.handle(), {}, nullptr};
-    EXPECT_FALSE(ShowHiddenWindow(&stranger));
-    EXPECT_FALSE(CloseHiddenWindow(&stranger));
+    // A window that is not concealed changes nothing.
+    ProbeWindow stranger("probe stranger", SW_HIDE);
+    ConcealState& state = Model().conceal;
+    EXPECT_FALSE(ShowHiddenWindow(stranger.handle(), state));
+    EXPECT_FALSE(CloseHiddenWindow(stranger.handle(), state));
+    EXPECT_TRUE(IsWindow(stranger.handle()));
+    EXPECT_FALSE(IsWindowVisible(stranger.handle()));
     EXPECT_EQ(RecordedWindows(), recorded);
-    EXPECT_FALSE(IsWindowVisible(a.handle()));
 
     auto without = [](std::vector<HWND> windows, HWND w) {
         windows.erase(std::find(windows.begin(), windows.end(), w));
         return windows;
     };
-    // The head, then a record further down.
+    // The last hidden, then a window further down.
     HWND head = recorded.front();
-    EXPECT_TRUE(ShowHiddenWindow(hiddenWindows));
+    EXPECT_TRUE(ShowHiddenWindow(head, state));
     EXPECT_TRUE(IsWindowVisible(head));
     recorded = without(recorded, head);
     EXPECT_EQ(RecordedWindows(), recorded);
@@ -256,13 +258,13 @@ TEST_F(ConcealTest, OneRecordIsShownOrClosedWhereverItStandsAndAStrangerIsIgnore
     std::vector<HWND> probes;
     for (HWND w : {a.handle(), b.handle(), c.handle()})
         if (w != head) probes.push_back(w);
-    EXPECT_TRUE(ShowHiddenWindow(const_cast<HiddenWindowRecord*>(RecordOf(probes[0]))));
+    EXPECT_TRUE(ShowHiddenWindow(probes[0], state));
     EXPECT_TRUE(IsWindowVisible(probes[0]));
     recorded = without(recorded, probes[0]);
     EXPECT_EQ(RecordedWindows(), recorded);
 
     // A window of this thread is destroyed.
-    EXPECT_TRUE(CloseHiddenWindow(const_cast<HiddenWindowRecord*>(RecordOf(probes[1]))));
+    EXPECT_TRUE(CloseHiddenWindow(probes[1], state));
     EXPECT_FALSE(IsWindow(probes[1]));
     recorded = without(recorded, probes[1]);
     EXPECT_EQ(RecordedWindows(), recorded);

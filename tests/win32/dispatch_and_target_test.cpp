@@ -4,9 +4,9 @@
 
 #include <string>
 
-#include "app/colors.h"
-#include "app/panel_buttons.h"
-#include "app/panel_messages.h"
+#include "core/shell/colors.h"
+#include "app/panel_view.h"
+#include "core/shell/panel_messages.h"
 #include "automation/target_window.h"
 #include "panel_fixture.h"
 #include "res/resource.h"
@@ -35,16 +35,16 @@ TEST_F(PanelTest, HotkeysOneAndTwoToggleTheRepeatersLikeTheirButtons)
 {
     EXPECT_EQ(ToggleText(IDC_LEFT_TOGGLE), "OFF");
     SendMessageA(panelWindow, WM_HOTKEY, 1, 0);
-    EXPECT_EQ(PanelButton(IDC_LEFT_TOGGLE).face, COLOR_ON);
+    EXPECT_EQ(FaceOf(IDC_LEFT_TOGGLE, Model()), COLOR_ON);
     EXPECT_EQ(ToggleText(IDC_LEFT_TOGGLE), "ON");
     SendMessageA(panelWindow, WM_COMMAND, IDM_LEFT_REPEAT, 0);
-    EXPECT_EQ(PanelButton(IDC_LEFT_TOGGLE).face, COLOR_OFF);
+    EXPECT_EQ(FaceOf(IDC_LEFT_TOGGLE, Model()), COLOR_OFF);
     EXPECT_EQ(ToggleText(IDC_LEFT_TOGGLE), "OFF");
     SendMessageA(panelWindow, WM_HOTKEY, 2, 0);
-    EXPECT_EQ(PanelButton(IDC_RIGHT_TOGGLE).face, COLOR_ON);
+    EXPECT_EQ(FaceOf(IDC_RIGHT_TOGGLE, Model()), COLOR_ON);
     SendMessageA(panelWindow, WM_COMMAND, IDC_RIGHT_TOGGLE, 0);
-    EXPECT_EQ(PanelButton(IDC_RIGHT_TOGGLE).face, COLOR_OFF);
-    EXPECT_EQ(PanelButton(IDC_LEFT_TOGGLE).face, COLOR_OFF);
+    EXPECT_EQ(FaceOf(IDC_RIGHT_TOGGLE, Model()), COLOR_OFF);
+    EXPECT_EQ(FaceOf(IDC_LEFT_TOGGLE, Model()), COLOR_OFF);
 }
 
 TEST_F(PanelTest, HotkeyNineShowsAndHidesAndUnknownIdsDoNothing)
@@ -54,8 +54,8 @@ TEST_F(PanelTest, HotkeyNineShowsAndHidesAndUnknownIdsDoNothing)
     for (WPARAM id : {WPARAM{0}, WPARAM{10}, WPARAM{0x7FFF}, ~WPARAM{0}})
         SendMessageA(panelWindow, WM_HOTKEY, id, 0);
     EXPECT_FALSE(IsWindowVisible(frameWindow));
-    EXPECT_EQ(PanelButton(IDC_LEFT_TOGGLE).face, COLOR_OFF);
-    EXPECT_EQ(PanelButton(IDC_RIGHT_TOGGLE).face, COLOR_OFF);
+    EXPECT_EQ(FaceOf(IDC_LEFT_TOGGLE, Model()), COLOR_OFF);
+    EXPECT_EQ(FaceOf(IDC_RIGHT_TOGGLE, Model()), COLOR_OFF);
     SendMessageA(panelWindow, WM_HOTKEY, 9, 0);
     EXPECT_TRUE(IsWindowVisible(frameWindow));
 }
@@ -93,13 +93,13 @@ TEST_F(PanelTest, FilterRefusesTheFrameAndOtherWindowsThanTheTarget)
         });
     };
     ASSERT_TRUE(foreground(frameWindow));
-    EXPECT_FALSE(TargetFilterPasses(panelWindow));  // all windows, but the frame is in front
+    EXPECT_FALSE(TargetFilterPasses(panelWindow, Model().target));  // all windows, but the frame is in front
     ASSERT_TRUE(foreground(other));
-    EXPECT_TRUE(TargetFilterPasses(panelWindow));
+    EXPECT_TRUE(TargetFilterPasses(panelWindow, Model().target));
     SendMessageA(panelWindow, WMU_SELECTTARGET, reinterpret_cast<WPARAM>(target), 0);
-    EXPECT_FALSE(TargetFilterPasses(panelWindow));
+    EXPECT_FALSE(TargetFilterPasses(panelWindow, Model().target));
     ASSERT_TRUE(foreground(target));
-    EXPECT_TRUE(TargetFilterPasses(panelWindow));
+    EXPECT_TRUE(TargetFilterPasses(panelWindow, Model().target));
     DestroyWindow(target);
     DestroyWindow(other);
 }

@@ -166,7 +166,7 @@ TEST_F(PanelTest, BrowseCommandRunsThePickerOnTheEditsFolderWithTheGateClosed)
         SetDlgItemTextA(panelWindow, IDC_IMAGE_FOLDER, folder.path().c_str());
         MessageBoxCatcher dialogs;
         bool gateWhileOpen = true;
-        dialogs.WhileOpen([&](HWND) { gateWhileOpen = timersEnabled; });
+        dialogs.WhileOpen([&](HWND) { gateWhileOpen = Gate().IsOpen(); });
         dialogs.ConfirmWhen([&](HWND picker) {
             selected = SelectedTreeText(picker) == leaf;
             return selected;
@@ -175,7 +175,7 @@ TEST_F(PanelTest, BrowseCommandRunsThePickerOnTheEditsFolderWithTheGateClosed)
         ASSERT_EQ(dialogs.boxes().size(), 1u);
         EXPECT_EQ(dialogs.boxes()[0].text, "画像保存先フォルダの指定");
         EXPECT_FALSE(gateWhileOpen);
-        EXPECT_TRUE(timersEnabled);
+        EXPECT_TRUE(Gate().IsOpen());
     }
     ASSERT_TRUE(selected) << "the picker never showed the starting folder";
     char text[MAX_PATH] = "";

@@ -2,13 +2,12 @@
 
 #include <gtest/gtest.h>
 
-#include "app/colors.h"
-#include "app/panel_buttons.h"
-#include "app/panel_messages.h"
+#include "core/shell/colors.h"
+#include "app/panel_view.h"
+#include "core/shell/panel_messages.h"
 #include "panel_fixture.h"
 #include "res/resource.h"
-#include "triggers/action_records.h"
-#include "triggers/gesture_sampler.h"
+#include "core/triggers/gesture_sampler.h"
 
 namespace {
 
@@ -22,13 +21,14 @@ void MoveAndSample(int x, int y)
 
 TEST_F(PanelTest, SamplingTimerFiresARecordsGestureThroughItsHotkey)
 {
-    EXPECT_EQ(gestureRecognition.gestureMinDistance, 64u);
-    EXPECT_EQ(gestureRecognition.gestureTimeWindow, 200u);
+    const GestureRecognition& recognition = Model().gestures.recognition;
+    EXPECT_EQ(recognition.gestureMinDistance, 64u);
+    EXPECT_EQ(recognition.gestureTimeWindow, 200u);
     SetDlgItemTextA(panelWindow, IDC_GESTURE_TIME, "1000");
-    EXPECT_EQ(gestureRecognition.gestureTimeWindow, 1000u);
+    EXPECT_EQ(recognition.gestureTimeWindow, 1000u);
     SetDlgItemTextA(panelWindow, IDC_LEFT_INTERVAL, "60000");
 
-    GestureSequence& gesture = actionTable[0].gesture;
+    GestureSequence& gesture = Model().actions[0].gesture;
     gesture.directions[0] = 1;
     gesture.directions[1] = 2;
     gesture.directions[2] = 3;
@@ -38,7 +38,7 @@ TEST_F(PanelTest, SamplingTimerFiresARecordsGestureThroughItsHotkey)
     MoveAndSample(550, 880);
     MoveAndSample(550, 730);
     MoveAndSample(400, 730);
-    EXPECT_EQ(PanelButton(IDC_LEFT_TOGGLE).face, COLOR_ON);
+    EXPECT_EQ(FaceOf(IDC_LEFT_TOGGLE, Model()), COLOR_ON);
     SendMessageA(panelWindow, WM_COMMAND, IDC_LEFT_TOGGLE, 0);
     gesture.count = 0;
 }

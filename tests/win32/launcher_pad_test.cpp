@@ -13,7 +13,8 @@
 
 #include "launcher/launcher_pad.h"
 #include "launcher/pad_menu.h"
-#include "launcher/pad_settings.h"
+#include "app/settings_file.h"
+#include "core/model/settings_mapping.h"
 #include "launcher/shortcut.h"
 #include "pad_test_files.h"
 #include "panel_fixture.h"
@@ -149,7 +150,7 @@ TEST_F(LauncherPadTest, DropOfThreeFilesRegistersOnlyTheFirstWithItsIcon)
     const std::string third = files_.Write("third.txt");
     MessageBoxCatcher boxes;
     SendMessageA(PadControl(2), WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDrop({first, second, third})), 0);
-    EXPECT_STREQ(Pad(2).path, first.c_str());
+    EXPECT_EQ(*Pad(2).path, first);
     EXPECT_NE(Pad(2).iconInfo.hIcon, nullptr);
     SHFILEINFOA expected = {};
     SHGetFileInfoA(first.c_str(), FILE_ATTRIBUTE_NORMAL, &expected, sizeof expected,
@@ -161,7 +162,7 @@ TEST_F(LauncherPadTest, DropOfThreeFilesRegistersOnlyTheFirstWithItsIcon)
 
     // A later drop replaces the registration.
     SendMessageA(PadControl(2), WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDrop({third})), 0);
-    EXPECT_STREQ(Pad(2).path, third.c_str());
+    EXPECT_EQ(*Pad(2).path, third);
 }
 
 TEST_F(LauncherPadTest, RegisteredIconIsPaintedAtTheTopLeftOfThePad)
@@ -215,7 +216,7 @@ TEST_F(LauncherPadTest, DroppedShortcutIsRegisteredAsItsTarget)
     ASSERT_TRUE(MakeShortcut(link, target));
     MessageBoxCatcher boxes;
     SendMessageA(PadControl(0), WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDrop({link})), 0);
-    EXPECT_STREQ(Pad(0).path, target.c_str());
+    EXPECT_EQ(*Pad(0).path, target);
     EXPECT_NE(Pad(0).iconInfo.hIcon, nullptr);
     EXPECT_TRUE(boxes.boxes().empty());
 }
@@ -232,11 +233,11 @@ TEST_F(LauncherPadTest, ChainOfShortcutsIsFollowedUpToEightSteps)
     }
     // Eight shortcuts in a row lead to the file ...
     EXPECT_TRUE(Register(0, files_.File("s1.LNK")));
-    EXPECT_STREQ(Pad(0).path, target.c_str());
+    EXPECT_EQ(*Pad(0).path, target);
     // ... nine end at the ninth, which is registered as itself.
     MessageBoxCatcher boxes;
     EXPECT_TRUE(Register(1, files_.File("s0.LNK")));
-    EXPECT_STREQ(Pad(1).path, files_.File("s8.LNK").c_str());
+    EXPECT_EQ(*Pad(1).path, files_.File("s8.LNK"));
     EXPECT_NE(Pad(1).iconInfo.hIcon, nullptr);
     EXPECT_TRUE(boxes.boxes().empty());
 }
@@ -255,7 +256,7 @@ TEST_F(LauncherPadTest, CycleOfShortcutsStopsAtAShortcut)
     MessageBoxCatcher boxes;
     EXPECT_TRUE(Register(0, a));
     // Eight steps from a end at a again, which is registered as itself.
-    EXPECT_STREQ(Pad(0).path, a.c_str());
+    EXPECT_EQ(*Pad(0).path, a);
     EXPECT_NE(Pad(0).iconInfo.hIcon, nullptr);
     EXPECT_TRUE(boxes.boxes().empty());
 }
@@ -265,7 +266,7 @@ TEST_F(LauncherPadTest, UnreadableShortcutIsRegisteredAsItself)
     const std::string broken = files_.Write("broken.lnk", "not a shortcut");
     MessageBoxCatcher boxes;
     EXPECT_TRUE(Register(0, broken));
-    EXPECT_STREQ(Pad(0).path, broken.c_str());
+    EXPECT_EQ(*Pad(0).path, broken);
     EXPECT_TRUE(boxes.boxes().empty());
 }
 
@@ -381,7 +382,7 @@ TEST_F(LauncherPadTest, NewRegistrationTakesTheFileChosenInTheOpenDialog)
     ASSERT_EQ(dialogs.boxes().size(), 1u);
     EXPECT_EQ(dialogs.boxes()[0].caption, "ファイルの登録");
     EXPECT_EQ(choice.filters, (std::vector<std::string>{"実行ファイル(*.exe)", "All files(*.*)"}));
-    EXPECT_STREQ(Pad(1).path, choice.file.c_str());
+    EXPECT_EQ(*Pad(1).path, choice.file);
     EXPECT_NE(Pad(1).iconInfo.hIcon, nullptr);
 }
 
@@ -393,7 +394,7 @@ TEST_F(LauncherPadTest, CancelledOpenDialogLeavesTheRegistration)
     dialogs.WhileOpen([](HWND dialog) { PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0); });
     Command(1, PAD_REGISTER);
     ASSERT_EQ(dialogs.boxes().size(), 1u);
-    EXPECT_STREQ(Pad(1).path, kept.c_str());
+    EXPECT_EQ(*Pad(1).path, kept);
 }
 
 TEST_F(LauncherPadTest, UnregisterForgetsTheFileAndItsIcon)
@@ -410,10 +411,10 @@ TEST_F(LauncherPadTest, InfoShowsPathDisplayNameAndTypeOnThreeLines)
     ASSERT_TRUE(Register(1, file));
     MessageBoxCatcher boxes;
     bool gateWhileOpen = true;
-    boxes.WhileOpen([&](HWND) { gateWhileOpen = timersEnabled; });
+    boxes.WhileOpen([&](HWND) { gateWhileOpen = Gate().IsOpen(); });
     Command(1, PAD_INFO);
     EXPECT_FALSE(gateWhileOpen);  // no click or key goes out while the box is up
-    EXPECT_TRUE(timersEnabled);
+    EXPECT_TRUE(Gate().IsOpen());
     ASSERT_EQ(boxes.boxes().size(), 1u);
     const std::string expected = "場所：\t" + file + "\n表示名：\t" + Pad(1).iconInfo.szDisplayName +
                                  "\nタイプ：\t" + Pad(1).iconInfo.szTypeName;
@@ -491,25 +492,22 @@ TEST_F(LauncherPadTest, SavedAndLoadedRecordsCarryThePaths)
     const std::string longest = files_.Write(std::string(259 - folder.size(), 'n'));
     ASSERT_EQ(longest.size(), 259u);
 
-    std::vector<std::uint8_t> bytes;
     ASSERT_TRUE(Register(0, file));
     ASSERT_TRUE(Register(1, longest));
-    for (int i = 0; i < PAD_COUNT; ++i) SavePadPath(Pad(i), bytes);
-    ASSERT_EQ(bytes.size(), 4 + file.size() + 4 + 259 + 4 + 4);
-    EXPECT_EQ(bytes[0], file.size());
-    EXPECT_EQ(std::string(bytes.begin() + 4, bytes.begin() + 4 + static_cast<long>(file.size())), file);
-    EXPECT_EQ(bytes[4 + file.size()], 3u);  // 259 = 0x103
-    EXPECT_EQ(bytes[4 + file.size() + 1], 1u);
+    PanelTest::TearDownKeepingSettings();
+    const std::vector<std::uint8_t> saved = ReadWholeFile(SettingsFilePath());
+    ASSERT_EQ(saved.size(), 653 + 4 + file.size() + 4 + 259 + 4 + 4);
+    const std::uint8_t* pads = saved.data() + 653;
+    EXPECT_EQ(pads[0], file.size());
+    EXPECT_EQ(std::string(pads + 4, pads + 4 + file.size()), file);
+    EXPECT_EQ(pads[4 + file.size()], 3u);  // 259 = 0x103
+    EXPECT_EQ(pads[4 + file.size() + 1], 1u);
 
-    for (int i = 0; i < PAD_COUNT; ++i) EmptyPad(Pad(i));
-    std::size_t offset = 0;
     MessageBoxCatcher boxes;
-    for (int i = 0; i < PAD_COUNT; ++i)
-        EXPECT_TRUE(LoadPadPath(Pad(i), bytes.data(), bytes.size(), offset)) << i;
-    EXPECT_EQ(offset, bytes.size());
-    EXPECT_STREQ(Pad(0).path, file.c_str());
+    PanelTest::SetUpKeepingSettings();
+    EXPECT_EQ(*Pad(0).path, file);
     EXPECT_NE(Pad(0).iconInfo.hIcon, nullptr);
-    EXPECT_STREQ(Pad(1).path, longest.c_str());
+    EXPECT_EQ(*Pad(1).path, longest);
     EXPECT_FALSE(PadIsRegistered(Pad(2)));
     EXPECT_FALSE(PadIsRegistered(Pad(3)));
     EXPECT_TRUE(boxes.boxes().empty());
@@ -518,24 +516,23 @@ TEST_F(LauncherPadTest, SavedAndLoadedRecordsCarryThePaths)
 TEST_F(LauncherPadTest, OverlongAndCutRecordsLeaveTheirPadsEmpty)
 {
     const std::string file = files_.Write("kept.txt");
-    std::vector<std::uint8_t> bytes = {4, 1, 0, 0};  // 260 bytes follow: too long for a pad
+    std::vector<std::uint8_t> bytes = WriteSettings(SettingsOf(Model()));
+    bytes.resize(653);
+    bytes.insert(bytes.end(), {4, 1, 0, 0});  // 260 bytes follow: too long for a pad
     bytes.insert(bytes.end(), 260, 'q');
     bytes.insert(bytes.end(), {static_cast<std::uint8_t>(file.size()), 0, 0, 0});
     bytes.insert(bytes.end(), file.begin(), file.end());
     bytes.insert(bytes.end(), {20, 0, 0, 0, 'C', ':'});  // cut short by the end
 
-    for (int i = 0; i < 3; ++i) ASSERT_TRUE(Register(i, file));
+    PanelTest::TearDownKeepingSettings();
+    WriteWholeFile(SettingsFilePath(), bytes);
     MessageBoxCatcher boxes;
-    std::size_t offset = 0;
-    EXPECT_TRUE(LoadPadPath(Pad(0), bytes.data(), bytes.size(), offset));
+    PanelTest::SetUpKeepingSettings();
     EXPECT_FALSE(PadIsRegistered(Pad(0)));
-    EXPECT_EQ(offset, 264u);
-    EXPECT_TRUE(LoadPadPath(Pad(1), bytes.data(), bytes.size(), offset));
-    EXPECT_STREQ(Pad(1).path, file.c_str());
-    const std::size_t before = offset;
-    EXPECT_FALSE(LoadPadPath(Pad(2), bytes.data(), bytes.size(), offset));
+    EXPECT_EQ(*Pad(1).path, file);
+    EXPECT_NE(Pad(1).iconInfo.hIcon, nullptr);
     EXPECT_FALSE(PadIsRegistered(Pad(2)));
-    EXPECT_EQ(offset, before);
+    EXPECT_FALSE(PadIsRegistered(Pad(3)));
     EXPECT_TRUE(boxes.boxes().empty());
 }
 

@@ -9,9 +9,10 @@
 #include <cstdio>
 #include <vector>
 
-#include "app/panel_messages.h"
+#include "core/shell/panel_messages.h"
+#include "app/panel_hub.h"
 #include "automation/macro_engine.h"
-#include "automation/macro_file.h"
+#include "core/automation/macro_file.h"
 #include "panel_fixture.h"
 #include "res/resource.h"
 
@@ -110,17 +111,17 @@ TEST_F(MacroEngineTest, PlaybackTakesOneSampleATickAndEndsOnTheTickAfterTheLast)
     WriteSamples(0, SamplesAt({path[0], path[1], path[2]}));
     SetCursorPos(path[3].x, path[3].y);
     CloseGate();
-    ASSERT_TRUE(StartPlayback(panelWindow, 0, false));
+    ASSERT_TRUE(StartPlayback(panelWindow, Hub(), 0, false));
     EXPECT_TRUE(At(path[3])) << "nothing moves before the first tick";
     for (int i = 0; i < 3; ++i) {
         Tick(PlayTick);
         EXPECT_TRUE(At(path[i])) << "tick " << i;
         EXPECT_TRUE(MacroOperationRunning());
     }
-    EXPECT_FALSE(timersEnabled);
+    EXPECT_FALSE(Gate().IsOpen());
     Tick(PlayTick);
     EXPECT_FALSE(MacroOperationRunning());
-    EXPECT_TRUE(timersEnabled) << "the panel was restored before the stop returned";
+    EXPECT_TRUE(Gate().IsOpen()) << "the panel was restored before the stop returned";
     EXPECT_TRUE(At(path[2]));
     // A tick of the killed timer that was already on its way changes nothing.
     Tick(PlayTick);
@@ -132,7 +133,7 @@ TEST_F(MacroEngineTest, RepeatSpendsOneTickAtTheEndThenStartsOverUntilStopped)
 {
     WriteSamples(1, SamplesAt({path[0], path[1]}));
     CloseGate();
-    ASSERT_TRUE(StartPlayback(panelWindow, 1, true));
+    ASSERT_TRUE(StartPlayback(panelWindow, Hub(), 1, true));
     for (int pass = 0; pass < 3; ++pass) {
         Tick(PlayTick);
         EXPECT_TRUE(At(path[0])) << "pass " << pass;
@@ -143,22 +144,22 @@ TEST_F(MacroEngineTest, RepeatSpendsOneTickAtTheEndThenStartsOverUntilStopped)
         EXPECT_TRUE(At(path[3])) << "pass " << pass;
         EXPECT_TRUE(MacroOperationRunning());
     }
-    EXPECT_FALSE(timersEnabled);
+    EXPECT_FALSE(Gate().IsOpen());
     StopMacro(panelWindow);
     EXPECT_FALSE(MacroOperationRunning());
-    EXPECT_TRUE(timersEnabled);
+    EXPECT_TRUE(Gate().IsOpen());
 
     // Stopping when nothing runs sends nothing.
     CloseGate();
     StopMacro(panelWindow);
-    EXPECT_FALSE(timersEnabled);
+    EXPECT_FALSE(Gate().IsOpen());
     SendMessageA(panelWindow, WMU_TIMERGATE, 1, 0);
 }
 
 TEST_F(MacroEngineTest, RecordingWaitsForTheKeyThenWritesOneSampleATickUntilItGoesUp)
 {
     CloseGate();
-    ASSERT_TRUE(StartRecording(panelWindow, 2, VK_MENU));
+    ASSERT_TRUE(StartRecording(panelWindow, Hub(), 2, VK_MENU));
     EXPECT_EQ(FileLength(2), 0);
     SetKeys({VK_SHIFT, VK_CONTROL, VK_LBUTTON});  // not the record key
     for (int i = 0; i < 3; ++i) {
@@ -192,12 +193,12 @@ TEST_F(MacroEngineTest, RecordingWaitsForTheKeyThenWritesOneSampleATickUntilItGo
         Tick(RecordTick);
         EXPECT_EQ(FileLength(2), static_cast<long long>(12 * (i + 1))) << "tick " << i;
     }
-    EXPECT_FALSE(timersEnabled);
+    EXPECT_FALSE(Gate().IsOpen());
 
     SetKeys({VK_LBUTTON});  // the record key goes up
     Tick(RecordTick);
     EXPECT_FALSE(MacroOperationRunning());
-    EXPECT_TRUE(timersEnabled);
+    EXPECT_TRUE(Gate().IsOpen());
     Tick(RecordTick);
     EXPECT_EQ(FileLength(2), static_cast<long long>(12 * expected.size()));
 
@@ -215,7 +216,7 @@ TEST_F(MacroEngineTest, StartsThatCannotOpenTheFileLeaveTheEngineIdle)
 {
     CloseGate();
     EXPECT_FALSE(MacroFileExists(0));
-    EXPECT_FALSE(StartPlayback(panelWindow, 0, true));
+    EXPECT_FALSE(StartPlayback(panelWindow, Hub(), 0, true));
     EXPECT_FALSE(MacroOperationRunning());
 
     WriteSamples(0, SamplesAt({path[0]}));
@@ -223,13 +224,13 @@ TEST_F(MacroEngineTest, StartsThatCannotOpenTheFileLeaveTheEngineIdle)
                               FILE_ATTRIBUTE_NORMAL, nullptr);
     ASSERT_NE(lock, INVALID_HANDLE_VALUE);
     EXPECT_TRUE(MacroFileExists(0));
-    EXPECT_FALSE(StartPlayback(panelWindow, 0, false));
-    EXPECT_FALSE(StartRecording(panelWindow, 0, VK_SHIFT));
+    EXPECT_FALSE(StartPlayback(panelWindow, Hub(), 0, false));
+    EXPECT_FALSE(StartRecording(panelWindow, Hub(), 0, VK_SHIFT));
     EXPECT_FALSE(MacroOperationRunning());
     CloseHandle(lock);
     EXPECT_EQ(FileLength(0), 12) << "a failed recording truncates nothing";
     // A failed start is no operation that ended: the gate stays as the caller left it.
-    EXPECT_FALSE(timersEnabled);
+    EXPECT_FALSE(Gate().IsOpen());
     SendMessageA(panelWindow, WMU_TIMERGATE, 1, 0);
 }
 
@@ -251,26 +252,26 @@ TEST_F(MacroEngineTest, CommandsCloseTheGateAndDisableEveryMacroControlUntilTheS
     // At start no slot has a file: only the three 記録 buttons are enabled.
     EXPECT_EQ(EnabledMacroControls(), 3);
     WriteSamples(0, SamplesAt({path[0]}));
-    CheckDlgButton(panelWindow, IDC_MACRO1_ENABLED, BST_CHECKED);
+    SetBox(IDC_MACRO1_ENABLED, true);
     SendMessageA(panelWindow, WM_COMMAND, IDC_MACRO1_ENABLED, 0);
     EXPECT_EQ(EnabledMacroControls(), 3 + 5);
 
     SendMessageA(panelWindow, WM_COMMAND, IDC_MACRO1_EXECUTE, 0);
     EXPECT_TRUE(MacroOperationRunning());
-    EXPECT_FALSE(timersEnabled);
+    EXPECT_FALSE(Gate().IsOpen());
     EXPECT_EQ(EnabledMacroControls(), 0);
     Tick(PlayTick);
     EXPECT_TRUE(At(path[0]));
     Tick(PlayTick);
     EXPECT_FALSE(MacroOperationRunning());
-    EXPECT_TRUE(timersEnabled);
+    EXPECT_TRUE(Gate().IsOpen());
     EXPECT_EQ(EnabledMacroControls(), 3 + 5);
 
     // The record key comes from the list: "Alt".
-    SendDlgItemMessageA(panelWindow, IDC_RECORD_KEY, CB_SETCURSEL, 2, 0);
+    Choose(IDC_RECORD_KEY, 2);
     SendMessageA(panelWindow, WM_COMMAND, IDC_MACRO2_RECORD, 0);
     EXPECT_TRUE(MacroOperationRunning());
-    EXPECT_FALSE(timersEnabled);
+    EXPECT_FALSE(Gate().IsOpen());
     EXPECT_EQ(EnabledMacroControls(), 0);
     EXPECT_EQ(FileLength(1), 0);
     SetKeys({VK_SHIFT});
@@ -284,7 +285,7 @@ TEST_F(MacroEngineTest, CommandsCloseTheGateAndDisableEveryMacroControlUntilTheS
     // The forced stop, as its hotkey delivers it.
     SendMessageA(panelWindow, WM_HOTKEY, 8, 0);
     EXPECT_FALSE(MacroOperationRunning());
-    EXPECT_TRUE(timersEnabled);
+    EXPECT_TRUE(Gate().IsOpen());
     EXPECT_EQ(EnabledMacroControls(), 3 + 5 + 4) << "slot 2 has a file now, its box is clear";
     EXPECT_FALSE(IsWindowEnabled(GetDlgItem(panelWindow, IDC_MACRO2_EXECUTE)));
 }
@@ -295,7 +296,7 @@ TEST_F(MacroEngineTest, ThousandsOfTicksKeepTheirCountAndReportTheirCost)
     constexpr int TICKS = 3000;
     using Clock = std::chrono::steady_clock;
     SetCursorPos(path[0].x, path[0].y);
-    ASSERT_TRUE(StartRecording(panelWindow, 0, VK_SHIFT));
+    ASSERT_TRUE(StartRecording(panelWindow, Hub(), 0, VK_SHIFT));
     SetKeys({VK_SHIFT});
     Tick(WaitForRecordKey);
     const auto recordStart = Clock::now();
@@ -306,7 +307,7 @@ TEST_F(MacroEngineTest, ThousandsOfTicksKeepTheirCountAndReportTheirCost)
     Tick(RecordTick);
     ASSERT_FALSE(MacroOperationRunning());
 
-    ASSERT_TRUE(StartPlayback(panelWindow, 0, false));
+    ASSERT_TRUE(StartPlayback(panelWindow, Hub(), 0, false));
     const auto playStart = Clock::now();
     for (int i = 0; i < TICKS; ++i) Tick(PlayTick);
     const auto playTime = Clock::now() - playStart;

@@ -15,11 +15,11 @@
 #include <cstring>
 #include <string>
 
-#include "app/exe_paths.h"
-#include "app/module_path.h"
+#include "core/base/exe_paths.h"
+#include "win/module_path.h"
 #include "conceal/master_mute.h"
 #include "conceal/recovery_file.h"
-#include "conceal/recovery_list.h"
+#include "core/conceal/recovery_list.h"
 #include "support/test_files.h"
 #include "conceal_fixture.h"
 #include "res/resource.h"
@@ -177,7 +177,7 @@ TEST_F(MasterMuteTest, ConcealmentMutesForAsLongAsTheWindowsStayHidden)
     // The last window shown from the dialog's side ends it as well.
     ASSERT_TRUE(SetMasterMute(0));
     SendMessageA(panelWindow, WM_COMMAND, IDC_CONCEAL, 0);
-    while (hiddenWindows) ShowHiddenWindow(hiddenWindows);
+    while (AnyWindowsHidden()) ShowHiddenWindow(HiddenWindows().back().window, Model().conceal);
     ASSERT_TRUE(GetMasterMute(read));
     EXPECT_EQ(read, 0);
 }
@@ -204,7 +204,7 @@ TEST_F(MasterMuteTest, UntickedBoxTouchesNoMuteSwitch)
     // Any read or write of the switch would find the endpoint or open
     // device 0 first.
     ForgetMuteSwitch();
-    CheckDlgButton(panelWindow, IDC_MUTE, BST_UNCHECKED);
+    SetBox(IDC_MUTE, false);
     SendMessageA(panelWindow, WM_COMMAND, IDC_CONCEAL, 0);
     EXPECT_FALSE(IsWindowVisible(probe.handle()));
     EXPECT_EQ(endpointVolume, nullptr);
@@ -212,7 +212,7 @@ TEST_F(MasterMuteTest, UntickedBoxTouchesNoMuteSwitch)
     SendMessageA(panelWindow, WM_COMMAND, IDM_SHOW_HIDDEN, 0);
 
     // Ticked, the same pass does reach the switch.
-    CheckDlgButton(panelWindow, IDC_MUTE, BST_CHECKED);
+    SetBox(IDC_MUTE, true);
     SendMessageA(panelWindow, WM_COMMAND, IDC_CONCEAL, 0);
     EXPECT_NE(endpointVolume, nullptr);
 }
@@ -247,7 +247,7 @@ TEST_F(MasterMuteWithoutSoundServerTest, EveryCallFailsQuietlyAndTheWindowsAreHi
     SendMessageA(panelWindow, WM_COMMAND, IDC_CONCEAL, 0);
     EXPECT_FALSE(IsWindowVisible(probe.handle()));
     EXPECT_FALSE(IsWindowVisible(frameWindow));
-    EXPECT_TRUE(timersEnabled);
+    EXPECT_TRUE(Gate().IsOpen());
     SendMessageA(panelWindow, WM_COMMAND, IDM_SHOW_HIDDEN, 0);
     EXPECT_TRUE(IsZoomed(probe.handle()));
 }

@@ -1,11 +1,11 @@
-#include "app/owner_draw_button.h"
+#include "win/owner_draw_button.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 
-#include "app/button_shades.h"
-#include "app/colors.h"
+#include "core/shell/button_shades.h"
+#include "core/shell/colors.h"
 #include "support/wine_test_support.h"
 
 namespace {
@@ -22,8 +22,7 @@ protected:
         control_ = CreateWindowExA(0, "BUTTON", "", WS_CHILD | WS_VISIBLE | WS_TABSTOP, 0, 0,
                                    W, H, host_, nullptr, nullptr, nullptr);
         ASSERT_NE(control_, nullptr);
-        ASSERT_TRUE(AttachOwnerDrawButton(button_, control_));
-        button_.text = RGB(0, 0, 0);
+        AttachOwnerDrawButton(control_);
     }
     void TearDown() override { DestroyWindow(host_); }
 
@@ -35,23 +34,23 @@ protected:
         item.hDC = canvas.dc();
         item.itemState = state;
         item.rcItem = RECT{0, 0, W, H};
-        return DrawOwnerDrawButton(button_, item);
+        DrawOwnerDrawButton(item, face_, RGB(0, 0, 0));
+        return true;
     }
 
     HWND host_ = nullptr;
     HWND control_ = nullptr;
-    OwnerDrawButton button_;
+    COLORREF face_ = COLOR_PANEL;
 };
 
 TEST_F(OwnerDrawButtonTest, AttachingReplacesTheWholeStyle)
 {
     EXPECT_EQ(GetWindowLongPtrA(control_, GWL_STYLE), 0x5000000B);
-    EXPECT_EQ(button_.window, control_);
 }
 
 TEST_F(OwnerDrawButtonTest, RaisedButtonShowsTwoRingsAroundTheFace)
 {
-    button_.face = COLOR_ON;
+    face_ = COLOR_ON;
     Canvas canvas(W, H);
     ASSERT_TRUE(Paint(canvas, 0));
     const COLORREF outerLight = BevelLightColour(COLOR_ON, 0, 2);
@@ -74,7 +73,7 @@ TEST_F(OwnerDrawButtonTest, RaisedButtonShowsTwoRingsAroundTheFace)
 
 TEST_F(OwnerDrawButtonTest, PressedWithoutFocusLooksRaised)
 {
-    button_.face = COLOR_PANEL;
+    face_ = COLOR_PANEL;
     Canvas plain(W, H), pressed(W, H);
     ASSERT_TRUE(Paint(plain, 0));
     ASSERT_TRUE(Paint(pressed, ODS_SELECTED));
@@ -84,7 +83,7 @@ TEST_F(OwnerDrawButtonTest, PressedWithoutFocusLooksRaised)
 
 TEST_F(OwnerDrawButtonTest, PressedWithFocusIsSunken)
 {
-    button_.face = COLOR_PANEL;
+    face_ = COLOR_PANEL;
     Canvas canvas(W, H);
     ASSERT_TRUE(Paint(canvas, ODS_SELECTED | ODS_FOCUS));
     const COLORREF shadow = RGB(121, 117, 108);
@@ -96,7 +95,7 @@ TEST_F(OwnerDrawButtonTest, PressedWithFocusIsSunken)
 
 TEST_F(OwnerDrawButtonTest, DisabledCaptionIsEmbossed)
 {
-    button_.face = COLOR_PANEL;
+    face_ = COLOR_PANEL;
     SetWindowTextA(control_, "■■■");
     Canvas canvas(W, H);
     ASSERT_TRUE(Paint(canvas, ODS_DISABLED));
@@ -125,7 +124,7 @@ TEST_F(OwnerDrawButtonTest, DisabledCaptionIsEmbossed)
 
 TEST_F(OwnerDrawButtonTest, LongCaptionIsClippedNotWrapped)
 {
-    button_.face = COLOR_PANEL;
+    face_ = COLOR_PANEL;
     SetWindowTextA(control_, "■■■■■■■■■■■■■■■■■■■■■■■■■■■■■■■■■■■■■■■■");
     Canvas canvas(W * 2, H * 3, RGB(1, 2, 3));
     ASSERT_TRUE(Paint(canvas, 0));
@@ -135,17 +134,6 @@ TEST_F(OwnerDrawButtonTest, LongCaptionIsClippedNotWrapped)
             if (x >= W || y >= H) {
                 ASSERT_EQ(canvas.Pixel(x, y), RGB(1, 2, 3)) << x << "," << y;
             }
-}
-
-TEST_F(OwnerDrawButtonTest, AnotherWindowsItemIsNotPainted)
-{
-    button_.face = COLOR_ON;
-    Canvas canvas(W, H, RGB(1, 2, 3));
-    DRAWITEMSTRUCT item = {};
-    item.hwndItem = host_;
-    item.hDC = canvas.dc();
-    EXPECT_FALSE(DrawOwnerDrawButton(button_, item));
-    EXPECT_EQ(canvas.Count(RGB(1, 2, 3)), W * H);
 }
 
 TEST(DrawLineSegment, LeavesTheEndPointUnpainted)

@@ -7,7 +7,7 @@
 
 #include "app/app_state.h"
 #include "app/frame.h"
-#include "app/panel_messages.h"
+#include "core/shell/panel_messages.h"
 #include "app/settings_file.h"
 #include "support/wine_test_support.h"
 
@@ -49,7 +49,7 @@ protected:
     void TearDownKeepingSettings()
     {
         // Whatever a test left closed, the next test's panel starts open.
-        while (!timersEnabled && panelWindow && IsWindow(panelWindow))
+        while (!Gate().IsOpen() && panelWindow && IsWindow(panelWindow))
             SendMessageA(panelWindow, WMU_TIMERGATE, 1, 0);
         if (frameWindow && IsWindow(frameWindow)) DestroyWindow(frameWindow);
         // The frame posts WM_QUIT when it goes; this loop is the tests', so drop it.
@@ -62,4 +62,19 @@ protected:
     }
 
     HWND Control(int id) const { return GetDlgItem(panelWindow, id); }
+
+    // As a player's click does: the check box changes, then tells the panel.
+    void SetBox(int id, bool checked) const
+    {
+        CheckDlgButton(panelWindow, id, checked ? BST_CHECKED : BST_UNCHECKED);
+        SendMessageA(panelWindow, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
+                     reinterpret_cast<LPARAM>(Control(id)));
+    }
+    // As a player's choice in a drop-down list does.
+    void Choose(int listId, int index) const
+    {
+        SendDlgItemMessageA(panelWindow, listId, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+        SendMessageA(panelWindow, WM_COMMAND, MAKEWPARAM(listId, CBN_SELCHANGE),
+                     reinterpret_cast<LPARAM>(Control(listId)));
+    }
 };

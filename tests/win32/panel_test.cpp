@@ -5,17 +5,16 @@
 
 #include <string>
 
-#include "app/colors.h"
-#include "app/exe_paths.h"
-#include "app/hatch_pattern.h"
-#include "app/module_path.h"
+#include "core/shell/colors.h"
+#include "core/base/exe_paths.h"
+#include "core/shell/hatch_pattern.h"
+#include "win/module_path.h"
 #include "app/panel.h"
-#include "app/panel_buttons.h"
-#include "app/panel_messages.h"
-#include "automation/key_buttons.h"
+#include "app/panel_view.h"
+#include "core/shell/panel_messages.h"
+#include "core/automation/key_table.h"
 #include "panel_fixture.h"
 #include "res/resource.h"
-#include "triggers/action_records.h"
 
 namespace {
 
@@ -48,12 +47,12 @@ TEST_F(PanelTest, StartsWithTheDocumentedDefaults)
     EXPECT_EQ(SendMessageA(Control(IDC_RECORD_KEY), CB_GETITEMDATA, 1, 0), VK_CONTROL);
     EXPECT_EQ(IsDlgButtonChecked(panelWindow, IDC_MUTE), BST_CHECKED);
     EXPECT_EQ(TextOf(Control(IDC_IMAGE_FOLDER)), PathBesideExecutable(ModulePath(), "image", ""));
-    EXPECT_EQ(PanelButton(IDC_LEFT_TOGGLE).face, COLOR_OFF);
-    EXPECT_EQ(PanelButton(IDC_RIGHT_TOGGLE).face, COLOR_OFF);
-    EXPECT_EQ(PanelButton(IDC_CONCEAL).face, COLOR_PANEL);
-    for (const ActionRecord& record : actionTable) EXPECT_EQ(record.gesture.count, 0);
-    EXPECT_EQ(actionTable[0].modifiers, static_cast<UINT>(MOD_CONTROL));
-    EXPECT_EQ(actionTable[0].virtualKey, static_cast<UINT>('L'));
+    EXPECT_EQ(FaceOf(IDC_LEFT_TOGGLE, Model()), COLOR_OFF);
+    EXPECT_EQ(FaceOf(IDC_RIGHT_TOGGLE, Model()), COLOR_OFF);
+    EXPECT_EQ(FaceOf(IDC_CONCEAL, Model()), COLOR_PANEL);
+    for (const ActionState& action : Model().actions) EXPECT_EQ(action.gesture.count, 0);
+    EXPECT_EQ(Model().actions[0].modifiers, static_cast<UINT>(MOD_CONTROL));
+    EXPECT_EQ(Model().actions[0].virtualKey, static_cast<UINT>('L'));
     // Spin ranges.
     int low = 0, high = 0;
     SendMessageA(Control(IDC_GESTURE_TIME_SPIN), UDM_GETRANGE32, reinterpret_cast<WPARAM>(&low),
@@ -62,33 +61,29 @@ TEST_F(PanelTest, StartsWithTheDocumentedDefaults)
     EXPECT_EQ(high, 1000);
 }
 
-TEST_F(PanelTest, EveryProgramButtonIsOwnerDrawnAndAttached)
+TEST_F(PanelTest, EveryProgramButtonIsOwnerDrawn)
 {
-    int attached = 0;
-    for (int id : panelButtonIds) {
-        // Enabling is separate: the 実行 buttons of slots without a recording start disabled.
-        EXPECT_EQ(GetWindowLongPtrA(Control(id), GWL_STYLE) & ~WS_DISABLED, 0x5000000B) << id;
-        EXPECT_EQ(PanelButton(id).window, Control(id)) << id;
-        ++attached;
+    // Every push button of the panel: 13 command buttons, 81 keys and the
+    // actions' 9 hotkey and 8 gesture buttons (the forced stop has none).
+    // Enabling is separate: the 実行 buttons of slots without a recording
+    // start disabled.
+    int ownerDrawn = 0;
+    for (HWND child = GetWindow(panelWindow, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        if ((GetWindowLongPtrA(child, GWL_STYLE) & ~WS_DISABLED) == 0x5000000B) ++ownerDrawn;
     }
-    const KeyButton* keys = KeyButtons();
-    for (int i = 0; i < KEY_COUNT; ++i) {
-        EXPECT_EQ(keys[i].window, Control(keys[i].controlId)) << keys[i].controlId;
-        EXPECT_EQ(keys[i].face, COLOR_OFF);
-        EXPECT_EQ(GetWindowLongPtrA(keys[i].window, GWL_STYLE), 0x5000000B);
-        ++attached;
+    EXPECT_EQ(ownerDrawn, 13 + 81 + 17);
+    for (const KeyDefinition& key : keyTable) {
+        EXPECT_EQ(GetWindowLongPtrA(Control(key.controlId), GWL_STYLE), 0x5000000B);
+        EXPECT_EQ(FaceOf(key.controlId, Model()), COLOR_OFF);
+        EXPECT_EQ(TextOf(Control(key.controlId)), key.caption);
     }
-    for (const ActionRecord& record : actionTable) {
-        EXPECT_EQ(record.hotkeyButton.window, Control(record.hotkeyButtonId));
-        ++attached;
-        if (record.gestureButtonId == -1) {
-            EXPECT_EQ(record.gestureButton.window, nullptr);
-            continue;
+    for (const ActionDefinition& action : actionDefinitions) {
+        EXPECT_EQ(GetWindowLongPtrA(Control(action.hotkeyButtonId), GWL_STYLE) & ~WS_DISABLED, 0x5000000B);
+        if (action.gestureButtonId != NO_GESTURE_BUTTON) {
+            EXPECT_EQ(GetWindowLongPtrA(Control(action.gestureButtonId), GWL_STYLE) & ~WS_DISABLED,
+                      0x5000000B);
         }
-        EXPECT_EQ(record.gestureButton.window, Control(record.gestureButtonId));
-        ++attached;
     }
-    EXPECT_EQ(attached, 13 + 81 + 17);
 }
 
 TEST_F(PanelTest, LauncherStaticsAre34PixelsSquare)
@@ -141,30 +136,30 @@ TEST_F(PanelTest, EditsAndListsKeepTheSystemColours)
 
 TEST_F(PanelTest, TimerGateCountsItsClosersAndOpensWithTheLast)
 {
-    EXPECT_TRUE(timersEnabled);
+    EXPECT_TRUE(Gate().IsOpen());
     SendMessageA(panelWindow, WMU_TIMERGATE, 0, 0);
-    EXPECT_FALSE(timersEnabled);
+    EXPECT_FALSE(Gate().IsOpen());
     SendMessageA(panelWindow, WMU_TIMERGATE, 7, 0);
-    EXPECT_TRUE(timersEnabled);
+    EXPECT_TRUE(Gate().IsOpen());
     // A menu closed while a dialog is still open leaves the gate closed.
     SendMessageA(panelWindow, WMU_TIMERGATE, 0, 0);
     SendMessageA(panelWindow, WMU_TIMERGATE, 0, 0);
     SendMessageA(panelWindow, WMU_TIMERGATE, 1, 0);
-    EXPECT_FALSE(timersEnabled);
+    EXPECT_FALSE(Gate().IsOpen());
     SendMessageA(panelWindow, WMU_TIMERGATE, 1, 0);
-    EXPECT_TRUE(timersEnabled);
+    EXPECT_TRUE(Gate().IsOpen());
     // An open with nothing closed is not saved up for later.
     SendMessageA(panelWindow, WMU_TIMERGATE, 1, 0);
     SendMessageA(panelWindow, WMU_TIMERGATE, 0, 0);
-    EXPECT_FALSE(timersEnabled);
+    EXPECT_FALSE(Gate().IsOpen());
     SendMessageA(panelWindow, WMU_MACROSTOPPED, 2, 0);
-    EXPECT_TRUE(timersEnabled);
+    EXPECT_TRUE(Gate().IsOpen());
 }
 
 TEST_F(PanelTest, DrawItemReachesTheOwnerOfTheControl)
 {
     struct Case { int id; COLORREF face; };
-    KeyButtons()[29].face = COLOR_ON;  // "A"
+    Model().keys.held[29] = true;  // "A"
     for (const Case& c : {Case{1063, COLOR_ON}, Case{1025, COLOR_OFF}, Case{IDC_SHOW_HIDE, COLOR_PANEL},
                           Case{IDC_LEFT_TOGGLE, COLOR_OFF}, Case{IDC_HOTKEY_STOP, COLOR_PANEL},
                           Case{IDC_GESTURE_SHOWHIDE, COLOR_PANEL}}) {
@@ -183,7 +178,7 @@ TEST_F(PanelTest, DrawItemReachesTheOwnerOfTheControl)
         EXPECT_EQ(canvas.Pixel(2, 2), c.face) << c.id << " " << ColourText(canvas.Pixel(2, 2));
         EXPECT_EQ(canvas.Pixel(0, 0), RGB(255, 255, 255)) << c.id;
     }
-    KeyButtons()[29].face = COLOR_OFF;
+    Model().keys.held[29] = false;
 }
 
 TEST_F(PanelTest, ShowHideCommandsHideAndShowTheFrame)

@@ -5,14 +5,15 @@
 #include <string>
 #include <vector>
 
-#include "app/colors.h"
-#include "app/panel_buttons.h"
-#include "app/settings_codec.h"
+#include "core/shell/colors.h"
+#include "app/panel_view.h"
+#include "core/settings/settings_codec.h"
 #include "app/settings_file.h"
+#include "win/file_contents.h"
 #include "panel_fixture.h"
 #include "support/test_files.h"
+#include "core/model/settings_mapping.h"
 #include "res/resource.h"
-#include "triggers/action_records.h"
 
 namespace {
 
@@ -76,7 +77,7 @@ TEST_F(ReplaceFileTest, ALeftoverFromAKilledWriteDoesNotMatter)
 
 TEST_F(PanelTest, NoFileGivesTheDefaultsAndTheExitWritesThem)
 {
-    const SettingsValues values = GatherSettings(panelWindow);
+    const SettingsValues values = SettingsOf(Model());
     EXPECT_FALSE(values.leftClickOn);
     EXPECT_EQ(values.leftClickInterval, 100u);
     EXPECT_EQ(values.keyRepeatInterval, 100u);
@@ -98,12 +99,12 @@ TEST_F(PanelTest, StoredStateComesBackAtTheNextStart)
     SetDlgItemTextA(panelWindow, IDC_LEFT_INTERVAL, "50");
     SendMessageA(panelWindow, WM_COMMAND, IDC_LEFT_TOGGLE, 0);
     SetDlgItemTextA(panelWindow, IDC_KEY_INTERVAL, "");  // stored as 0
-    CheckDlgButton(panelWindow, IDC_MUTE, BST_UNCHECKED);
-    CheckDlgButton(panelWindow, IDC_MACRO2_REPEAT, BST_CHECKED);
-    SendDlgItemMessageA(panelWindow, IDC_GESTURE_HOLD_KEY, CB_SETCURSEL, 2, 0);
-    actionTable[1].modifiers = MOD_CONTROL | MOD_SHIFT;
-    actionTable[1].virtualKey = VK_F5;
-    actionTable[2].gesture = GestureSequence{{1, 4, 3, 2, 1, 0, 0, 0}, 3, 0};  // shortened from 5
+    SetBox(IDC_MUTE, false);
+    SetBox(IDC_MACRO2_REPEAT, true);
+    Choose(IDC_GESTURE_HOLD_KEY, 2);
+    Model().actions[1].modifiers = MOD_CONTROL | MOD_SHIFT;
+    Model().actions[1].virtualKey = VK_F5;
+    Model().actions[2].gesture = GestureSequence{{1, 4, 3, 2, 1, 0, 0, 0}, 3, 0};  // shortened from 5
     DestroyWindow(frameWindow);
 
     const std::vector<std::uint8_t> bytes = ReadWholeFile(SettingsFilePath());
@@ -121,7 +122,7 @@ TEST_F(PanelTest, StoredStateComesBackAtTheNextStart)
               std::vector<std::uint8_t>(gesture, gesture + 32));
 
     // The next start shows all of it.
-    actionTable[2].gesture = GestureSequence{};
+    Model().actions[2].gesture = GestureSequence{};
     PanelTest::TearDownKeepingSettings();
     PanelTest::SetUpKeepingSettings();
     char text[16] = "";
@@ -132,8 +133,8 @@ TEST_F(PanelTest, StoredStateComesBackAtTheNextStart)
     EXPECT_EQ(IsDlgButtonChecked(panelWindow, IDC_MUTE), BST_UNCHECKED);
     EXPECT_EQ(IsDlgButtonChecked(panelWindow, IDC_MACRO2_REPEAT), BST_CHECKED);
     EXPECT_EQ(SendDlgItemMessageA(panelWindow, IDC_GESTURE_HOLD_KEY, CB_GETCURSEL, 0, 0), 2);
-    EXPECT_EQ(actionTable[1].virtualKey, static_cast<UINT>(VK_F5));
-    EXPECT_EQ(actionTable[2].gesture.count, 3);
+    EXPECT_EQ(Model().actions[1].virtualKey, static_cast<UINT>(VK_F5));
+    EXPECT_EQ(Model().actions[2].gesture.count, 3);
     GetDlgItemTextA(panelWindow, IDC_GESTURE_CONCEAL, text, sizeof text);
     EXPECT_STREQ(text, "→↓←");
     SendMessageA(panelWindow, WM_COMMAND, IDC_LEFT_TOGGLE, 0);
@@ -141,7 +142,7 @@ TEST_F(PanelTest, StoredStateComesBackAtTheNextStart)
 
 TEST_F(PanelTest, DamagedFilesStartCleanly)
 {
-    SettingsValues values = GatherSettings(panelWindow);
+    SettingsValues values = SettingsOf(Model());
     std::vector<std::uint8_t> good = WriteSettings(values);
     std::vector<std::vector<std::uint8_t>> damaged;
     for (std::size_t cut : {0u, 1u, 14u, 200u, 292u, 293u, 300u, 652u, 660u}) damaged.emplace_back(good.begin(), good.begin() + cut);

@@ -5,10 +5,10 @@
 #include <string>
 #include <vector>
 
-#include "app/colors.h"
-#include "app/panel_messages.h"
+#include "core/shell/colors.h"
+#include "core/shell/panel_messages.h"
 #include "app/tray.h"
-#include "automation/key_buttons.h"
+#include "core/automation/key_table.h"
 #include "conceal/hidden_windows.h"
 #include "panel_fixture.h"
 #include "res/resource.h"
@@ -30,19 +30,19 @@ class TrayTest : public PanelTest {
 protected:
     void TearDown() override
     {
-        for (int i = 0; i < KEY_COUNT; ++i) KeyButtons()[i].face = COLOR_OFF;
+        for (bool& held : Model().keys.held) held = false;
         PanelTest::TearDown();
     }
 };
 
 TEST_F(TrayTest, MenuShowsTheKeysInFourNestedLevelsCheckedWhenOn)
 {
-    KeyButton* keys = KeyButtons();
-    keys[0].face = COLOR_ON;   // Esc, first level
-    keys[29].face = COLOR_ON;  // A, second level
-    keys[80].face = COLOR_ON;  // PgDn, the last key of the fourth level
+    bool (&held)[KEY_COUNT] = Model().keys.held;
+    held[0] = true;   // Esc, first level
+    held[29] = true;  // A, second level
+    held[80] = true;  // PgDn, the last key of the fourth level
     HMENU popup = nullptr;
-    HMENU menu = BuildTrayMenu(panelWindow, popup);
+    HMENU menu = BuildTrayMenu(popup);
     ASSERT_NE(menu, nullptr);
     HMENU level = GetSubMenu(popup, 3);
     int keyIndex = 0;
@@ -51,10 +51,10 @@ TEST_F(TrayTest, MenuShowsTheKeysInFourNestedLevelsCheckedWhenOn)
         const int keysHere = depth < 3 ? 20 : 21;
         ASSERT_EQ(GetMenuItemCount(level), depth < 3 ? keysHere + 1 : keysHere) << depth;
         for (int i = 0; i < keysHere; ++i, ++keyIndex) {
-            const KeyButton& key = keys[keyIndex];
+            const KeyDefinition& key = keyTable[keyIndex];
             EXPECT_EQ(GetMenuItemID(level, i), static_cast<UINT>(key.controlId)) << keyIndex;
             EXPECT_EQ(ItemText(level, static_cast<UINT>(key.controlId)), FormatKeyName(key.virtualKey));
-            EXPECT_EQ(Checked(level, static_cast<UINT>(key.controlId)), key.face == COLOR_ON) << keyIndex;
+            EXPECT_EQ(Checked(level, static_cast<UINT>(key.controlId)), held[keyIndex]) << keyIndex;
         }
         HMENU next = depth < 3 ? GetSubMenu(level, keysHere) : nullptr;
         if (depth < 3) {
@@ -72,9 +72,9 @@ TEST_F(TrayTest, MenuShowsTheKeysInFourNestedLevelsCheckedWhenOn)
 TEST_F(TrayTest, MenuFollowsTheRepeatersMacrosAndTheFrame)
 {
     SendMessageA(panelWindow, WM_COMMAND, IDC_LEFT_TOGGLE, 0);
-    CheckDlgButton(panelWindow, IDC_MACRO2_ENABLED, BST_CHECKED);
+    SetBox(IDC_MACRO2_ENABLED, true);
     HMENU popup = nullptr;
-    HMENU menu = BuildTrayMenu(panelWindow, popup);
+    HMENU menu = BuildTrayMenu(popup);
     EXPECT_TRUE(Checked(popup, IDM_LEFT_REPEAT));
     EXPECT_FALSE(Checked(popup, IDM_RIGHT_REPEAT));
     EXPECT_TRUE(Greyed(popup, IDM_MACRO1));
@@ -90,7 +90,7 @@ TEST_F(TrayTest, MenuFollowsTheRepeatersMacrosAndTheFrame)
     DestroyMenu(menu);
 
     SendMessageA(panelWindow, WM_COMMAND, IDC_SHOW_HIDE, 0);
-    menu = BuildTrayMenu(panelWindow, popup);
+    menu = BuildTrayMenu(popup);
     EXPECT_EQ(ItemText(popup, IDM_SHOW_HIDE), "メインウィンドを表示");
     DestroyMenu(menu);
     SendMessageA(panelWindow, WM_COMMAND, IDC_LEFT_TOGGLE, 0);
@@ -121,12 +121,12 @@ TEST_F(TrayTest, DoubleClickShowsTheHiddenFrame)
 
 TEST_F(TrayTest, WhileConcealedOnlyTheWayBackIsOffered)
 {
-    CheckDlgButton(panelWindow, IDC_MUTE, BST_UNCHECKED);
+    SetBox(IDC_MUTE, false);
     SendMessageA(panelWindow, WM_COMMAND, IDC_CONCEAL, 0);
     ASSERT_TRUE(AnyWindowsHidden());
     ASSERT_FALSE(IsWindowVisible(frameWindow));
     HMENU popup = nullptr;
-    HMENU menu = BuildTrayMenu(panelWindow, popup);
+    HMENU menu = BuildTrayMenu(popup);
     EXPECT_TRUE(Greyed(popup, IDM_CONCEAL));
     EXPECT_TRUE(Greyed(popup, IDM_SHOW_HIDE));
     EXPECT_FALSE(Greyed(popup, IDM_SHOW_HIDDEN));
@@ -148,12 +148,12 @@ TEST_F(TrayTest, NoTickWhileTheMenuIsOpen)
     gateSeenOpen = true;
     SetTimer(nullptr, 0, 100, [](HWND, UINT, UINT_PTR id, DWORD) CALLBACK {
         KillTimer(nullptr, id);
-        gateSeenOpen = timersEnabled;
+        gateSeenOpen = Gate().IsOpen();
         EndMenu();
     });
     SendMessageA(panelWindow, WMU_TRAYNOTIFY, 1, WM_RBUTTONDOWN);
     EXPECT_FALSE(gateSeenOpen);
-    EXPECT_TRUE(timersEnabled);
+    EXPECT_TRUE(Gate().IsOpen());
 }
 
 }  // namespace

@@ -1,0 +1,18 @@
+// The 81 keys of the on-screen keyboard, in table order: the order of every
+// repeat tick and of the tray menu's keyboard submenu. The list itself is
+// keys.def, which the resource script reads as well.
+#pragma once
+#include <cstdint>
+
+struct KeyDefinition {
+    const char* caption;    // the button's text (code page 932)
+    int controlId;          // the button's id, also its tray-menu command id
+    std::uint8_t virtualKey;
+};
+
+constexpr int KEY_COUNT = 81;
+extern const KeyDefinition keyTable[KEY_COUNT];
+
+// Index in keyTable of the key whose button has this id, or -1 (any other
+// command that reaches the keyboard).
+int KeyIndexOfControl(int controlId);

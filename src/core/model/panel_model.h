@@ -1,0 +1,94 @@
+// The program's state as plain values, one struct per feature, gathered in
+// the one PanelModel that the panel owns. The commands and timers change the
+// model and then the controls; the owner-drawn buttons paint from it; the
+// settings file is a mapping of it (settings_mapping.h). Nothing here knows a
+// window: window handles are kept as numbers.
+#pragma once
+#include <cstdint>
+#include <string>
+
+#include "core/automation/key_table.h"
+#include "core/automation/macro_file.h"
+#include "core/launcher/pad_record.h"
+#include "core/triggers/action_table.h"
+#include "core/triggers/gesture_sampler.h"
+#include "core/triggers/gesture_sequence.h"
+
+constexpr std::uint32_t DEFAULT_INTERVAL = 100;  // msec, all three repeaters
+
+// One click repeater (left or right).
+struct ClickRepeatState {
+    bool on = false;
+    std::uint32_t interval = DEFAULT_INTERVAL;  // msec, as its edit holds it
+    bool buttonDown = false;  // the last event was a button-down: the next is its up
+};
+
+// The keyboard repeater: the keys held, in key-table order.
+struct KeyRepeatState {
+    bool held[KEY_COUNT] = {};
+    std::uint32_t interval = DEFAULT_INTERVAL;
+    bool AnyHeld() const;
+};
+
+// One record of the action table: what the player can change of it.
+struct ActionState {
+    GestureSequence gesture;       // with the matcher's progress
+    std::uint32_t modifiers = 0;   // HOTKEY_MOD_ALT, _CONTROL, _SHIFT
+    std::uint32_t virtualKey = 0;  // 0: no key
+};
+
+// Gesture recognition: the distance and time settings with the sampler's
+// state, and the key that must be held while gesturing.
+struct GestureState {
+    GestureRecognition recognition;
+    std::int32_t holdKeyIndex = 0;  // into GESTURE_HOLD_KEYS
+};
+
+// The gesture key list: "なし", "Shift", "Ctrl", "Alt" and their virtual keys
+// (none, VK_SHIFT, VK_CONTROL, VK_MENU).
+constexpr std::int32_t GESTURE_KEY_CHOICES = 4;
+inline constexpr const char* GESTURE_HOLD_KEY_NAMES[GESTURE_KEY_CHOICES] = {"なし", "Shift", "Ctrl",
+                                                                            "Alt"};
+inline constexpr std::uint32_t GESTURE_HOLD_KEYS[GESTURE_KEY_CHOICES] = {0, 0x10, 0x11, 0x12};
+// The record-key list: "Shift", "Control", "Alt" and their virtual keys.
+constexpr std::int32_t RECORD_KEY_CHOICES = 3;
+inline constexpr const char* RECORD_KEY_NAMES[RECORD_KEY_CHOICES] = {"Shift", "Control", "Alt"};
+inline constexpr std::uint32_t RECORD_KEYS[RECORD_KEY_CHOICES] = {0x10, 0x11, 0x12};
+
+// One macro slot's check boxes.
+struct MacroSlotState {
+    bool enabled = false;  // "有効"
+    bool repeats = false;  // "繰り返す"
+};
+
+struct MacroState {
+    MacroSlotState slots[MACRO_SLOT_COUNT];
+    std::int32_t recordKeyIndex = 0;  // into RECORD_KEYS; not saved
+};
+
+// The concealment's mute: the "消音" box, and the mute a concealment holds
+// while windows stay concealed.
+struct ConcealState {
+    bool muteWhileConcealing = true;
+    bool muteHeld = false;     // the concealment muted the output
+    bool mutedBefore = false;  // the output's state before that
+};
+
+struct PanelModel {
+    ClickRepeatState left;
+    ClickRepeatState right;
+    KeyRepeatState keys;
+    std::uintptr_t target = 0;  // the window repeats go to while in front; 0: any
+    GestureState gestures;
+    ActionState actions[ACTION_COUNT];
+    MacroState macros;
+    ConcealState conceal;
+    std::string imageFolder;             // code page 932
+    std::string padPaths[PAD_COUNT];     // empty: the pad holds nothing
+};
+
+// A model as a first start has it: both repeaters off, intervals of 100
+// msec, gesture distance 64 and time 200 with no hold key, the default
+// hotkeys and no gestures, "消音" ticked, the given image folder, no slot
+// enabled, empty pads.
+PanelModel DefaultPanelModel(const std::string& imageFolder);

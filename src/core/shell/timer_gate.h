@@ -1,0 +1,29 @@
+// The panel's timer gate: while it is closed every tick of the panel's timers
+// is ignored, so no click, key or gesture is produced. It counts: every modal
+// dialog, menu, message box and long pass of the program closes it once and
+// opens it once, and it is open again only when the last of them has ended,
+// however they nest. Move is the one place where it changes.
+#pragma once
+
+class TimerGate {
+public:
+    bool IsOpen() const { return closers_ == 0; }
+    // Closing counts one more interaction under way; opening counts one
+    // less. An open with nothing closed changes nothing.
+    void Move(bool open);
+
+private:
+    int closers_ = 0;
+};
+
+// Closes the gate for the life of a modal interaction.
+class ScopedTimerGate {
+public:
+    explicit ScopedTimerGate(TimerGate& gate) : gate_(gate) { gate_.Move(false); }
+    ~ScopedTimerGate() { gate_.Move(true); }
+    ScopedTimerGate(const ScopedTimerGate&) = delete;
+    ScopedTimerGate& operator=(const ScopedTimerGate&) = delete;
+
+private:
+    TimerGate& gate_;
+};

@@ -1,0 +1,13 @@
+// The nine global hotkeys of the action table, registered for the panel.
+#pragma once
+#include <windows.h>
+
+#include "core/model/panel_model.h"
+
+// Registers every action's hotkey; failures are left silent (a combination
+// another program holds is simply not registered).
+void RegisterAllHotkeys(HWND panel, const ActionState (&actions)[ACTION_COUNT]);
+void UnregisterAllHotkeys(HWND panel);
+
+// Writes every action's hotkey caption into its button.
+void CaptionAllHotkeyButtons(HWND panel, const ActionState (&actions)[ACTION_COUNT]);

@@ -1,0 +1,20 @@
+// Whole files: read at once, and replaced so that a crash, a kill or a full
+// disk midway never leaves half a file.
+#pragma once
+#include <cstdint>
+#include <string>
+#include <vector>
+
+enum class FileRead { Read, Missing, Failed };
+
+// Reads at most maxBytes of the file into `bytes`. Missing when there is no
+// such file (or folder); Failed when it is there but could not be opened or
+// read (another program holds it, access is denied, a read error), with
+// `bytes` empty. `share` is the sharing mode the file is opened with.
+FileRead ReadWholeFile(const std::string& path, std::size_t maxBytes, std::vector<std::uint8_t>& bytes,
+                       unsigned long share = 0);
+
+// Writes `bytes` to a new file beside `path` (its name and ".new") and only
+// then puts it in the place of `path`. False, and the old file untouched, on
+// any failure.
+bool ReplaceFileContents(const std::string& path, const std::vector<std::uint8_t>& bytes);

@@ -1,0 +1,106 @@
+#include "core/model/settings_mapping.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// A model with every setting away from its default, and run-time state that
+// is no setting.
+PanelModel Changed()
+{
+    PanelModel m = DefaultPanelModel("C:\\Games\\image");
+    m.left = {true, 50, true};
+    m.right = {false, 7, false};
+    m.keys.interval = 300;
+    m.keys.held[3] = true;
+    m.target = 0x1234;
+    m.gestures.recognition.gestureMinDistance = 80;
+    m.gestures.recognition.gestureTimeWindow = 500;
+    m.gestures.holdKeyIndex = 2;
+    m.actions[8].gesture = {{1, 4, 3, 2, 1, 0, 0, 0}, 5, 3};
+    m.actions[8].modifiers = HOTKEY_MOD_CONTROL | HOTKEY_MOD_SHIFT;
+    m.actions[8].virtualKey = 0x74;
+    m.macros.slots[1] = {true, true};
+    m.macros.recordKeyIndex = 2;
+    m.conceal = {false, true, true};
+    m.imageFolder = "D:\\shots";
+    m.padPaths[3] = "C:\\Game\\game.exe";
+    return m;
+}
+
+TEST(SettingsMapping, EverySettingOfTheModelIsStoredAndComesBack)
+{
+    const PanelModel saved = Changed();
+    const SettingsValues values = SettingsOf(saved);
+    EXPECT_TRUE(values.leftClickOn);
+    EXPECT_EQ(values.leftClickInterval, 50u);
+    EXPECT_EQ(values.rightClickInterval, 7u);
+    EXPECT_EQ(values.keyRepeatInterval, 300u);
+    EXPECT_FALSE(values.muteWhileConcealing);
+    EXPECT_EQ(values.gestureKeyIndex, 2);
+    EXPECT_EQ(values.actions[8].count, 5);
+    EXPECT_EQ(values.actions[8].modifiers, 6u);
+
+    // Through the file's bytes into a fresh model.
+    PanelModel loaded = DefaultPanelModel("elsewhere");
+    SettingsValues read = SettingsOf(loaded);
+    const std::vector<std::uint8_t> bytes = WriteSettings(values);
+    ReadSettings(bytes.data(), bytes.size(), read);
+    ApplySettings(read, loaded);
+    EXPECT_EQ(SettingsOf(loaded), values);
+    EXPECT_TRUE(loaded.left.on);
+    EXPECT_EQ(loaded.imageFolder, "D:\\shots");
+    EXPECT_EQ(loaded.padPaths[3], "C:\\Game\\game.exe");
+    EXPECT_TRUE(loaded.macros.slots[1].repeats);
+    EXPECT_EQ(loaded.gestures.recognition.gestureTimeWindow, 500u);
+    EXPECT_EQ(loaded.actions[8].virtualKey, 0x74u);
+    // No setting: the phase, the held keys, the target, the record key, a
+    // held mute, and the matcher's progress, which starts over.
+    EXPECT_FALSE(loaded.left.buttonDown);
+    EXPECT_FALSE(loaded.keys.held[3]);
+    EXPECT_EQ(loaded.target, 0u);
+    EXPECT_EQ(loaded.macros.recordKeyIndex, 0);
+    EXPECT_FALSE(loaded.conceal.muteHeld);
+    EXPECT_EQ(loaded.actions[8].gesture.progress, 0);
+}
+
+TEST(SettingsMapping, FirstStartDefaults)
+{
+    const PanelModel m = DefaultPanelModel("X:\\image");
+    EXPECT_FALSE(m.left.on || m.right.on);
+    EXPECT_EQ(m.left.interval, 100u);
+    EXPECT_EQ(m.keys.interval, 100u);
+    EXPECT_EQ(m.gestures.recognition.gestureMinDistance, 64u);
+    EXPECT_EQ(m.gestures.recognition.gestureTimeWindow, 200u);
+    EXPECT_EQ(m.gestures.holdKeyIndex, 0);
+    EXPECT_TRUE(m.conceal.muteWhileConcealing);
+    EXPECT_EQ(m.imageFolder, "X:\\image");
+    for (int i = 0; i < ACTION_COUNT; ++i) {
+        EXPECT_EQ(m.actions[i].modifiers, actionDefinitions[i].defaultModifiers) << i;
+        EXPECT_EQ(m.actions[i].virtualKey, actionDefinitions[i].defaultVirtualKey) << i;
+        EXPECT_EQ(m.actions[i].gesture.count, 0) << i;
+    }
+    EXPECT_FALSE(m.keys.AnyHeld());
+}
+
+TEST(SettingsMapping, AGestureKeyIndexOutsideTheListReadsAsNone)
+{
+    // The list would be left without a selection and no gesture could fire.
+    for (std::int32_t stored : {-1, 4, 255, INT32_MIN}) {
+        PanelModel m = DefaultPanelModel("");
+        m.gestures.holdKeyIndex = 3;
+        SettingsValues values = SettingsOf(m);
+        values.gestureKeyIndex = stored;
+        ApplySettings(values, m);
+        EXPECT_EQ(m.gestures.holdKeyIndex, 0) << stored;
+    }
+    for (std::int32_t stored : {0, 1, 2, 3}) {
+        PanelModel m = DefaultPanelModel("");
+        SettingsValues values = SettingsOf(m);
+        values.gestureKeyIndex = stored;
+        ApplySettings(values, m);
+        EXPECT_EQ(m.gestures.holdKeyIndex, stored);
+    }
+}
+
+}  // namespace
