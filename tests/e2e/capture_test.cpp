@@ -22,20 +22,6 @@ bool Exists(const std::string& path)
     return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
-// The whole file, once the program has closed it (it writes without sharing).
-bool ReadWholeFile(const std::string& path, Bytes& bytes)
-{
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return false;
-    const DWORD size = GetFileSize(file, nullptr);
-    bytes.assign(size, 0);
-    DWORD read = 0;
-    const bool ok = size == 0 || (ReadFile(file, bytes.data(), size, &read, nullptr) && read == size);
-    CloseHandle(file);
-    return ok;
-}
-
 std::uint32_t U32(const Bytes& b, std::size_t at)
 {
     return b[at] | (b[at + 1] << 8) | (b[at + 2] << 16) | (static_cast<std::uint32_t>(b[at + 3]) << 24);
@@ -112,7 +98,7 @@ protected:
     ::testing::AssertionResult CaptureInto(const std::string& path, Bytes& bytes)
     {
         PressCombination({VK_CONTROL}, 'I');
-        if (WaitUntil([&] { return ReadWholeFile(path, bytes) && bytes.size() >= 54 && bytes.size() == U32(bytes, 2); }))
+        if (WaitUntil([&] { return !(bytes = ReadWholeFile(path)).empty() && bytes.size() >= 54 && bytes.size() == U32(bytes, 2); }))
             return ::testing::AssertionSuccess();
         return ::testing::AssertionFailure() << "no complete " << path;
     }
@@ -221,7 +207,7 @@ TEST_F(CaptureTest, SaveButtonCapturesTheProgramsOwnFrame)
     PostMessageA(program_.panel(), WM_COMMAND, IDC_CAPTURE, 0);
     Bytes bytes;
     const std::string path = DefaultFolder() + "\\0.bmp";
-    ASSERT_TRUE(WaitUntil([&] { return ReadWholeFile(path, bytes) && bytes.size() >= 54 && bytes.size() == U32(bytes, 2); }));
+    ASSERT_TRUE(WaitUntil([&] { return !(bytes = ReadWholeFile(path)).empty() && bytes.size() >= 54 && bytes.size() == U32(bytes, 2); }));
     RECT client;
     GetClientRect(program_.frame(), &client);
     EXPECT_TRUE(HeadersDescribe(bytes, client.right, client.bottom));

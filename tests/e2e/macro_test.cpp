@@ -61,31 +61,6 @@ Bytes FileOf(const std::vector<MacroSample>& samples)
     return bytes;
 }
 
-void WriteWholeFile(const std::string& path, const Bytes& bytes)
-{
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
-    ASSERT_NE(file, INVALID_HANDLE_VALUE) << path;
-    DWORD written = 0;
-    if (!bytes.empty()) WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-    CloseHandle(file);
-    ASSERT_EQ(written, bytes.size());
-}
-
-Bytes ReadWholeFile(const std::string& path)
-{
-    Bytes bytes;
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                              nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return bytes;
-    std::uint8_t chunk[4096];
-    DWORD read = 0;
-    while (ReadFile(file, chunk, sizeof chunk, &read, nullptr) && read > 0)
-        bytes.insert(bytes.end(), chunk, chunk + read);
-    CloseHandle(file);
-    return bytes;
-}
-
 // The size without opening the file, so it can be watched while the program
 // holds it open without sharing; -1 when there is no file.
 long long FileSize(const std::string& path)
@@ -335,7 +310,7 @@ TEST_F(MacroSlotsTest, OnlyARecordedSlotCanBeEnabledAndExecuted)
     EXPECT_EQ(SlotState(1), "110111");
 
     // Files that come and go are noticed at the next refresh of the slot.
-    WriteWholeFile(Em(2), Bytes{});
+    ASSERT_TRUE(WriteWholeFile(Em(2), Bytes{}));
     ASSERT_TRUE(DeleteFileA(Em(1).c_str()));
     EXPECT_EQ(SlotState(1), "110111");
     EXPECT_EQ(SlotState(2), "000100");
@@ -473,7 +448,7 @@ TEST_F(MacroTest, ForcedStopBeforeTheKeyLeavesAnEmptyFileAndAnIdleEngine)
     const std::vector<POINT> points = FreePoints();
     TestWindow keeper("focus keeper", 40, 40);
     ASSERT_NO_FATAL_FAILURE(SettleFocusBeforeHoldingKeys(keeper, points));
-    WriteWholeFile(Em(0), FileOf({Sample(points[1]), Sample(points[2])}));
+    ASSERT_TRUE(WriteWholeFile(Em(0), FileOf({Sample(points[1]), Sample(points[2])})));
 
     Command(IDC_MACRO1_RECORD);  // the record key is Shift
     // The earlier recording is gone at once.
@@ -545,7 +520,7 @@ TEST_F(MacroTest, PlaybackPressesAndReleasesWhereTheSamplesChangeAndLetsGoAtTheE
     TestWindow target("macro target", 40, 40);
     std::vector<POINT> path;
     for (int i = 0; i < 7; ++i) path.push_back(Inside(target, 20 + 35 * i, 30 + 20 * (i % 3)));
-    WriteWholeFile(Em(2), FileOf({
+    ASSERT_TRUE(WriteWholeFile(Em(2), FileOf({
         Sample(path[0]),
         Sample(path[1], true),
         Sample(path[2], true),
@@ -554,7 +529,7 @@ TEST_F(MacroTest, PlaybackPressesAndReleasesWhereTheSamplesChangeAndLetsGoAtTheE
         Sample(path[5]),
         Sample(path[5]),  // a tick where nothing changed
         Sample(path[6], true),
-    }));
+    })));
     EnableSlot(2);
     ASSERT_NO_FATAL_FAILURE(ReadyForPlayback(target));
 
@@ -581,7 +556,7 @@ TEST_F(MacroTest, AButtonTheUserHoldsIsReleasedByASampleThatSaysUp)
 {
     TestWindow target("macro target", 40, 40);
     const POINT a = Inside(target, 30, 40), b = Inside(target, 90, 60);
-    WriteWholeFile(Em(0), FileOf({Sample(a), Sample(b)}));
+    ASSERT_TRUE(WriteWholeFile(Em(0), FileOf({Sample(a), Sample(b)})));
     EnableSlot(0);
     ASSERT_NO_FATAL_FAILURE(ReadyForPlayback(target));
     Held left = Held::LeftButton();
@@ -604,7 +579,7 @@ TEST_F(MacroTest, RepeatLoopsOverTheWholeSamplesUntilTheForcedStop)
     const POINT a = Inside(target, 30, 40);
     Bytes file = FileOf({Sample(a), Sample(a, true), Sample(a)});
     file.insert(file.end(), {1, 2, 3, 4, 5});  // a trailing piece, not a sample
-    WriteWholeFile(Em(1), file);
+    ASSERT_TRUE(WriteWholeFile(Em(1), file));
     EnableSlot(1, true);
     ASSERT_NO_FATAL_FAILURE(ReadyForPlayback(target));
 
@@ -633,7 +608,7 @@ TEST_F(MacroTest, AFileWithATrailingPiecePlaysItsWholeSamplesAndEnds)
     Bytes file = FileOf({Sample(a, false, true), Sample(b)});
     // Seven bytes that would read as a left press at (9,9) if taken for a sample.
     file.insert(file.end(), {9, 0, 0, 0, 9, 0, 0});
-    WriteWholeFile(Em(0), file);
+    ASSERT_TRUE(WriteWholeFile(Em(0), file));
     EnableSlot(0);
     ASSERT_NO_FATAL_FAILURE(ReadyForPlayback(target));
 
@@ -652,9 +627,9 @@ TEST_F(MacroTest, WhilePlayingOtherMacroCommandsRepeatersAndDialogsDoNothing)
     const POINT a = Inside(target, 30, 40);
     // An empty file with 繰り返す plays until it is stopped; the other slots
     // would click the window.
-    WriteWholeFile(Em(0), Bytes{});
-    WriteWholeFile(Em(1), FileOf({Sample(a, true), Sample(a)}));
-    WriteWholeFile(Em(2), FileOf({Sample(a, false, true), Sample(a)}));
+    ASSERT_TRUE(WriteWholeFile(Em(0), Bytes{}));
+    ASSERT_TRUE(WriteWholeFile(Em(1), FileOf({Sample(a, true), Sample(a)})));
+    ASSERT_TRUE(WriteWholeFile(Em(2), FileOf({Sample(a, false, true), Sample(a)})));
     EnableSlot(0, true);
     EnableSlot(1);
     EnableSlot(2);
@@ -706,7 +681,7 @@ TEST_F(MacroTest, ALockedFileFailsQuietlyAndClearsTheSlotForPlayback)
     TestWindow target("macro target", 40, 40);
     const POINT a = Inside(target, 30, 40);
     const Bytes recording = FileOf({Sample(a, true), Sample(a)});
-    WriteWholeFile(Em(0), recording);
+    ASSERT_TRUE(WriteWholeFile(Em(0), recording));
     EnableSlot(0);
     ASSERT_NO_FATAL_FAILURE(ReadyForPlayback(target));
 

@@ -52,22 +52,24 @@ std::string TempFolder::Write(const std::string& name, const std::string& conten
 std::vector<std::uint8_t> ReadWholeFile(const std::string& path)
 {
     std::vector<std::uint8_t> bytes;
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                              nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) return bytes;
-    bytes.resize(GetFileSize(file, nullptr));
-    DWORD got = 0;
-    if (!bytes.empty()) ReadFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &got, nullptr);
-    bytes.resize(got);
+    std::uint8_t chunk[4096];
+    DWORD read = 0;
+    while (ReadFile(file, chunk, sizeof chunk, &read, nullptr) && read > 0)
+        bytes.insert(bytes.end(), chunk, chunk + read);
     CloseHandle(file);
     return bytes;
 }
 
-void WriteWholeFile(const std::string& path, const std::vector<std::uint8_t>& bytes)
+bool WriteWholeFile(const std::string& path, const std::vector<std::uint8_t>& bytes)
 {
     HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                               FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return;
+    if (file == INVALID_HANDLE_VALUE) return false;
     DWORD written = 0;
     if (!bytes.empty()) WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
     CloseHandle(file);
+    return written == bytes.size();
 }

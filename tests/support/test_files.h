@@ -23,6 +23,9 @@ private:
     std::string path_;
 };
 
-// The whole file, or nothing when it cannot be read.
+// The whole file, or nothing when it cannot be read (also while the program
+// holds it open without sharing).
 std::vector<std::uint8_t> ReadWholeFile(const std::string& path);
-void WriteWholeFile(const std::string& path, const std::vector<std::uint8_t>& bytes);
+// Creates or replaces the file with exactly these bytes; false when it could
+// not be written whole.
+bool WriteWholeFile(const std::string& path, const std::vector<std::uint8_t>& bytes);

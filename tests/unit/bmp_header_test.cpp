@@ -67,6 +67,11 @@ TEST(BmpHeader, EmptyOrOversizedImagesGetNoHeader)
     EXPECT_FALSE(MakeBmpHeader(-1, 480, h));
     EXPECT_FALSE(MakeBmpHeader(640, -480, h));
     EXPECT_FALSE(MakeBmpHeader(65536, 65536, h));  // more than 4 GiB
+    // No rows, no bytes, whatever the width.
+    EXPECT_EQ(BmpImageSize(640, 0), 0u);
+    EXPECT_EQ(BmpImageSize(640, -480), 0u);
+    EXPECT_EQ(BmpImageSize(1, -1), 0u);
+    EXPECT_EQ(BmpImageSize(1, 1), 4u);
     EXPECT_EQ(h[0], 0xEE);  // left alone
 
     // The largest file whose size fits 32 bits, and one row more.

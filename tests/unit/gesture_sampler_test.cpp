@@ -117,6 +117,12 @@ TEST_F(GestureSampler, CompletedGestureReportsItsRecord)
     EXPECT_EQ(Stroke(DIR_UP), -1);
     EXPECT_EQ(Stroke(DIR_LEFT), 3);
     EXPECT_EQ(records[3].progress, 0);
+    // The last record (show or hide the window) is fed like every other.
+    Bind(8, {DIR_DOWN, DIR_LEFT, DIR_UP});
+    EXPECT_EQ(Stroke(DIR_DOWN), -1);
+    EXPECT_EQ(records[8].progress, 1);
+    EXPECT_EQ(Stroke(DIR_LEFT), -1);
+    EXPECT_EQ(Stroke(DIR_UP), 8);
 }
 
 TEST_F(GestureSampler, LowerIndexWinsAndLaterRecordsMissTheStep)

@@ -266,12 +266,31 @@ TEST(SettingsValuesStored, FullyPopulatedValuesSurviveTheRoundTrip)
     const SettingsValues back = Read(WriteSettings(v), SettingsValues{});
     EXPECT_TRUE(back == v);
     // Each part of the comparison matters: one changed field is seen.
-    SettingsValues other = back;
-    other.padPaths[3] = "E:\\d.lnk";
-    EXPECT_FALSE(other == v);
-    other = back;
-    other.actions[5].directions[1] = 0;
-    EXPECT_FALSE(other == v);
+    const std::function<void(SettingsValues&)> changes[] = {
+        [](SettingsValues& o) { o.leftClickOn = !o.leftClickOn; },
+        [](SettingsValues& o) { ++o.leftClickInterval; },
+        [](SettingsValues& o) { o.rightClickOn = !o.rightClickOn; },
+        [](SettingsValues& o) { ++o.rightClickInterval; },
+        [](SettingsValues& o) { ++o.keyRepeatInterval; },
+        [](SettingsValues& o) { o.muteWhileConcealing = !o.muteWhileConcealing; },
+        [](SettingsValues& o) { o.imageFolder += "x"; },
+        [](SettingsValues& o) { o.slotEnabled[2] = !o.slotEnabled[2]; },
+        [](SettingsValues& o) { o.slotRepeats[0] = !o.slotRepeats[0]; },
+        [](SettingsValues& o) { ++o.gestureDistance; },
+        [](SettingsValues& o) { ++o.gestureTime; },
+        [](SettingsValues& o) { ++o.gestureKeyIndex; },
+        [](SettingsValues& o) { o.actions[5].directions[1] = 0; },
+        [](SettingsValues& o) { --o.actions[0].count; },
+        [](SettingsValues& o) { ++o.actions[8].modifiers; },
+        [](SettingsValues& o) { ++o.actions[4].virtualKey; },
+        [](SettingsValues& o) { o.padPaths[3] = "E:\\d.lnk"; },
+    };
+    int which = 0;
+    for (const auto& change : changes) {
+        SettingsValues other = back;
+        change(other);
+        EXPECT_FALSE(other == v) << "change " << which++;
+    }
 }
 
 // ---- Reading what the writer never writes -------------------------------------

@@ -37,6 +37,10 @@ TEST(ShortcutName, DoubleByteCharactersAreWalkedWhole)
     // 0x82 0x6C is a double-byte character whose trail byte is 'l'.
     EXPECT_FALSE(IsShortcutPath("C:\\a.\x82lnk"));
     EXPECT_FALSE(IsShortcutPath("C:\\a.\x82l\x82n"));
+    // A lead byte takes the next byte with it, even a dot: there is no ".lnk"
+    // here, though a search for the last dot finds one.
+    EXPECT_FALSE(IsShortcutPath("C:\\game\x81.lnk"));
+    EXPECT_TRUE(IsShortcutPath("C:\\game\x81\x40.lnk"));
 }
 
 }  // namespace

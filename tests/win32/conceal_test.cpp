@@ -17,6 +17,7 @@
 #include "core/conceal/recovery_list.h"
 #include "conceal_fixture.h"
 #include "res/resource.h"
+#include "support/test_files.h"
 #include "support/wine_test_support.h"
 
 namespace {
@@ -49,13 +50,7 @@ void WriteRecoveryFile(const std::vector<StrandedWindow>& windows)
 {
     RecoveryState state;
     state.windows = windows;
-    const std::vector<std::uint8_t> bytes = EncodeRecoveryFile(state);
-    HANDLE file = CreateFileA(RecoveryFilePath().c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                              0, nullptr);
-    ASSERT_NE(file, INVALID_HANDLE_VALUE);
-    DWORD written = 0;
-    WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-    CloseHandle(file);
+    ASSERT_TRUE(WriteWholeFile(RecoveryFilePath(), EncodeRecoveryFile(state)));
 }
 
 StrandedWindow EntryFor(HWND window, DWORD processId, int showCommand)
@@ -63,8 +58,34 @@ StrandedWindow EntryFor(HWND window, DWORD processId, int showCommand)
     return {reinterpret_cast<std::uintptr_t>(window), processId, showCommand};
 }
 
+// A window of the desktop's or the taskbar's class, visible and titled, in
+// front of the system's own (which Wine keeps hidden): the one a search for
+// the class finds.
+class StandIn {
+public:
+    explicit StandIn(const char* className)
+    {
+        WNDCLASSA wc = {};
+        wc.lpfnWndProc = DefWindowProcA;
+        wc.hInstance = GetModuleHandleA(nullptr);
+        wc.lpszClassName = className;
+        RegisterClassA(&wc);
+        window_ = CreateWindowExA(0, className, "stand-in", WS_POPUP | WS_VISIBLE, 0, 0, 20, 20,
+                                  nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+    }
+    ~StandIn() { DestroyWindow(window_); }
+    HWND handle() const { return window_; }
+
+private:
+    HWND window_ = nullptr;
+};
+
 TEST_F(ConcealTest, HidesEveryVisibleTitledWindowWithTheFrameAndRecordsThemNewestFirst)
 {
+    const StandIn desktop("Progman");
+    const StandIn taskbar("Shell_TrayWnd");
+    ASSERT_EQ(FindWindowA("Progman", nullptr), desktop.handle());
+    ASSERT_EQ(FindWindowA("Shell_TrayWnd", nullptr), taskbar.handle());
     ProbeWindow normal("probe normal", SW_SHOWNORMAL);
     ProbeWindow maximised("probe maximised", SW_SHOWMAXIMIZED);
     ProbeWindow minimised("probe minimised", SW_SHOWMINIMIZED);
@@ -83,6 +104,10 @@ TEST_F(ConcealTest, HidesEveryVisibleTitledWindowWithTheFrameAndRecordsThemNewes
     for (HWND w : before) EXPECT_FALSE(IsWindowVisible(w)) << w;
     EXPECT_TRUE(IsWindowVisible(untitled.handle()));
     EXPECT_EQ(RecordOf(untitled.handle()), nullptr);
+    for (HWND shell : {desktop.handle(), taskbar.handle()}) {
+        EXPECT_TRUE(IsWindowVisible(shell)) << "the desktop and the taskbar stay";
+        EXPECT_EQ(RecordOf(shell), nullptr);
+    }
     EXPECT_EQ(RecordOf(neverShown.handle()), nullptr);
     EXPECT_EQ(RecordOf(panelWindow), nullptr);  // a child goes with its frame
     EXPECT_EQ(EventWindows(false, probes), [&] {

@@ -8,8 +8,10 @@
 #include "app/panel_view.h"
 #include "core/shell/panel_messages.h"
 #include "automation/target_window.h"
+#include "core/automation/key_table.h"
 #include "panel_fixture.h"
 #include "res/resource.h"
+#include "support/test_window.h"
 
 namespace {
 
@@ -78,6 +80,53 @@ TEST_F(PanelTest, TargetListHoldsVisibleTitledWindowsButNotTheFrame)
     DestroyWindow(titled);
     DestroyWindow(untitled);
     DestroyWindow(hidden);
+}
+
+TEST_F(PanelTest, KeyTicksWaitForTheGateAndTheChosenWindowAndLetGoOfAReleasedKey)
+{
+    // The focus stays on one window throughout: Wine reads the keyboard
+    // anew from the X server when the focus moves, which would let go of
+    // the held key.
+    TestWindow chosen("chosen window", 420, 40);
+    TestWindow front("window in front", 40, 40);
+    SetDlgItemTextA(panelWindow, IDC_KEY_INTERVAL, "60000");  // only the ticks sent here
+    ASSERT_TRUE(front.TakeForeground());
+    SendMessageA(panelWindow, WMU_SELECTTARGET, reinterpret_cast<WPARAM>(chosen.handle()), 0);
+    const int keyA = 29;
+    SendMessageA(panelWindow, WM_COMMAND, keyTable[keyA].controlId, 0);
+    PumpMessages();
+    ASSERT_EQ(front.keys().size(), 1u);
+    auto tick = [&] {
+        front.Clear();
+        SendMessageA(panelWindow, WM_TIMER, TIMER_KEYREPEAT, 0);
+        PumpMessages();
+    };
+
+    // Another window than the chosen one in front: nothing.
+    tick();
+    EXPECT_TRUE(front.keys().empty());
+    // Any window will do, but the gate is closed: nothing.
+    Choose(IDC_TARGET_LIST, 0);
+    ASSERT_EQ(Model().target, 0u);
+    SendMessageA(panelWindow, WMU_TIMERGATE, 0, 0);
+    tick();
+    EXPECT_TRUE(front.keys().empty());
+    // The gate open: the key once more.
+    SendMessageA(panelWindow, WMU_TIMERGATE, 1, 0);
+    tick();
+    ASSERT_EQ(front.keys().size(), 1u);
+    EXPECT_EQ(front.keys()[0].vk, static_cast<UINT>('A'));
+    EXPECT_FALSE(front.keys()[0].up);
+    EXPECT_TRUE(Model().keys.held[keyA]);
+
+    // Released by someone else: the tick lets it go too and turns it off.
+    keybd_event('A', static_cast<BYTE>(MapVirtualKeyA('A', 0)), KEYEVENTF_KEYUP, 0);
+    PumpMessages();
+    tick();
+    ASSERT_EQ(front.keys().size(), 1u);
+    EXPECT_TRUE(front.keys()[0].up);
+    EXPECT_FALSE(Model().keys.held[keyA]);
+    EXPECT_EQ(FaceOf(keyTable[keyA].controlId, Model()), COLOR_OFF);
 }
 
 TEST_F(PanelTest, FilterRefusesTheFrameAndOtherWindowsThanTheTarget)

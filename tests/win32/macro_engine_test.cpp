@@ -15,6 +15,7 @@
 #include "core/automation/macro_file.h"
 #include "panel_fixture.h"
 #include "res/resource.h"
+#include "support/test_files.h"
 
 namespace {
 
@@ -63,26 +64,18 @@ protected:
     }
     static void WriteSamples(int slot, const std::vector<MacroSample>& samples)
     {
-        HANDLE file = CreateFileA(MacroFilePath(slot).c_str(), GENERIC_WRITE, 0, nullptr,
-                                  CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-        ASSERT_NE(file, INVALID_HANDLE_VALUE);
+        std::vector<std::uint8_t> bytes;
         for (const MacroSample& s : samples) {
-            const MacroSampleBytes bytes = EncodeMacroSample(s);
-            DWORD written = 0;
-            WriteFile(file, bytes.data(), 12, &written, nullptr);
+            const MacroSampleBytes sample = EncodeMacroSample(s);
+            bytes.insert(bytes.end(), sample.begin(), sample.end());
         }
-        CloseHandle(file);
+        ASSERT_TRUE(WriteWholeFile(MacroFilePath(slot), bytes));
     }
+    // Nothing while the engine still holds the file.
     static std::vector<MacroSample> ReadSamples(int slot)
     {
-        std::vector<std::uint8_t> bytes(static_cast<std::size_t>(FileLength(slot)));
-        HANDLE file = CreateFileA(MacroFilePath(slot).c_str(), GENERIC_READ, 0, nullptr,
-                                  OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-        if (file == INVALID_HANDLE_VALUE) return {};  // still held by the engine
-        DWORD read = 0;
-        if (!bytes.empty()) ReadFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr);
-        CloseHandle(file);
-        return DecodeMacroFile(bytes.data(), read);
+        const std::vector<std::uint8_t> bytes = ReadWholeFile(MacroFilePath(slot));
+        return DecodeMacroFile(bytes.data(), bytes.size());
     }
     static std::vector<MacroSample> SamplesAt(const std::vector<POINT>& points)
     {

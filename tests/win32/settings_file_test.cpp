@@ -12,6 +12,7 @@
 #include "win/file_contents.h"
 #include "panel_fixture.h"
 #include "support/test_files.h"
+#include "support/test_window.h"
 #include "core/model/settings_mapping.h"
 #include "res/resource.h"
 
@@ -137,6 +138,10 @@ TEST_F(PanelTest, StoredStateComesBackAtTheNextStart)
     EXPECT_EQ(Model().actions[2].gesture.count, 3);
     GetDlgItemTextA(panelWindow, IDC_GESTURE_CONCEAL, text, sizeof text);
     EXPECT_STREQ(text, "→↓←");
+    // The repeater saved on does click, at its interval.
+    TestWindow target("click target", 40, 40);
+    ASSERT_TRUE(target.TakeForeground());
+    EXPECT_TRUE(WaitUntil([&] { return target.clicks().size() >= 2; })) << target.clicks();
     SendMessageA(panelWindow, WM_COMMAND, IDC_LEFT_TOGGLE, 0);
 }
 

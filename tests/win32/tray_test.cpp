@@ -23,6 +23,17 @@ std::string ItemText(HMENU menu, UINT id)
     return text;
 }
 
+// The layout's name of a key, with the extended-key bit for the arrows and
+// the navigation block, which share their scan codes with the number pad.
+std::string LayoutName(UINT vk)
+{
+    const bool extended = (vk >= VK_PRIOR && vk <= VK_DOWN) || vk == VK_INSERT || vk == VK_DELETE;
+    char name[32] = "";
+    GetKeyNameTextA(static_cast<LONG>((MapVirtualKeyA(vk, 0) << 16) | (extended ? 1u << 24 : 0u)),
+                    name, sizeof name);
+    return name;
+}
+
 bool Checked(HMENU menu, UINT id) { return (GetMenuState(menu, id, MF_BYCOMMAND) & MF_CHECKED) != 0; }
 bool Greyed(HMENU menu, UINT id) { return (GetMenuState(menu, id, MF_BYCOMMAND) & MF_GRAYED) != 0; }
 
@@ -53,7 +64,8 @@ TEST_F(TrayTest, MenuShowsTheKeysInFourNestedLevelsCheckedWhenOn)
         for (int i = 0; i < keysHere; ++i, ++keyIndex) {
             const KeyDefinition& key = keyTable[keyIndex];
             EXPECT_EQ(GetMenuItemID(level, i), static_cast<UINT>(key.controlId)) << keyIndex;
-            EXPECT_EQ(ItemText(level, static_cast<UINT>(key.controlId)), FormatKeyName(key.virtualKey));
+            EXPECT_EQ(ItemText(level, static_cast<UINT>(key.controlId)), LayoutName(key.virtualKey))
+                << keyIndex;
             EXPECT_EQ(Checked(level, static_cast<UINT>(key.controlId)), held[keyIndex]) << keyIndex;
         }
         HMENU next = depth < 3 ? GetSubMenu(level, keysHere) : nullptr;
@@ -66,6 +78,10 @@ TEST_F(TrayTest, MenuShowsTheKeysInFourNestedLevelsCheckedWhenOn)
     }
     EXPECT_EQ(keyIndex, 81);
     EXPECT_FALSE(FormatKeyName(VK_F5)[0] == '\0');
+    // Without the bit the arrow would be named as its number-pad key.
+    char numberPad[32] = "";
+    GetKeyNameTextA(static_cast<LONG>(MapVirtualKeyA(VK_LEFT, 0) << 16), numberPad, sizeof numberPad);
+    EXPECT_NE(LayoutName(VK_LEFT), numberPad);
     DestroyMenu(menu);
 }
 

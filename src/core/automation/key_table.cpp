@@ -4,7 +4,7 @@
 // rows (Q 1053 … P 1062, A 1063 … L 1071, Z 1072 … M 1078) while the table
 // itself runs alphabetically.
 const KeyDefinition keyTable[KEY_COUNT] = {
-#define KEY(caption, id, virtualKey, x, y, width, height) {caption, id, virtualKey},
+#define KEY(caption, id, virtualKey, x, y, width, height) {id, virtualKey},
 #include "core/automation/keys.def"
 #undef KEY
 };

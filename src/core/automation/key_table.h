@@ -4,9 +4,9 @@
 #pragma once
 #include <cstdint>
 
+// The buttons' captions come from keys.def straight into the resource script.
 struct KeyDefinition {
-    const char* caption;    // the button's text (code page 932)
-    int controlId;          // the button's id, also its tray-menu command id
+    int controlId;  // the button's id, also its tray-menu command id
     std::uint8_t virtualKey;
 };
 

@@ -1,0 +1,52 @@
+#!/usr/bin/env bash
+# Checks the source tree's layout, which the build relies on:
+# - no file under src/core includes a platform header (<windows.h> or any
+#   other of the system's), since core is built natively too;
+# - includes between folders of src/ go one way: no folder includes a
+#   folder that includes it back, directly or through others;
+# - nothing but the hub (src/app) includes the hub.
+# Prints each breach and exits 1 when there is any.
+set -uo pipefail
+cd "$(dirname "${BASH_SOURCE[0]}")/../src"
+
+status=0
+platform='windows|commctrl|shellapi|shlobj|shlwapi|objbase|mmsystem|mmdeviceapi|endpointvolume|commdlg'
+while IFS= read -r hit; do
+  echo "check-layout: core includes a platform header: $hit"
+  status=1
+done < <(grep -rnE "^\s*#\s*include\s*<($platform)\.h>" core || true)
+
+# Every file's folder (two levels deep under core/, one elsewhere) and the
+# folders its project includes name.
+folder_of() {
+  case "$1" in
+    core/*) echo "$1" | cut -d/ -f1-2 ;;
+    *) echo "$1" | cut -d/ -f1 ;;
+  esac
+}
+edges=$(mktemp)
+trap 'rm -f "$edges"' EXIT
+while IFS= read -r file; do
+  from=$(folder_of "$file")
+  grep -hoE '^\s*#\s*include\s*"[^"]+"' "$file" | sed -E 's/.*"([^"]+)"/\1/' | while read -r included; do
+    [ -e "$included" ] || continue
+    to=$(folder_of "$included")
+    [ "$from" = "$to" ] && continue
+    echo "$from $to"
+    if [ "$to" = app ]; then echo "HUB $file includes $included"; fi
+  done
+done < <(find . -name '*.cpp' -o -name '*.h' -o -name '*.rc' -o -name '*.def' | sed 's|^\./||') | sort -u > "$edges"
+
+while IFS= read -r line; do
+  echo "check-layout: only the hub includes the hub: ${line#HUB }"
+  status=1
+done < <(grep '^HUB ' "$edges")
+
+# tsort reports a loop in the folder graph.
+if ! loops=$(grep -v '^HUB ' "$edges" | tsort 2>&1 >/dev/null) || [ -n "$loops" ]; then
+  echo "check-layout: folders include each other: $(echo "$loops" | tr '\n' ' ')"
+  status=1
+fi
+
+[ "$status" = 0 ] && echo "check-layout: $(grep -vc '^HUB ' "$edges") folder dependencies, one way; core is platform-free"
+exit "$status"
