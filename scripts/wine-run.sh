@@ -78,6 +78,20 @@ init_prefix() {
       "$WINESERVER" -w || true
       touch "$prefix/.plov-ready"
     fi
+    # Title bars draw their buttons with the symbol font Marlett. The Wine of
+    # these machines does not find the fonts of its own data folder, so
+    # without a copy in the prefix's Fonts folder the Japanese fallback font
+    # draws the letters "0 1 r" instead. Checked on every run, so that a
+    # prefix set up before this step gets the font too.
+    fonts="$prefix/drive_c/windows/Fonts"
+    if [ -d "$fonts" ] && [ ! -f "$fonts/marlett.ttf" ]; then
+      for data in "$(dirname "$WINE64")/../../share/wine" "$(dirname "$WINE64")/../share/wine"; do
+        if [ -f "$data/fonts/marlett.ttf" ]; then
+          cp "$data/fonts/marlett.ttf" "$fonts/marlett.ttf"
+          break
+        fi
+      done
+    fi
   ) 9>"$prefix.lock"
 }
 

@@ -2,10 +2,16 @@
 // saves a picture of each as a BMP file in the folder given, for the guide:
 //
 //   screenshot_driver.exe plovnikar.exe output-folder
+//
+// The program runs from C:\PLOVNIKAR, as a player might keep it, so that the
+// paths it shows are a player's paths and not a test folder's. The folder is
+// made afresh for every run and removed afterwards.
 #include <windows.h>
 
+#include <cstdint>
 #include <cstdio>
 #include <string>
+#include <vector>
 
 #include "e2e/program_under_test.h"
 #include "core/shell/panel_messages.h"
@@ -68,6 +74,119 @@ bool Shoot(HWND window, const std::string& folder, const char* name)
     return saved;
 }
 
+const char PLAYER_FOLDER[] = "C:\\PLOVNIKAR";
+
+void RemoveTree(const std::string& path)
+{
+    WIN32_FIND_DATAA found;
+    HANDLE search = FindFirstFileA((path + "\\*").c_str(), &found);
+    if (search != INVALID_HANDLE_VALUE) {
+        do {
+            const std::string name = found.cFileName;
+            if (name == "." || name == "..") continue;
+            const std::string child = path + "\\" + name;
+            if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+                RemoveTree(child);
+            } else {
+                SetFileAttributesA(child.c_str(), FILE_ATTRIBUTE_NORMAL);
+                DeleteFileA(child.c_str());
+            }
+        } while (FindNextFileA(search, &found));
+        FindClose(search);
+    }
+    RemoveDirectoryA(path.c_str());
+}
+
+// A short recording for slot 1 (em0): the cursor moving right, no button
+// down. It is never played; it makes the slot's controls and its tray menu
+// item usable, as after a player's first recording.
+void WriteSampleRecording(const std::string& path)
+{
+    std::vector<std::uint8_t> bytes;
+    for (int i = 0; i < 20; ++i) {
+        const std::int32_t x = 400 + 5 * i, y = 300;
+        for (std::int32_t value : {x, y}) {
+            for (int shift = 0; shift < 32; shift += 8) bytes.push_back(static_cast<std::uint8_t>(value >> shift));
+        }
+        bytes.insert(bytes.end(), {0, 0, 0, 0});  // left, right, padding
+    }
+    HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    DWORD written = 0;
+    WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+    CloseHandle(file);
+}
+
+// The program copied into the player's folder and started from there.
+class PlayerCopy {
+public:
+    explicit PlayerCopy(const std::string& built)
+    {
+        RemoveTree(PLAYER_FOLDER);
+        CreateDirectoryA(PLAYER_FOLDER, nullptr);
+        const std::string exe = File("plovnikar.exe");
+        if (!CreateHardLinkA(exe.c_str(), built.c_str(), nullptr))
+            CopyFileA(built.c_str(), exe.c_str(), FALSE);
+        WriteSampleRecording(File("em0"));
+    }
+    ~PlayerCopy()
+    {
+        if (process_.hProcess) {
+            if (Close() == STILL_ACTIVE) {
+                TerminateProcess(process_.hProcess, 1);
+                WaitForSingleObject(process_.hProcess, 5000);
+            }
+            CloseHandle(process_.hProcess);
+            CloseHandle(process_.hThread);
+        }
+        RemoveTree(PLAYER_FOLDER);
+    }
+    PlayerCopy(const PlayerCopy&) = delete;
+    PlayerCopy& operator=(const PlayerCopy&) = delete;
+
+    static std::string File(const char* name) { return std::string(PLAYER_FOLDER) + "\\" + name; }
+
+    bool Start()
+    {
+        STARTUPINFOA startup = {};
+        startup.cb = sizeof startup;
+        const std::string exe = File("plovnikar.exe");
+        std::string commandLine = "\"" + exe + "\"";
+        if (!CreateProcessA(exe.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr,
+                            PLAYER_FOLDER, &startup, &process_)) {
+            return false;
+        }
+        const bool shown = WaitUntil([&] {
+            frame_ = FindFrameOfProcess(process_.dwProcessId);
+            return frame_ && IsWindowVisible(frame_);
+        });
+        if (!shown) return false;
+        panel_ = GetWindow(frame_, GW_CHILD);
+        return panel_ != nullptr;
+    }
+
+    // Asks the frame to close and waits for the exit code; STILL_ACTIVE when
+    // the process did not end in time.
+    DWORD Close()
+    {
+        if (frame_ && IsWindow(frame_)) PostMessageA(frame_, WM_CLOSE, 0, 0);
+        const bool ended = WaitUntil(
+            [&] { return WaitForSingleObject(process_.hProcess, 0) == WAIT_OBJECT_0; },
+            std::chrono::seconds(15));
+        DWORD code = STILL_ACTIVE;
+        if (ended) GetExitCodeProcess(process_.hProcess, &code);
+        return code;
+    }
+
+    HWND frame() const { return frame_; }
+    HWND panel() const { return panel_; }
+    DWORD processId() const { return process_.dwProcessId; }
+
+private:
+    PROCESS_INFORMATION process_ = {};
+    HWND frame_ = nullptr;
+    HWND panel_ = nullptr;
+};
+
 HWND FindMenuWindow()
 {
     HWND menu = nullptr;
@@ -86,11 +205,17 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "usage: screenshot_driver plovnikar.exe output-folder\n");
         return 2;
     }
-    ProgramUnderTest::builtProgram = argv[1];
     const std::string folder = WindowsPathOf(argv[2]);
     SettleDesktop();
-    ProgramUnderTest program;
+    PlayerCopy program(WindowsPathOf(argv[1]));
     if (!program.Start()) return 1;
+
+    // Slot 1 holds a recording and is ticked "有効"; slots 2 and 3 have none.
+    HWND enabled = GetDlgItem(program.panel(), IDC_MACRO1_ENABLED);
+    SendMessageA(enabled, BM_SETCHECK, BST_CHECKED, 0);
+    PostMessageA(program.panel(), WM_COMMAND, MAKEWPARAM(IDC_MACRO1_ENABLED, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(enabled));
+    WaitUntil([&] { return IsWindowEnabled(GetDlgItem(program.panel(), IDC_MACRO1_EXECUTE)) != FALSE; });
     bool all = Shoot(program.frame(), folder, "main");
 
     PostMessageA(program.panel(), WM_COMMAND, IDC_HOTKEY_LEFT, 0);
@@ -107,6 +232,12 @@ int main(int argc, char** argv)
     PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
     WaitUntil([&] { return !IsWindow(dialog); });
 
+    // The tray menu and the hidden-window dialog are what a player uses while
+    // windows are concealed: a few windows of our own stand for the game.
+    TestWindow a("ゲーム本体", 50, 50), b("攻略メモ - メモ帳", 80, 80);
+    PostMessageA(program.panel(), WM_COMMAND, IDC_CONCEAL, 0);
+    WaitUntil([&] { return !IsWindowVisible(a.handle()) && !IsWindowVisible(program.frame()); });
+
     // The tray menu, opened as a right click on the icon opens it.
     SetCursorPos(900, 1000);
     PostMessageA(program.panel(), WMU_TRAYNOTIFY, 1, WM_RBUTTONDOWN);
@@ -116,10 +247,6 @@ int main(int argc, char** argv)
     keybd_event(VK_ESCAPE, 0, KEYEVENTF_KEYUP, 0);
     WaitUntil([&] { return !IsWindowVisible(menu); }, std::chrono::seconds(5));
 
-    // The hidden-window dialog needs concealed windows: a few of our own.
-    TestWindow a("ゲーム本体", 50, 50), b("攻略メモ - メモ帳", 80, 80);
-    PostMessageA(program.panel(), WM_COMMAND, IDC_CONCEAL, 0);
-    WaitUntil([&] { return !IsWindowVisible(a.handle()) && !IsWindowVisible(program.frame()); });
     PostMessageA(program.panel(), WM_COMMAND, IDM_HIDDEN_DIALOG, 0);
     dialog = WaitForProcessWindow(program.processId(), "#32770", "非表示状態のウィンド");
     all &= Shoot(dialog, folder, "hidden");
