@@ -144,8 +144,11 @@ int main(int argc, char** argv)
     {
         StartedProcess floorProcess;
         if (!floorProcess.Start(BesideDriver("floor_conceal.exe"), "", folder.path()) ||
-            !PollUntil([] {
-                // The floor holds the hotkey once it is ready.
+            !PollUntil([&] {
+                // The floor holds the hotkey once it is ready (and the
+                // program has gone).
+                if (WaitForSingleObject(floorProcess.handle(), 0) == WAIT_OBJECT_0) return false;
+                if (!WindowOf(floorProcess.id(), "PlovFloorConceal")) return false;
                 if (!RegisterHotKey(nullptr, 99, MOD_CONTROL, 'H')) return true;
                 UnregisterHotKey(nullptr, 99);
                 return false;

@@ -46,7 +46,13 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
     RegisterClassA(&wc);
     HWND window = CreateWindowExA(0, wc.lpszClassName, "", WS_OVERLAPPED, 0, 0, 10, 10, nullptr,
                                   nullptr, instance, nullptr);
-    if (!RegisterHotKey(window, HOTKEY_ID, MOD_CONTROL, 'H')) return 1;
+    // The program measured before may still be on its way out, holding the
+    // same hotkey for a moment.
+    int attempts = 0;
+    while (!RegisterHotKey(window, HOTKEY_ID, MOD_CONTROL, 'H')) {
+        if (++attempts > 500) return 1;
+        Sleep(10);
+    }
     MSG msg;
     while (GetMessageA(&msg, nullptr, 0, 0) > 0) DispatchMessageA(&msg);
     return 0;
