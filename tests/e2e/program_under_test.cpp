@@ -34,6 +34,17 @@ BOOL CALLBACK VisitTopLevel(HWND window, LPARAM data)
 
 ProgramUnderTest::ProgramUnderTest() : exe_(folder_.File("plovnikar.exe"))
 {
+    Link();
+}
+
+ProgramUnderTest::ProgramUnderTest(const TempFolder::At& place)
+    : folder_(place), exe_(folder_.File("plovnikar.exe"))
+{
+    Link();
+}
+
+void ProgramUnderTest::Link()
+{
     // A link writes nothing (a test may run with files limited in size);
     // where links are not to be had, a copy.
     const std::string built = WindowsPathOf(builtProgram);

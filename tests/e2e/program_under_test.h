@@ -14,6 +14,8 @@ public:
     static std::string builtProgram;
 
     ProgramUnderTest();  // copies the program into its own temporary folder
+    // The same in a folder at this path, as a player would keep it.
+    explicit ProgramUnderTest(const TempFolder::At& place);
     ~ProgramUnderTest(); // closes or ends the process, removes the folder
     ProgramUnderTest(const ProgramUnderTest&) = delete;
     ProgramUnderTest& operator=(const ProgramUnderTest&) = delete;
@@ -38,6 +40,7 @@ public:
     void Kill();
 
 private:
+    void Link();
     TempFolder folder_;
     std::string exe_;
     PROCESS_INFORMATION process_ = {};

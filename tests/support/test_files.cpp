@@ -40,6 +40,12 @@ TempFolder::TempFolder(const char* prefix)
     path_ = name;
 }
 
+TempFolder::TempFolder(const At& place) : path_(place.path)
+{
+    RemoveTree(path_);
+    CreateDirectoryA(path_.c_str(), nullptr);
+}
+
 TempFolder::~TempFolder() { RemoveTree(path_); }
 
 std::string TempFolder::Write(const std::string& name, const std::string& content) const

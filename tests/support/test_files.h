@@ -10,6 +10,11 @@
 class TempFolder {
 public:
     explicit TempFolder(const char* prefix = "plov-test");
+    // A folder at exactly this path, made afresh (whatever stood there goes).
+    struct At {
+        std::string path;
+    };
+    explicit TempFolder(const At& place);
     ~TempFolder();
     TempFolder(const TempFolder&) = delete;
     TempFolder& operator=(const TempFolder&) = delete;

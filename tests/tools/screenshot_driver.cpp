@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "core/automation/macro_file.h"
 #include "e2e/program_under_test.h"
 #include "core/shell/panel_messages.h"
 #include "res/resource.h"
@@ -74,118 +75,18 @@ bool Shoot(HWND window, const std::string& folder, const char* name)
     return saved;
 }
 
-const char PLAYER_FOLDER[] = "C:\\PLOVNIKAR";
-
-void RemoveTree(const std::string& path)
-{
-    WIN32_FIND_DATAA found;
-    HANDLE search = FindFirstFileA((path + "\\*").c_str(), &found);
-    if (search != INVALID_HANDLE_VALUE) {
-        do {
-            const std::string name = found.cFileName;
-            if (name == "." || name == "..") continue;
-            const std::string child = path + "\\" + name;
-            if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-                RemoveTree(child);
-            } else {
-                SetFileAttributesA(child.c_str(), FILE_ATTRIBUTE_NORMAL);
-                DeleteFileA(child.c_str());
-            }
-        } while (FindNextFileA(search, &found));
-        FindClose(search);
-    }
-    RemoveDirectoryA(path.c_str());
-}
-
 // A short recording for slot 1 (em0): the cursor moving right, no button
 // down. It is never played; it makes the slot's controls and its tray menu
 // item usable, as after a player's first recording.
-void WriteSampleRecording(const std::string& path)
+std::vector<std::uint8_t> SampleRecording()
 {
     std::vector<std::uint8_t> bytes;
     for (int i = 0; i < 20; ++i) {
-        const std::int32_t x = 400 + 5 * i, y = 300;
-        for (std::int32_t value : {x, y}) {
-            for (int shift = 0; shift < 32; shift += 8) bytes.push_back(static_cast<std::uint8_t>(value >> shift));
-        }
-        bytes.insert(bytes.end(), {0, 0, 0, 0});  // left, right, padding
+        const MacroSampleBytes sample = EncodeMacroSample({400 + 5 * i, 300, false, false});
+        bytes.insert(bytes.end(), sample.begin(), sample.end());
     }
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-    DWORD written = 0;
-    WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-    CloseHandle(file);
+    return bytes;
 }
-
-// The program copied into the player's folder and started from there.
-class PlayerCopy {
-public:
-    explicit PlayerCopy(const std::string& built)
-    {
-        RemoveTree(PLAYER_FOLDER);
-        CreateDirectoryA(PLAYER_FOLDER, nullptr);
-        const std::string exe = File("plovnikar.exe");
-        if (!CreateHardLinkA(exe.c_str(), built.c_str(), nullptr))
-            CopyFileA(built.c_str(), exe.c_str(), FALSE);
-        WriteSampleRecording(File("em0"));
-    }
-    ~PlayerCopy()
-    {
-        if (process_.hProcess) {
-            if (Close() == STILL_ACTIVE) {
-                TerminateProcess(process_.hProcess, 1);
-                WaitForSingleObject(process_.hProcess, 5000);
-            }
-            CloseHandle(process_.hProcess);
-            CloseHandle(process_.hThread);
-        }
-        RemoveTree(PLAYER_FOLDER);
-    }
-    PlayerCopy(const PlayerCopy&) = delete;
-    PlayerCopy& operator=(const PlayerCopy&) = delete;
-
-    static std::string File(const char* name) { return std::string(PLAYER_FOLDER) + "\\" + name; }
-
-    bool Start()
-    {
-        STARTUPINFOA startup = {};
-        startup.cb = sizeof startup;
-        const std::string exe = File("plovnikar.exe");
-        std::string commandLine = "\"" + exe + "\"";
-        if (!CreateProcessA(exe.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr,
-                            PLAYER_FOLDER, &startup, &process_)) {
-            return false;
-        }
-        const bool shown = WaitUntil([&] {
-            frame_ = FindFrameOfProcess(process_.dwProcessId);
-            return frame_ && IsWindowVisible(frame_);
-        });
-        if (!shown) return false;
-        panel_ = GetWindow(frame_, GW_CHILD);
-        return panel_ != nullptr;
-    }
-
-    // Asks the frame to close and waits for the exit code; STILL_ACTIVE when
-    // the process did not end in time.
-    DWORD Close()
-    {
-        if (frame_ && IsWindow(frame_)) PostMessageA(frame_, WM_CLOSE, 0, 0);
-        const bool ended = WaitUntil(
-            [&] { return WaitForSingleObject(process_.hProcess, 0) == WAIT_OBJECT_0; },
-            std::chrono::seconds(15));
-        DWORD code = STILL_ACTIVE;
-        if (ended) GetExitCodeProcess(process_.hProcess, &code);
-        return code;
-    }
-
-    HWND frame() const { return frame_; }
-    HWND panel() const { return panel_; }
-    DWORD processId() const { return process_.dwProcessId; }
-
-private:
-    PROCESS_INFORMATION process_ = {};
-    HWND frame_ = nullptr;
-    HWND panel_ = nullptr;
-};
 
 HWND FindMenuWindow()
 {
@@ -207,7 +108,11 @@ int main(int argc, char** argv)
     }
     const std::string folder = WindowsPathOf(argv[2]);
     SettleDesktop();
-    PlayerCopy program(WindowsPathOf(argv[1]));
+    // The program where a player would keep it, so that the pictures show
+    // its image folder as C:\\PLOVNIKAR\\image.
+    ProgramUnderTest::builtProgram = argv[1];
+    ProgramUnderTest program(TempFolder::At{"C:\\PLOVNIKAR"});
+    WriteWholeFile(program.folder().File("em0"), SampleRecording());
     if (!program.Start()) return 1;
 
     // Slot 1 holds a recording and is ticked "有効"; slots 2 and 3 have none.
