@@ -27,6 +27,17 @@ double Median(std::vector<double> values)
     return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
 }
 
+std::string Milliseconds(const std::vector<double>& seconds, int decimals)
+{
+    std::string text;
+    for (double s : seconds) {
+        char one[24];
+        std::snprintf(one, sizeof one, " %.*f", decimals, s * 1000);
+        text += one;
+    }
+    return text;
+}
+
 std::string BesideDriver(const std::string& name)
 {
     char path[MAX_PATH] = "";

@@ -11,6 +11,9 @@ double Now();
 
 double Median(std::vector<double> values);
 
+// Each time in milliseconds with this many decimals, one space before each.
+std::string Milliseconds(const std::vector<double>& seconds, int decimals = 0);
+
 // A reference program built beside this driver ("floor_window.exe", ...).
 std::string BesideDriver(const std::string& name);
 

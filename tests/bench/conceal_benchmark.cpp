@@ -77,17 +77,6 @@ double TimeToConceal(TestWindow& game, const std::vector<HWND>& crowd)
     return Now() - start;
 }
 
-std::string Milliseconds(const std::vector<double>& seconds)
-{
-    std::string text;
-    for (double s : seconds) {
-        char one[16];
-        std::snprintf(one, sizeof one, " %.1f", s * 1000);
-        text += one;
-    }
-    return text;
-}
-
 }  // namespace
 
 int main(int argc, char** argv)
@@ -172,8 +161,8 @@ int main(int argc, char** argv)
         }
         floorProcess.Close(WindowOf(floorProcess.id(), "PlovFloorConceal"));
     }
-    std::printf("program ms:%s\nfloor ms:%s\n", Milliseconds(program).c_str(),
-                Milliseconds(floor).c_str());
+    std::printf("program ms:%s\nfloor ms:%s\n", Milliseconds(program, 1).c_str(),
+                Milliseconds(floor, 1).c_str());
     Result("conceal", Median(program) * 1000, Median(floor) * 1000, "ms");
     crowdProcess.Close();
     return 0;

@@ -49,17 +49,6 @@ double TimeToVisibleWindow(const std::string& exe, const std::string& arguments,
     return seconds;
 }
 
-std::string Milliseconds(const std::vector<double>& seconds)
-{
-    std::string text;
-    for (double s : seconds) {
-        char one[16];
-        std::snprintf(one, sizeof one, " %.0f", s * 1000);
-        text += one;
-    }
-    return text;
-}
-
 }  // namespace
 
 int main(int argc, char** argv)
