@@ -1,5 +1,7 @@
 #include "bench/bench_support.h"
 
+#include "support/test_files.h"
+
 #include <psapi.h>
 
 #include <algorithm>
@@ -62,30 +64,12 @@ bool StartedProcess::Start(const std::string& exe, const std::string& arguments,
 
 namespace {
 
-struct WindowSearch {
-    DWORD processId;
-    const char* className;  // null: any
-    bool visibleOnly;
-    HWND found;
-    bool closeAll;
-};
-
-BOOL CALLBACK VisitWindow(HWND window, LPARAM data)
+BOOL CALLBACK CloseWindowOfProcess(HWND window, LPARAM processId)
 {
-    auto* search = reinterpret_cast<WindowSearch*>(data);
     DWORD pid = 0;
     GetWindowThreadProcessId(window, &pid);
-    if (pid != search->processId) return TRUE;
-    if (search->closeAll) {
-        PostMessageA(window, WM_CLOSE, 0, 0);
-        return TRUE;
-    }
-    if (search->visibleOnly && !IsWindowVisible(window)) return TRUE;
-    char name[64] = "";
-    GetClassNameA(window, name, sizeof name);
-    if (std::string(name) != search->className) return TRUE;
-    search->found = window;
-    return FALSE;
+    if (pid == static_cast<DWORD>(processId)) PostMessageA(window, WM_CLOSE, 0, 0);
+    return TRUE;
 }
 
 }  // namespace
@@ -97,8 +81,7 @@ void StartedProcess::Close(HWND window)
         if (window) {
             PostMessageA(window, WM_CLOSE, 0, 0);
         } else {
-            WindowSearch search = {info_.dwProcessId, nullptr, false, nullptr, true};
-            EnumWindows(VisitWindow, reinterpret_cast<LPARAM>(&search));
+            EnumWindows(CloseWindowOfProcess, static_cast<LPARAM>(info_.dwProcessId));
         }
         if (WaitForSingleObject(info_.hProcess, 15000) != WAIT_OBJECT_0) {
             TerminateProcess(info_.hProcess, 1);
@@ -110,20 +93,6 @@ void StartedProcess::Close(HWND window)
     info_ = {};
 }
 
-HWND VisibleWindowOf(DWORD processId, const char* className)
-{
-    WindowSearch search = {processId, className, true, nullptr, false};
-    EnumWindows(VisitWindow, reinterpret_cast<LPARAM>(&search));
-    return search.found;
-}
-
-HWND WindowOf(DWORD processId, const char* className)
-{
-    WindowSearch search = {processId, className, false, nullptr, false};
-    EnumWindows(VisitWindow, reinterpret_cast<LPARAM>(&search));
-    return search.found;
-}
-
 namespace {
 
 std::string Lower(std::string text)
@@ -132,17 +101,11 @@ std::string Lower(std::string text)
     return text;
 }
 
-// The whole of a small file; empty when it cannot be read.
-std::string ReadSmallFile(const std::string& path)
+// The whole of a file as text (the files of /proc, which give no size, too).
+std::string ReadText(const std::string& path)
 {
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                              nullptr, OPEN_EXISTING, 0, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return std::string();
-    char text[1024];
-    DWORD read = 0;
-    ReadFile(file, text, sizeof text, &read, nullptr);
-    CloseHandle(file);
-    return std::string(text, read);
+    const std::vector<std::uint8_t> bytes = ReadWholeFile(path);
+    return std::string(bytes.begin(), bytes.end());
 }
 
 // The Linux process that runs `exe` under Wine: Wine starts each Windows
@@ -160,7 +123,7 @@ unsigned long UnixPidOf(const std::string& exe)
         const unsigned long pid = std::strtoul(entry.cFileName, nullptr, 10);
         if (pid == 0) continue;
         const std::string arguments =
-            ReadSmallFile("Z:\\proc\\" + std::string(entry.cFileName) + "\\cmdline");
+            ReadText("Z:\\proc\\" + std::string(entry.cFileName) + "\\cmdline");
         if (Lower(arguments.substr(0, arguments.find('\0'))) == wanted) found = pid;
     } while (!found && FindNextFileA(search, &entry));
     FindClose(search);
@@ -171,7 +134,7 @@ unsigned long UnixPidOf(const std::string& exe)
 // Linux counts in ticks of 1/100 s.
 double ProcStatCpuSeconds(unsigned long unixPid)
 {
-    const std::string text = ReadSmallFile("Z:\\proc\\" + std::to_string(unixPid) + "\\stat");
+    const std::string text = ReadText("Z:\\proc\\" + std::to_string(unixPid) + "\\stat");
     // The fields after the command name in parentheses: the state, ten
     // more, then utime and stime.
     const std::size_t close = text.rfind(')');
@@ -199,7 +162,7 @@ double ProcTaskCpuSeconds(unsigned long unixPid)
     double seconds = -1;
     do {
         if (std::strtoul(entry.cFileName, nullptr, 10) == 0) continue;
-        const std::string text = ReadSmallFile(tasks + entry.cFileName + "\\schedstat");
+        const std::string text = ReadText(tasks + entry.cFileName + "\\schedstat");
         unsigned long long nanoseconds = 0;
         if (std::sscanf(text.c_str(), "%llu", &nanoseconds) != 1) continue;
         seconds = (seconds < 0 ? 0 : seconds) + static_cast<double>(nanoseconds) / 1e9;

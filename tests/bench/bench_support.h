@@ -42,11 +42,6 @@ private:
     std::string exe_;
 };
 
-// The process's first visible top-level window of this class, or null.
-HWND VisibleWindowOf(DWORD processId, const char* className);
-// Its first top-level window of this class, shown or not, or null.
-HWND WindowOf(DWORD processId, const char* className);
-
 // User plus kernel time of a started process running `exe` (its full
 // path), in seconds. Wine gives the times of the calling process only; under
 // Wine they come from Linux's /proc.

@@ -20,6 +20,7 @@
 #include "e2e/program_under_test.h"
 #include "res/resource.h"
 #include "support/pattern_window.h"
+#include "support/test_window.h"
 #include "support/wine_test_support.h"
 
 namespace {
@@ -80,7 +81,7 @@ int main(int argc, char** argv)
     HWND floorWindow = nullptr;
     if (!floor.Start(BesideDriver("floor_capture.exe"), std::string(window) + " \"" + folder + "\"",
                      program.folder().path()) ||
-        !WaitUntil([&] { return (floorWindow = WindowOf(floor.id(), "PlovFloorCapture")) != nullptr; })) {
+        !WaitUntil([&] { return (floorWindow = ProcessWindow(floor.id(), "PlovFloorCapture", false)) != nullptr; })) {
         std::fprintf(stderr, "the floor did not start\n");
         return 1;
     }

@@ -137,7 +137,7 @@ int main(int argc, char** argv)
                 // The floor holds the hotkey once it is ready (and the
                 // program has gone).
                 if (WaitForSingleObject(floorProcess.handle(), 0) == WAIT_OBJECT_0) return false;
-                if (!WindowOf(floorProcess.id(), "PlovFloorConceal")) return false;
+                if (!ProcessWindow(floorProcess.id(), "PlovFloorConceal", false)) return false;
                 if (!RegisterHotKey(nullptr, 99, MOD_CONTROL, 'H')) return true;
                 UnregisterHotKey(nullptr, 99);
                 return false;
@@ -159,7 +159,7 @@ int main(int argc, char** argv)
                 return 1;
             }
         }
-        floorProcess.Close(WindowOf(floorProcess.id(), "PlovFloorConceal"));
+        floorProcess.Close(ProcessWindow(floorProcess.id(), "PlovFloorConceal", false));
     }
     std::printf("program ms:%s\nfloor ms:%s\n", Milliseconds(program, 1).c_str(),
                 Milliseconds(floor, 1).c_str());

@@ -49,9 +49,9 @@ int main(int argc, char** argv)
         return 1;
     }
     const bool up = WaitUntil([&] {
-        return WindowOf(timerFloor.id(), "PlovFloorTimer") &&
-               VisibleWindowOf(windowFloor.id(), "PlovFloorWindow") &&
-               VisibleWindowOf(panelFloor.id(), "PlovFloorPanel");
+        return ProcessWindow(timerFloor.id(), "PlovFloorTimer", false) &&
+               ProcessWindow(windowFloor.id(), "PlovFloorWindow") &&
+               ProcessWindow(panelFloor.id(), "PlovFloorPanel");
     });
     if (!up) {
         std::fprintf(stderr, "a floor's window did not appear\n");

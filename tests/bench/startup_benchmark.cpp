@@ -20,6 +20,7 @@
 
 #include "bench/bench_support.h"
 #include "e2e/program_under_test.h"
+#include "support/test_window.h"
 #include "support/wine_test_support.h"
 
 namespace {
@@ -35,7 +36,7 @@ double TimeToVisibleWindow(const std::string& exe, const std::string& arguments,
     const double start = Now();
     if (!process.Start(exe, arguments, folder)) return 0;
     HWND window = nullptr;
-    while (!(window = VisibleWindowOf(process.id(), className))) {
+    while (!(window = ProcessWindow(process.id(), className))) {
         if (Now() - start > WAIT_SECONDS) return 0;
         Sleep(1);
     }

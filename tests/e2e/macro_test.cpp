@@ -115,25 +115,6 @@ private:
     bool held_ = true;
 };
 
-struct WindowSearch {
-    DWORD processId;
-    bool found;
-};
-
-BOOL CALLBACK FindDialogOfProcess(HWND window, LPARAM data)
-{
-    auto* search = reinterpret_cast<WindowSearch*>(data);
-    DWORD pid = 0;
-    GetWindowThreadProcessId(window, &pid);
-    char name[16] = "";
-    GetClassNameA(window, name, sizeof name);
-    if (pid == search->processId && IsWindowVisible(window) && std::string(name) == "#32770") {
-        search->found = true;
-        return FALSE;
-    }
-    return TRUE;
-}
-
 // Screen points that no window covers (the frame sits in the middle): the
 // pointer entering a window would make Wine drop the held key.
 std::vector<POINT> FreePoints()
@@ -213,9 +194,7 @@ protected:
 
     bool MessageBoxShown() const
     {
-        WindowSearch search = {program_.processId(), false};
-        EnumWindows(FindDialogOfProcess, reinterpret_cast<LPARAM>(&search));
-        return search.found;
+        return ProcessWindow(program_.processId(), "#32770") != nullptr;
     }
 
     // Makes the slot playable: its 有効 box ticked after the file is there.

@@ -146,7 +146,8 @@ namespace {
 struct WindowSearch {
     DWORD processId;
     const char* className;
-    std::string title;
+    const std::string* title;  // null: any
+    bool shownOnly;
     HWND found;
 };
 
@@ -155,21 +156,28 @@ BOOL CALLBACK MatchWindow(HWND window, LPARAM data)
     auto* search = reinterpret_cast<WindowSearch*>(data);
     DWORD pid = 0;
     GetWindowThreadProcessId(window, &pid);
-    if (pid != search->processId || !IsWindowVisible(window)) return TRUE;
+    if (pid != search->processId || (search->shownOnly && !IsWindowVisible(window))) return TRUE;
     char name[64] = "";
     GetClassNameA(window, name, sizeof name);
     if (std::string(name) != search->className) return TRUE;
-    if (RemoteText(window) != search->title) return TRUE;
+    if (search->title && RemoteText(window) != *search->title) return TRUE;
     search->found = window;
     return FALSE;
 }
 
 }  // namespace
 
+HWND ProcessWindow(DWORD processId, const char* className, bool shownOnly)
+{
+    WindowSearch search = {processId, className, nullptr, shownOnly, nullptr};
+    EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
 HWND WaitForProcessWindow(DWORD processId, const char* className, const std::string& title,
                           int timeoutMs)
 {
-    WindowSearch search = {processId, className, title, nullptr};
+    WindowSearch search = {processId, className, &title, true, nullptr};
     WaitUntil(
         [&] {
             EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&search));

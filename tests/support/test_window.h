@@ -54,7 +54,11 @@ void SetRemoteText(HWND window, const std::string& text);
 void SetRemoteCheck(HWND box, bool checked);
 void ChooseRemoteItem(HWND list, int index);
 
-// A top-level window of the process with this class and title, waiting for
-// it up to the timeout; null when none appeared.
+// The first top-level window of the process with this class, shown ones only
+// unless told otherwise; null when there is none. It does not wait.
+HWND ProcessWindow(DWORD processId, const char* className, bool shownOnly = true);
+
+// A shown top-level window of the process with this class and title, waiting
+// for it up to the timeout; null when none appeared.
 HWND WaitForProcessWindow(DWORD processId, const char* className, const std::string& title,
                           int timeoutMs = 10000);
