@@ -2,12 +2,7 @@
 
 #include "app/app_state.h"
 #include "app/panel.h"
-#include "app/settings_file.h"
 #include "app/tray.h"
-#include "automation/click_repeat.h"
-#include "automation/key_repeat.h"
-#include "automation/macro_engine.h"
-#include "conceal/hidden_windows.h"
 #include "core/shell/colors.h"
 #include "res/resource.h"
 #include "triggers/hotkeys.h"
@@ -87,17 +82,9 @@ LRESULT CALLBACK FrameWndProc(HWND frame, UINT message, WPARAM wParam, LPARAM lP
         return 0;
     case WM_ENDSESSION:
         // The system is logging off or shutting down and may end the process
-        // without a normal exit: save now, leave no key or button held and
-        // the speaker as it was.
-        if (wParam) {
-            PanelModel& model = Model();
-            SaveSettingsFile(model);
-            ReleaseAllKeys(panelWindow, model.keys);
-            StopMacro(panelWindow);
-            ReleaseClickButton(ClickButton::Left, model.left);
-            ReleaseClickButton(ClickButton::Right, model.right);
-            ShowAllHiddenWindows(model.conceal);
-        }
+        // without a normal exit. The tray icon and the pads stay: the
+        // session may yet go on.
+        if (wParam) LeaveNothingBehind(panelWindow);
         return 0;
     default:
         // The shell tells top-level windows only that it has restarted (or

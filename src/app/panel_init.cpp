@@ -81,18 +81,20 @@ void InitializePanel(HWND panel)
     SetTimer(panel, TIMER_GESTURE, 0, nullptr);
 }
 
-void ShutDownPanel(HWND panel)
+void LeaveNothingBehind(HWND panel)
 {
     PanelModel& model = Model();
     SaveSettingsFile(model);
-    // No key or mouse button the program pressed stays down once it has gone.
     StopMacro(panel);
     ReleaseClickButton(ClickButton::Left, model.left);
     ReleaseClickButton(ClickButton::Right, model.right);
     ReleaseAllKeys(panel, model.keys);
-    // Nothing the concealment hid stays hidden, and the speaker is as it
-    // was, once the program has gone.
     ShowAllHiddenWindows(model.conceal);
+}
+
+void ShutDownPanel(HWND panel)
+{
+    LeaveNothingBehind(panel);
     DeleteTrayIcon();
     // The pads' paths went into the settings above: detaching empties them.
     DetachLauncherPads();
