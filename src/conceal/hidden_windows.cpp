@@ -12,9 +12,14 @@ std::vector<HiddenWindow> hidden;
 void (*listReplaced)() = nullptr;
 
 // What a pass looks at: the windows of the pass before, which are being
-// shown again but, told without waiting, may not be visible yet.
+// shown again but, told without waiting, may not be visible yet; and the
+// shell's windows, which always stay: the desktop, the taskbar and, where
+// the notification icons live in a window of their own (Wine without a
+// desktop), that window, since the tray icon is the way back.
 struct Pass {
     std::vector<HWND> reshown;
+    HWND shell[3] = {FindWindowA("Progman", nullptr), FindWindowA("Shell_TrayWnd", nullptr),
+                     FindWindowA(STANDALONE_TRAY_CLASS, nullptr)};
 };
 
 bool IsReshown(const Pass& pass, HWND window)
@@ -70,12 +75,9 @@ BOOL CALLBACK RecordIfEligible(HWND window, LPARAM passData)
     const Pass& pass = *reinterpret_cast<const Pass*>(passData);
     if (!IsWindowVisible(window) && !IsReshown(pass, window)) return TRUE;
     if (GetWindowTextLengthA(window) == 0) return TRUE;
-    if (window == FindWindowA("Progman", nullptr)) return TRUE;
-    if (window == FindWindowA("Shell_TrayWnd", nullptr)) return TRUE;
-    // Where the notification icons live in a window of their own (Wine
-    // without a desktop), that window is the taskbar: the tray icon is the
-    // way back and must stay in reach.
-    if (window == FindWindowA(STANDALONE_TRAY_CLASS, nullptr)) return TRUE;
+    for (HWND shell : pass.shell) {
+        if (window == shell) return TRUE;
+    }
     WINDOWPLACEMENT placement = {};
     placement.length = sizeof placement;
     // A window whose placement cannot be read comes back as a normal window
