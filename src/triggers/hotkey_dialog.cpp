@@ -14,11 +14,6 @@ HotkeyChoice& ChoiceOf(HWND dialog)
     return *reinterpret_cast<HotkeyChoice*>(GetWindowLongPtrA(dialog, DWLP_USER));
 }
 
-bool Register(HWND panel, int index, std::uint32_t modifiers, std::uint32_t virtualKey)
-{
-    return RegisterHotKey(panel, actionDefinitions[index].hotkeyId, modifiers, virtualKey) != FALSE;
-}
-
 }  // namespace
 
 INT_PTR CALLBACK HotkeyDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam)
@@ -64,16 +59,17 @@ void EditHotkey(HWND panel, TimerGate& gate, ActionState (&actions)[ACTION_COUNT
     // The other actions first, so that a combination one of them holds is
     // refused for this one.
     for (int other = 0; other < ACTION_COUNT; ++other) {
-        if (other != index) Register(panel, other, actions[other].modifiers, actions[other].virtualKey);
+        if (other == index) continue;
+        RegisterActionHotkey(panel, other, actions[other].modifiers, actions[other].virtualKey);
     }
     if (result != 1) {
-        Register(panel, index, action.modifiers, action.virtualKey);
+        RegisterActionHotkey(panel, index, action.modifiers, action.virtualKey);
         return;
     }
-    if (!Register(panel, index, choice.modifiers, choice.virtualKey)) {
+    if (!RegisterActionHotkey(panel, index, choice.modifiers, choice.virtualKey)) {
         // Refused: the action, its caption and so the settings file keep the
         // combination it had, which is registered again.
-        Register(panel, index, action.modifiers, action.virtualKey);
+        RegisterActionHotkey(panel, index, action.modifiers, action.virtualKey);
         MessageBoxA(panel, "RegisterHotKey", "Error", MB_OK);
         return;
     }

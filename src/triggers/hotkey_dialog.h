@@ -19,5 +19,7 @@ struct HotkeyChoice {
 // actions' hotkeys are registered again, then the chosen combination; when
 // the system refuses it (another action or another program holds it), the
 // "RegisterHotKey" error is shown and the action, its caption and its
-// registration stay as they were. Cancel keeps the action as it was.
+// registration stay as they were. An emptied field clears the action's key,
+// which registers nothing, for any number of actions. Cancel keeps the
+// action as it was.
 void EditHotkey(HWND panel, TimerGate& gate, ActionState (&actions)[ACTION_COUNT], int index);

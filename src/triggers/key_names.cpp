@@ -22,7 +22,10 @@ const char* FormatKeyName(std::uint32_t virtualKey)
 
 void FormatHotkeyCaption(std::uint32_t modifiers, std::uint32_t virtualKey, char (&caption)[64])
 {
-    const std::string text = ComposeHotkeyCaption(modifiers, FormatKeyName(virtualKey));
+    // Modifiers without a key are no combination: the button says it is off.
+    const std::string text =
+        virtualKey == 0 ? ComposeHotkeyCaption(0, "")
+                        : ComposeHotkeyCaption(modifiers, FormatKeyName(virtualKey));
     std::strncpy(caption, text.c_str(), sizeof caption - 1);
     caption[sizeof caption - 1] = '\0';
 }

@@ -175,14 +175,26 @@ TEST_F(HotkeyTest, NoClicksWhileTheDialogIsOpen)
     ASSERT_TRUE(WaitUntil([&] { return Caption(IDC_LEFT_TOGGLE) == "OFF"; }));
 }
 
-TEST_F(HotkeyTest, ClearedHotkeyShowsTheDisabledCaption)
+TEST_F(HotkeyTest, AnyNumberOfHotkeysCanBeClearedAndEachKeyIsFree)
 {
-    HWND dialog = OpenDialog(IDC_HOTKEY_CONCEAL);
-    ASSERT_NE(dialog, nullptr);
-    Finish(dialog, 0, IDOK);
-    // The system accepts an empty combination; the button says it is off.
-    EXPECT_TRUE(WaitUntil([&] { return Caption(IDC_HOTKEY_CONCEAL) == "ﾎｯﾄｷｰ：無効"; }));
+    const std::string disabled = "ﾎｯﾄｷｰ：無効";
+    auto clear = [&](int button) {
+        HWND dialog = OpenDialog(button);
+        ASSERT_NE(dialog, nullptr);
+        Finish(dialog, 0, IDOK);
+        EXPECT_TRUE(WaitUntil([&] { return Caption(button) == disabled; })) << button;
+        EXPECT_EQ(WaitForProcessWindow(program_.processId(), "#32770", "Error", 300), nullptr);
+    };
+    clear(IDC_HOTKEY_CONCEAL);
+    clear(IDC_HOTKEY_CAPTURE);
     EXPECT_TRUE(TestCanRegister(MOD_CONTROL, 'H'));
+    EXPECT_TRUE(TestCanRegister(MOD_CONTROL, 'I'));
+    // Cleared keys stay off after a restart, and yet another can be cleared.
+    ASSERT_EQ(program_.Close(), 0u);
+    ASSERT_TRUE(program_.Start());
+    EXPECT_EQ(Caption(IDC_HOTKEY_CONCEAL), disabled);
+    clear(IDC_HOTKEY_SHOWHIDE);
+    EXPECT_TRUE(TestCanRegister(MOD_CONTROL, 'J'));
 }
 
 }  // namespace
