@@ -43,6 +43,30 @@ void RefitToPanel(HWND frame)
     }
 }
 
+// Run as administrator, the program hears nothing from a shell of lower
+// integrity unless it says so: without "TaskbarCreated" the tray icon, the
+// way back while windows are concealed, would not come back after the shell
+// restarts. The call exists from Windows 7 on (and in a first form from
+// Vista); before that no filter exists.
+void LetTheShellRestartIn(HWND frame)
+{
+    HMODULE user = GetModuleHandleA("user32.dll");
+    if (!user) return;
+    constexpr DWORD ALLOW = 1;  // MSGFLT_ALLOW and MSGFLT_ADD
+    const UINT message = TaskbarCreatedMessage();
+    using FilterForWindow = BOOL(WINAPI*)(HWND, UINT, DWORD, void*);
+    using FilterForProcess = BOOL(WINAPI*)(UINT, DWORD);
+    const auto forWindow = reinterpret_cast<FilterForWindow>(
+        reinterpret_cast<void (*)()>(GetProcAddress(user, "ChangeWindowMessageFilterEx")));
+    const auto forProcess = reinterpret_cast<FilterForProcess>(
+        reinterpret_cast<void (*)()>(GetProcAddress(user, "ChangeWindowMessageFilter")));
+    if (forWindow) {
+        forWindow(frame, message, ALLOW, nullptr);
+    } else if (forProcess) {
+        forProcess(message, ALLOW);
+    }
+}
+
 LRESULT OnCreate(HWND frame)
 {
     HMENU systemMenu = GetSystemMenu(frame, FALSE);
@@ -54,7 +78,9 @@ LRESULT OnCreate(HWND frame)
                                      MainPanelDlgProc, 0);
     FitAndCentre(frame);
     RegisterAllHotkeys(panelWindow, Model().actions);
+    LetTheShellRestartIn(frame);
     ShowWindow(frame, SW_SHOWNORMAL);
+    PanelShown(panelWindow);
     return 0;
 }
 

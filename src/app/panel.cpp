@@ -135,6 +135,9 @@ void RouteCommand(HWND panel, int id)
         break;
     case IDC_CONCEAL:
     case IDM_CONCEAL:
+        // Nothing is sent while the windows are concealed: the held keys go
+        // up now (the gate lets go of the buttons) and down again after.
+        LetGoOfKeys(model.keys);
         ConcealAllWindows(Gate(), model.conceal);
         break;
     case IDM_SHOW_HIDDEN:
@@ -184,7 +187,9 @@ void RouteCommand(HWND panel, int id)
 
 // Every tick waits while the gate is closed or a macro runs (a dialog that
 // reopens the gate behind a running macro must not wake the repeaters); the
-// repeaters also wait for their target window, the gesture sampling does not.
+// repeaters also wait while the windows are concealed (whatever is in front
+// then is no game) and for their target window; the gesture sampling does
+// not.
 void RouteTimer(HWND panel, UINT_PTR id)
 {
     PanelModel& model = Model();
@@ -195,7 +200,7 @@ void RouteTimer(HWND panel, UINT_PTR id)
             DispatchAction(panel, hotkeyId);
         return;
     }
-    if (!TargetFilterPasses(panel, model.target)) return;
+    if (AnyWindowsHidden() || !TargetFilterPasses(panel, model.target)) return;
     switch (id) {
     case TIMER_LEFTCLICK:
         ClickRepeatTick(ClickButton::Left, model.left);

@@ -15,6 +15,7 @@
 #include "automation/macro_slots.h"
 #include "capture/image_folder.h"
 #include "conceal/hidden_windows.h"
+#include "conceal/master_mute.h"
 #include "core/shell/panel_messages.h"
 #include "launcher/launcher_pad.h"
 #include "res/resource.h"
@@ -41,6 +42,26 @@ void SetUpSpin(HWND panel, int spinId, int editId, int low, int high, std::uint3
     SendMessageA(spin, UDM_SETPOS32, 0, static_cast<LPARAM>(position));
 }
 
+// Whenever the ticks stop (a dialog, a menu, a message box, a macro, the
+// concealment), a button a repeater holds down between two ticks is let
+// go: the player's own mouse would drag with it. The next tick after the
+// pause starts with a button-down.
+void LetGoOfClickButtons()
+{
+    PanelModel& model = Model();
+    ReleaseClickButton(ClickButton::Left, model.left);
+    ReleaseClickButton(ClickButton::Right, model.right);
+}
+
+// Once the frame is on screen: what the first concealment and the pads
+// would otherwise wait for.
+void CALLBACK FinishStartUp(HWND panel, UINT, UINT_PTR timerId, DWORD)
+{
+    KillTimer(panel, timerId);
+    if (Model().conceal.muteWhileConcealing) SystemOutputs().Prepare();
+    FetchPendingPadIcons();
+}
+
 }  // namespace
 
 void InitializePanel(HWND panel)
@@ -49,6 +70,9 @@ void InitializePanel(HWND panel)
     PanelModel& model = Model();
     model = DefaultPanelModel(DefaultImageFolder());
     Gate() = TimerGate();
+    Gate().OnClose(LetGoOfClickButtons);
+    // Windows that a crashed or killed run left concealed come back first.
+    RestoreStrandedWindows(model.conceal);
 
     SizeLauncherStatics(panel);
     AttachLauncherPads(panel, model.padPaths, Hub());
@@ -81,9 +105,17 @@ void InitializePanel(HWND panel)
     SetTimer(panel, TIMER_GESTURE, 0, nullptr);
 }
 
+void PanelShown(HWND panel)
+{
+    // A timer's tick comes after the first paint.
+    SetTimer(panel, TIMER_AFTER_SHOWN, 0, FinishStartUp);
+}
+
 void LeaveNothingBehind(HWND panel)
 {
     PanelModel& model = Model();
+    // Tried for about a second while another program holds the file; the
+    // player hears of a loss once the windows have gone.
     SaveSettingsFile(model);
     StopMacro(panel);
     ReleaseClickButton(ClickButton::Left, model.left);

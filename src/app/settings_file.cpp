@@ -16,13 +16,19 @@ namespace {
 constexpr std::size_t MAX_SETTINGS_BYTES = 64 * 1024;
 
 // A virus scanner or a sync client holds a file for a moment: a file that
-// is there but cannot be read is tried again for about a second.
-constexpr int READ_ATTEMPTS = 10;
-constexpr DWORD READ_RETRY_MS = 100;
+// is there but cannot be read or replaced is tried again for about a second.
+constexpr int FILE_ATTEMPTS = 10;
+constexpr DWORD FILE_RETRY_MS = 100;
 
-// Set when the file was there but could not be read: it holds the player's
-// settings, which the defaults on screen must never replace.
-bool storedFileKept = false;
+// Why the stored file is kept: it holds the player's settings, which the
+// defaults on screen must never replace.
+SettingsLoad keptBecause = SettingsLoad::Loaded;
+bool lost = false;
+
+bool Kept()
+{
+    return keptBecause == SettingsLoad::Unreadable || keptBecause == SettingsLoad::BadFolder;
+}
 
 }  // namespace
 
@@ -33,38 +39,67 @@ std::string SettingsFilePath()
 
 SettingsLoad LoadSettingsFile(PanelModel& model)
 {
-    storedFileKept = false;
+    keptBecause = SettingsLoad::Loaded;
+    lost = false;
+    if (!ModulePathFitsCodePage()) return keptBecause = SettingsLoad::BadFolder;
     const std::string path = SettingsFilePath();
     std::vector<std::uint8_t> bytes;
     FileRead outcome = FileRead::Failed;
-    for (int attempt = 0; attempt < READ_ATTEMPTS; ++attempt) {
-        if (attempt > 0) Sleep(READ_RETRY_MS);
+    for (int attempt = 0; attempt < FILE_ATTEMPTS; ++attempt) {
+        if (attempt > 0) Sleep(FILE_RETRY_MS);
         outcome = ReadWholeFile(path, MAX_SETTINGS_BYTES, bytes);
         if (outcome != FileRead::Failed) break;
     }
     if (outcome == FileRead::Missing) return SettingsLoad::NoFile;
-    if (outcome == FileRead::Failed) {
-        storedFileKept = true;
-        return SettingsLoad::Unreadable;
-    }
+    if (outcome == FileRead::Failed) return keptBecause = SettingsLoad::Unreadable;
     SettingsValues values = SettingsOf(model);
     ReadSettings(bytes.data(), bytes.size(), values);
     ApplySettings(values, model);
     return SettingsLoad::Loaded;
 }
 
-bool StoredSettingsAreKept() { return storedFileKept; }
+bool StoredSettingsAreKept() { return Kept(); }
 
 bool SaveSettingsFile(const PanelModel& model)
 {
-    if (storedFileKept) return false;
-    return ReplaceFileContents(SettingsFilePath(), WriteSettings(SettingsOf(model)));
+    if (Kept()) return false;
+    const std::vector<std::uint8_t> bytes = WriteSettings(SettingsOf(model));
+    for (int attempt = 0; attempt < FILE_ATTEMPTS; ++attempt) {
+        if (attempt > 0) Sleep(FILE_RETRY_MS);
+        if (ReplaceFileContents(SettingsFilePath(), bytes)) {
+            lost = false;
+            return true;
+        }
+    }
+    lost = true;
+    return false;
 }
 
 void ReportUnreadableSettings(HWND owner)
 {
+    if (keptBecause == SettingsLoad::BadFolder) {
+        // The folder's name is shown as the system writes it: in the ANSI
+        // code page it is exactly what cannot be written.
+        MessageBoxW(owner,
+                    L"このフォルダの名前には、プログラムが扱えない文字（Shift_JIS にない文字）が"
+                    L"含まれています。\n設定ファイルやマウス操作の記録をこのフォルダに読み書き"
+                    L"できないため、既定の設定で起動しました。今回の設定は保存しません。\n"
+                    L"フォルダの名前を変えるか、別のフォルダに移してから起動してください。",
+                    ModuleFolderWide().c_str(), MB_OK | MB_ICONWARNING);
+        return;
+    }
     MessageBoxA(owner,
                 "設定ファイルを読み込めませんでした（ほかのプログラムが使用中の可能性があります）。\n"
                 "既定の設定で起動しました。ファイルを上書きしないよう、今回の設定は保存しません。",
+                SettingsFilePath().c_str(), MB_OK | MB_ICONWARNING);
+}
+
+bool SettingsWereLost() { return lost; }
+
+void ReportLostSettings()
+{
+    MessageBoxA(nullptr,
+                "設定ファイルを保存できませんでした（ほかのプログラムが使用中か、ディスクに空きが"
+                "ない可能性があります）。\n今回変えた設定は失われました。",
                 SettingsFilePath().c_str(), MB_OK | MB_ICONWARNING);
 }

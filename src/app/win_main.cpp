@@ -5,13 +5,10 @@
 #include "app/app_state.h"
 #include "app/frame.h"
 #include "app/settings_file.h"
-#include "conceal/recovery_file.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
 {
     if (ActivateRunningInstance()) return 0;
-    // Windows that a crashed or killed run left concealed come back first.
-    RestoreStrandedWindows();
 
     // The panel's spin controls and the hotkey dialog's control.
     INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_UPDOWN_CLASS | ICC_HOTKEY_CLASS};
@@ -32,5 +29,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
         TranslateMessage(&msg);
         DispatchMessageA(&msg);
     }
+    // The rest of the shutdown has run: no window is left hidden and no key
+    // held while the player reads this.
+    if (SettingsWereLost()) ReportLostSettings();
     return static_cast<int>(msg.wParam);
 }

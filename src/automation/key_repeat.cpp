@@ -30,10 +30,12 @@ void KeyStep(HWND panel, int commandId, KeyRepeatState& keys)
     KillTimer(panel, TIMER_KEYREPEAT);
     const int index = KeyIndexOfControl(commandId);
     if (index >= 0) {
-        // The first key-down goes out at once, to whatever has the focus.
+        // The first key-down goes out at once, to whatever has the focus;
+        // while the keys are let go for a pause, only the state changes.
         const bool hold = !keys.held[index];
-        SendKeyEvent(keyTable[index].virtualKey, !hold);
+        if (!keys.letGo) SendKeyEvent(keyTable[index].virtualKey, !hold);
         SetHeld(panel, keys, index, hold);
+        if (!keys.AnyHeld()) keys.letGo = false;
     }
     RestartKeyTimerIfAnyKeyHeld(panel, keys);
 }
@@ -47,6 +49,14 @@ void TakeKeyInterval(HWND panel, KeyRepeatState& keys)
 
 void KeyRepeatTick(HWND panel, KeyRepeatState& keys)
 {
+    // After a pause the held keys go down again, and the next tick goes on.
+    if (keys.letGo) {
+        keys.letGo = false;
+        for (int i = 0; i < KEY_COUNT; ++i) {
+            if (keys.held[i]) SendKeyEvent(keyTable[i].virtualKey, false);
+        }
+        return;
+    }
     // Table order: a held modifier's key-down comes before the other keys'.
     for (int i = 0; i < KEY_COUNT; ++i) {
         if (!keys.held[i]) continue;
@@ -64,7 +74,17 @@ void ReleaseAllKeys(HWND panel, KeyRepeatState& keys)
 {
     for (int i = KEY_COUNT - 1; i >= 0; --i) {
         if (!keys.held[i]) continue;
-        SendKeyEvent(keyTable[i].virtualKey, true);
+        if (!keys.letGo) SendKeyEvent(keyTable[i].virtualKey, true);
         SetHeld(panel, keys, i, false);
     }
+    keys.letGo = false;
+}
+
+void LetGoOfKeys(KeyRepeatState& keys)
+{
+    if (keys.letGo) return;
+    for (int i = KEY_COUNT - 1; i >= 0; --i) {
+        if (keys.held[i]) SendKeyEvent(keyTable[i].virtualKey, true);
+    }
+    keys.letGo = true;
 }

@@ -17,9 +17,14 @@ void TakeKeyInterval(HWND panel, KeyRepeatState& keys);
 
 // One tick (gate and target filter already passed): another key-down for
 // every held key that is still down; a key the system reports released is
-// let go with a key-up and its button turns off.
+// let go with a key-up and its button turns off. The first tick after a
+// pause presses the held keys again.
 void KeyRepeatTick(HWND panel, KeyRepeatState& keys);
 
-// Releases every held key, last of the table first (the program or the
-// session ends).
+// Releases every held key, last of the table first, and turns it off (the
+// program or the session ends).
 void ReleaseAllKeys(HWND panel, KeyRepeatState& keys);
+
+// A pause in which nothing may be sent (the windows are concealed): every
+// held key goes up but stays on; the next tick presses them again.
+void LetGoOfKeys(KeyRepeatState& keys);

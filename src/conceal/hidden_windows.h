@@ -25,16 +25,18 @@ bool AnyWindowsHidden();
 // no taskbar (Wine without a desktop); never concealed, like the taskbar.
 extern const char STANDALONE_TRAY_CLASS[];
 
-// The command of button 1014, tray item 40007 and action 3, with the gate
-// closed meanwhile. Windows still concealed from a pass before are shown and
-// then recorded anew with the rest. With the box ticked the speaker is muted
-// (or stays muted, from a pass before); without it a mute still held from a
-// pass before is given back.
+// The command of IDC_CONCEAL, IDM_CONCEAL and its action, with the gate
+// closed meanwhile. Windows still concealed from a pass before, and windows
+// told to show that have not shown yet (a busy program), are recorded anew
+// with the rest. With the box ticked the default output device is muted (or
+// stays muted, from a pass before); without it the mutes held from a pass
+// before are given back.
 void ConcealAllWindows(TimerGate& gate, ConcealState& state);
 
 // Shows every concealed window with its saved show command, the last hidden
-// first (so in the reverse order of hiding), empties the list and gives the
-// speaker its earlier state back.
+// first (so in the reverse order of hiding), empties the list, gives the
+// muted devices their earlier state back and brings the window that was in
+// front at the concealment to the front again, if it is still there.
 void ShowAllHiddenWindows(ConcealState& state);
 
 // One window dealt with from the hidden-window dialog; nothing happens (and
@@ -47,6 +49,13 @@ bool ShowHiddenWindow(HWND window, ConcealState& state);
 // destroyed from here: it is shown again and asked to close, so that a window
 // that refuses, or asks to save first, is never left hidden without a record.
 bool CloseHiddenWindow(HWND window, ConcealState& state);
+
+// At start-up: shows every window that a file left by an earlier run lists
+// and that still exists in the same process, with its show command (without
+// waiting for its program); gives each device that run muted its earlier
+// state back, keeping in `state` (and in the file) those that cannot be
+// reached now.
+void RestoreStrandedWindows(ConcealState& state);
 
 // Called whenever the whole list is replaced or emptied (a pass, a show-all):
 // the hidden-window dialog, while it is open, closes then. Null for none.

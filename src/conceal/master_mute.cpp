@@ -4,11 +4,6 @@
 #include <endpointvolume.h>
 
 #include "win/com_thread.h"
-#include "win/scoped.h"
-
-IAudioEndpointVolume* endpointVolume = nullptr;
-HMIXER mixerHandle = nullptr;
-DWORD muteControlId = MUTE_CONTROL_NOT_FOUND;
 
 // The mixer records this program hands over, at their sizes in the 32-bit
 // program.
@@ -20,95 +15,32 @@ static_assert(sizeof(void*) != 4 || sizeof(MIXERCONTROLDETAILS) == 24);
 
 namespace {
 
-HMIXEROBJ MixerObject() { return reinterpret_cast<HMIXEROBJ>(mixerHandle); }
-
-// Opens device 0 when it is not open yet and finds the speaker line's mute
-// control when it has not been found yet; false when either failed.
-bool FindMuteControl()
+std::string Utf8Of(const wchar_t* wide)
 {
-    if (muteControlId != MUTE_CONTROL_NOT_FOUND) return true;
-    if (!mixerHandle) {
-        HMIXER opened = nullptr;
-        if (mixerOpen(&opened, 0, 0, 0, 0) != MMSYSERR_NOERROR) return false;
-        mixerHandle = opened;
-        // A device whose capabilities cannot be read is not used.
-        MIXERCAPSA capabilities = {};
-        if (mixerGetDevCapsA(0, &capabilities, sizeof capabilities) != MMSYSERR_NOERROR)
-            return false;
-    }
-
-    MIXERLINEA line = {};
-    line.cbStruct = sizeof line;
-    line.dwComponentType = MIXERLINE_COMPONENTTYPE_DST_SPEAKERS;
-    if (mixerGetLineInfoA(MixerObject(), &line,
-                          MIXER_OBJECTF_HMIXER | MIXER_GETLINEINFOF_COMPONENTTYPE) !=
-        MMSYSERR_NOERROR) {
-        return false;
-    }
-
-    MIXERCONTROLA control = {};
-    MIXERLINECONTROLSA controls = {};
-    controls.cbStruct = sizeof controls;
-    controls.dwLineID = line.dwLineID;
-    controls.dwControlType = MIXERCONTROL_CONTROLTYPE_MUTE;
-    controls.cControls = 1;
-    controls.cbmxctrl = sizeof control;
-    controls.pamxctrl = &control;
-    if (mixerGetLineControlsA(MixerObject(), &controls,
-                              MIXER_OBJECTF_HMIXER | MIXER_GETLINECONTROLSF_ONEBYTYPE) !=
-        MMSYSERR_NOERROR) {
-        return false;
-    }
-    muteControlId = control.dwControlID;
-    return true;
+    const int bytes = WideCharToMultiByte(CP_UTF8, 0, wide, -1, nullptr, 0, nullptr, nullptr);
+    if (bytes <= 1) return std::string();
+    std::string text(static_cast<std::size_t>(bytes), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, wide, -1, &text[0], bytes, nullptr, nullptr);
+    text.resize(static_cast<std::size_t>(bytes - 1));
+    return text;
 }
 
-// The default output device's volume object, found when none is held.
-bool FindEndpoint()
+std::wstring WideOf(const std::string& utf8)
 {
-    if (endpointVolume) return true;
-    InitializeComOnThisThread();
-    ScopedComPtr<IMMDeviceEnumerator> devices;
-    if (FAILED(CoCreateInstance(__uuidof(MMDeviceEnumerator), nullptr, CLSCTX_INPROC_SERVER,
-                                __uuidof(IMMDeviceEnumerator), devices.out())))
-        return false;
-    ScopedComPtr<IMMDevice> device;
-    if (FAILED(devices->GetDefaultAudioEndpoint(eRender, eConsole,
-                                                reinterpret_cast<IMMDevice**>(device.out()))))
-        return false;
-    ScopedComPtr<IAudioEndpointVolume> volume;
-    if (FAILED(device->Activate(__uuidof(IAudioEndpointVolume), CLSCTX_INPROC_SERVER, nullptr,
-                                volume.out())))
-        return false;
-    endpointVolume = volume.release();
-    return true;
-}
-
-void DropEndpoint()
-{
-    if (endpointVolume) endpointVolume->Release();
-    endpointVolume = nullptr;
-}
-
-// Runs `call` on the held object; a failure (a device unplugged, say) drops
-// it, and the call is tried once more on the device that is now the default.
-template <typename Call>
-bool WithEndpoint(Call call)
-{
-    for (int attempt = 0; attempt < 2; ++attempt) {
-        if (!FindEndpoint()) return false;
-        if (SUCCEEDED(call(endpointVolume))) return true;
-        DropEndpoint();
-    }
-    return false;
+    const int chars = MultiByteToWideChar(CP_UTF8, 0, utf8.c_str(), -1, nullptr, 0);
+    if (chars <= 1) return std::wstring();
+    std::wstring text(static_cast<std::size_t>(chars), L'\0');
+    MultiByteToWideChar(CP_UTF8, 0, utf8.c_str(), -1, &text[0], chars);
+    text.resize(static_cast<std::size_t>(chars - 1));
+    return text;
 }
 
 // One value for all channels.
-MIXERCONTROLDETAILS MuteDetails(MIXERCONTROLDETAILS_BOOLEAN& value)
+MIXERCONTROLDETAILS MuteDetails(DWORD control, MIXERCONTROLDETAILS_BOOLEAN& value)
 {
     MIXERCONTROLDETAILS details = {};
     details.cbStruct = sizeof details;
-    details.dwControlID = muteControlId;
+    details.dwControlID = control;
     details.cChannels = 1;
     details.cMultipleItems = 0;
     details.cbDetails = sizeof value;
@@ -118,53 +50,191 @@ MIXERCONTROLDETAILS MuteDetails(MIXERCONTROLDETAILS_BOOLEAN& value)
 
 }  // namespace
 
-bool GetMixerMute(int& muted)
+// Opens device 0 when it is not open yet and finds the speaker line's mute
+// control when it has not been found yet; false when either failed.
+bool SpeakerMixer::FindControl()
 {
-    if (!FindMuteControl()) return false;
+    if (control_ != NOT_FOUND) return true;
+    if (!mixer_) {
+        HMIXER opened = nullptr;
+        if (mixerOpen(&opened, 0, 0, 0, 0) != MMSYSERR_NOERROR) return false;
+        mixer_ = opened;
+        // A device whose capabilities cannot be read is not used.
+        MIXERCAPSA capabilities = {};
+        if (mixerGetDevCapsA(0, &capabilities, sizeof capabilities) != MMSYSERR_NOERROR)
+            return false;
+    }
+    const auto object = reinterpret_cast<HMIXEROBJ>(mixer_);
+    MIXERLINEA line = {};
+    line.cbStruct = sizeof line;
+    line.dwComponentType = MIXERLINE_COMPONENTTYPE_DST_SPEAKERS;
+    if (mixerGetLineInfoA(object, &line, MIXER_OBJECTF_HMIXER | MIXER_GETLINEINFOF_COMPONENTTYPE) !=
+        MMSYSERR_NOERROR) {
+        return false;
+    }
+    MIXERCONTROLA control = {};
+    MIXERLINECONTROLSA controls = {};
+    controls.cbStruct = sizeof controls;
+    controls.dwLineID = line.dwLineID;
+    controls.dwControlType = MIXERCONTROL_CONTROLTYPE_MUTE;
+    controls.cControls = 1;
+    controls.cbmxctrl = sizeof control;
+    controls.pamxctrl = &control;
+    if (mixerGetLineControlsA(object, &controls,
+                              MIXER_OBJECTF_HMIXER | MIXER_GETLINECONTROLSF_ONEBYTYPE) !=
+        MMSYSERR_NOERROR) {
+        return false;
+    }
+    control_ = control.dwControlID;
+    return true;
+}
+
+bool SpeakerMixer::Get(bool& muted)
+{
+    if (!FindControl()) return false;
     MIXERCONTROLDETAILS_BOOLEAN value = {};
-    MIXERCONTROLDETAILS details = MuteDetails(value);
-    if (mixerGetControlDetailsA(MixerObject(), &details,
+    MIXERCONTROLDETAILS details = MuteDetails(control_, value);
+    if (mixerGetControlDetailsA(reinterpret_cast<HMIXEROBJ>(mixer_), &details,
                                 MIXER_OBJECTF_HMIXER | MIXER_GETCONTROLDETAILSF_VALUE) !=
         MMSYSERR_NOERROR) {
         return false;
     }
-    muted = static_cast<int>(value.fValue);
+    muted = value.fValue != 0;
     return true;
 }
 
-bool SetMixerMute(int muted)
+bool SpeakerMixer::Set(bool muted)
 {
-    if (!FindMuteControl()) return false;
+    if (!FindControl()) return false;
     MIXERCONTROLDETAILS_BOOLEAN value = {};
-    value.fValue = muted;
-    MIXERCONTROLDETAILS details = MuteDetails(value);
-    return mixerSetControlDetails(MixerObject(), &details,
+    value.fValue = muted ? 1 : 0;
+    MIXERCONTROLDETAILS details = MuteDetails(control_, value);
+    return mixerSetControlDetails(reinterpret_cast<HMIXEROBJ>(mixer_), &details,
                                   MIXER_OBJECTF_HMIXER | MIXER_SETCONTROLDETAILSF_VALUE) ==
            MMSYSERR_NOERROR;
 }
 
-bool GetEndpointMute(int& muted)
+void SpeakerMixer::Close()
 {
-    BOOL value = FALSE;
-    if (!WithEndpoint([&](IAudioEndpointVolume* volume) { return volume->GetMute(&value); }))
-        return false;
-    muted = value ? 1 : 0;
+    if (mixer_) mixerClose(mixer_);
+    mixer_ = nullptr;
+    control_ = NOT_FOUND;
+}
+
+SystemOutputDevices& SystemOutputs()
+{
+    static SystemOutputDevices devices;
+    return devices;
+}
+
+bool SystemOutputDevices::HaveEnumerator()
+{
+    if (!enumeratorTried_) {
+        enumeratorTried_ = true;
+        InitializeComOnThisThread();
+        CoCreateInstance(__uuidof(MMDeviceEnumerator), nullptr, CLSCTX_INPROC_SERVER,
+                         __uuidof(IMMDeviceEnumerator), devices_.out());
+    }
+    return devices_.get() != nullptr;
+}
+
+void SystemOutputDevices::Prepare()
+{
+    std::string id;
+    DefaultDevice(id);
+}
+
+bool SystemOutputDevices::DefaultDevice(std::string& id)
+{
+    if (HaveEnumerator()) {
+        ScopedComPtr<IMMDevice> device;
+        LPWSTR wide = nullptr;
+        if (SUCCEEDED(devices_->GetDefaultAudioEndpoint(
+                eRender, eConsole, reinterpret_cast<IMMDevice**>(device.out()))) &&
+            SUCCEEDED(device->GetId(&wide))) {
+            id = Utf8Of(wide);
+            CoTaskMemFree(wide);
+            // The device about to be muted: its switch is taken now.
+            if (id != volumeId_ || !volume_.get()) {
+                volume_.reset();
+                volumeId_.clear();
+                if (SUCCEEDED(device->Activate(__uuidof(IAudioEndpointVolume), CLSCTX_INPROC_SERVER,
+                                               nullptr, volume_.out())))
+                    volumeId_ = id;
+            }
+            return !id.empty();
+        }
+    }
+    bool muted = false;
+    if (!mixer_.Get(muted)) return false;
+    id.clear();
     return true;
 }
 
-bool SetEndpointMute(int muted)
+IAudioEndpointVolume* SystemOutputDevices::VolumeOf(const std::string& id)
 {
-    return WithEndpoint([&](IAudioEndpointVolume* volume) {
-        return volume->SetMute(muted ? TRUE : FALSE, nullptr);
+    if (volume_.get() && volumeId_ == id) return volume_.get();
+    volume_.reset();
+    volumeId_.clear();
+    if (!HaveEnumerator()) return nullptr;
+    ScopedComPtr<IMMDevice> device;
+    DWORD state = 0;
+    // A device that is unplugged or switched off has no switch to set now.
+    if (FAILED(devices_->GetDevice(WideOf(id).c_str(), reinterpret_cast<IMMDevice**>(device.out()))) ||
+        FAILED(device->GetState(&state)) || state != DEVICE_STATE_ACTIVE ||
+        FAILED(device->Activate(__uuidof(IAudioEndpointVolume), CLSCTX_INPROC_SERVER, nullptr,
+                                volume_.out()))) {
+        return nullptr;
+    }
+    volumeId_ = id;
+    return volume_.get();
+}
+
+// Runs `call` on the device's volume object, or on the mixer for the empty
+// id where the default device is the mixer's. A held object that fails (its
+// device went away and came back, say) is dropped and the call tried once
+// more on a fresh one.
+template <typename Call>
+bool SystemOutputDevices::WithDevice(const std::string& id, Call call)
+{
+    std::string device = id;
+    // The empty id stands for the default device of the moment.
+    if (device.empty() && !DefaultDevice(device)) return false;
+    if (device.empty()) return call(nullptr);
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        IAudioEndpointVolume* volume = VolumeOf(device);
+        if (!volume) return false;
+        if (call(volume)) return true;
+        volume_.reset();
+        volumeId_.clear();
+    }
+    return false;
+}
+
+bool SystemOutputDevices::GetMute(const std::string& id, bool& muted)
+{
+    return WithDevice(id, [&](IAudioEndpointVolume* volume) {
+        if (!volume) return mixer_.Get(muted);
+        BOOL value = FALSE;
+        if (FAILED(volume->GetMute(&value))) return false;
+        muted = value != FALSE;
+        return true;
     });
 }
 
-bool GetMasterMute(int& muted)
+bool SystemOutputDevices::SetMute(const std::string& id, bool muted)
 {
-    return FindEndpoint() ? GetEndpointMute(muted) : GetMixerMute(muted);
+    return WithDevice(id, [&](IAudioEndpointVolume* volume) {
+        if (!volume) return mixer_.Set(muted);
+        return SUCCEEDED(volume->SetMute(muted ? TRUE : FALSE, nullptr));
+    });
 }
 
-bool SetMasterMute(int muted)
+void SystemOutputDevices::Forget()
 {
-    return FindEndpoint() ? SetEndpointMute(muted) : SetMixerMute(muted);
+    volume_.reset();
+    volumeId_.clear();
+    devices_.reset();
+    enumeratorTried_ = false;
+    mixer_.Close();
 }

@@ -1,34 +1,80 @@
-// The mute switch of the speaker output. Where the system has the audio
-// endpoint interface (Windows Vista and later), it is the default output
-// device's mute; there the winmm mixer would reach only this program's own
-// sound. Elsewhere it is the mixer's speaker-line mute on device 0. Either
-// way the object found first stays for the life of the process.
+// The mute switches of the output devices. Where the system has the audio
+// endpoint interface (Windows Vista and later), every output device is named
+// by its endpoint id and muted through its endpoint; there the winmm mixer
+// would reach only this program's own sound. Elsewhere there is one device,
+// the mixer's speaker line on device 0, named by the empty id.
 #pragma once
 #include <windows.h>
 #include <mmsystem.h>
 
+#include <string>
+
+#include "core/conceal/concealment_mute.h"
+#include "win/scoped.h"
+
 struct IAudioEndpointVolume;
+struct IMMDeviceEnumerator;
 
-// The pair the program uses: the endpoint's mute when a default output
-// device can be had, otherwise the mixer's. Get stores the switch (0 sound
-// on, non-zero muted) and returns true; on any failure it returns false and
-// leaves `muted` as it was. Set returns true when the system accepted it.
-bool GetMasterMute(int& muted);
-bool SetMasterMute(int muted);
+// The speaker line's mute control of mixer device 0: the device is opened on
+// first use and stays open; the control, once found, is not looked up again.
+class SpeakerMixer {
+public:
+    SpeakerMixer() = default;
+    ~SpeakerMixer() { Close(); }
+    SpeakerMixer(const SpeakerMixer&) = delete;
+    SpeakerMixer& operator=(const SpeakerMixer&) = delete;
 
-// The default output device's volume object, held once found (a failing
-// call drops it and the next call looks again), or null.
-extern IAudioEndpointVolume* endpointVolume;
-bool GetEndpointMute(int& muted);
-bool SetEndpointMute(int muted);
+    // Get stores the switch and returns true; on any failure it returns
+    // false and leaves `muted` as it was. Set returns true when the system
+    // accepted it.
+    bool Get(bool& muted);
+    bool Set(bool muted);
+    void Close();
 
-// 0xFFFFFFFF while the speaker line's mute control has not been found.
-constexpr DWORD MUTE_CONTROL_NOT_FOUND = 0xFFFFFFFF;
+    HMIXER handle() const { return mixer_; }  // null while device 0 could not be opened
+    static constexpr DWORD NOT_FOUND = 0xFFFFFFFF;
+    DWORD controlId() const { return control_; }
 
-extern HMIXER mixerHandle;    // mixer device 0, or null while it could not be opened
-extern DWORD muteControlId;   // the speaker line's mute control
+private:
+    bool FindControl();
+    HMIXER mixer_ = nullptr;
+    DWORD control_ = NOT_FOUND;
+};
 
-// The mixer's switch: device 0 is opened on first use and stays open; the
-// control, once found, is not looked up again.
-bool GetMixerMute(int& muted);
-bool SetMixerMute(int muted);
+// The system's output devices. The device enumerator, once made, stays; so
+// does the volume object of the device last used, with its id.
+class SystemOutputDevices final : public OutputDevices {
+public:
+    SystemOutputDevices() = default;
+    SystemOutputDevices(const SystemOutputDevices&) = delete;
+    SystemOutputDevices& operator=(const SystemOutputDevices&) = delete;
+
+    // Loads the audio stack and takes the default device's switch, so that
+    // no concealment waits for them; run once the frame is on screen.
+    void Prepare();
+
+    bool DefaultDevice(std::string& id) override;
+    bool GetMute(const std::string& id, bool& muted) override;
+    bool SetMute(const std::string& id, bool muted) override;
+
+    // Lets go of everything held, as at process start.
+    void Forget();
+    // The id of the device whose volume object is held; empty for none.
+    const std::string& heldDevice() const { return volumeId_; }
+    SpeakerMixer& mixer() { return mixer_; }
+
+private:
+    bool HaveEnumerator();
+    IAudioEndpointVolume* VolumeOf(const std::string& id);
+    template <typename Call>
+    bool WithDevice(const std::string& id, Call call);
+
+    bool enumeratorTried_ = false;
+    ScopedComPtr<IMMDeviceEnumerator> devices_;
+    std::string volumeId_;
+    ScopedComPtr<IAudioEndpointVolume> volume_;
+    SpeakerMixer mixer_;
+};
+
+// The one the program uses.
+SystemOutputDevices& SystemOutputs();

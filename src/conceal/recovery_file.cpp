@@ -2,30 +2,24 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <string>
 #include <vector>
 
-#include "conceal/master_mute.h"
 #include "core/base/exe_paths.h"
 #include "win/file_contents.h"
 #include "win/module_path.h"
-#include "win/window_show.h"
 
 namespace {
 
 std::string RecoveryFilePath() { return PathBesideExecutable(ModulePath(), "hidden", "dat"); }
 
-void RestoreOne(const StrandedWindow& entry)
+RecoveryState ReadOne(const std::string& path)
 {
-    const auto window = reinterpret_cast<HWND>(static_cast<std::uintptr_t>(entry.window));
-    if (!IsWindow(window) || IsWindowVisible(window)) return;
-    // A handle of a window that has gone may have been given to another one.
-    DWORD processId = 0;
-    GetWindowThreadProcessId(window, &processId);
-    if (processId == 0 || processId != entry.processId) return;
-    // Posted: a program that has stopped answering must not hold up the start.
-    ShowWindowWithoutWaiting(window, entry.showCommand);
+    std::vector<std::uint8_t> bytes;
+    ReadWholeFile(path, RECOVERY_FILE_LIMIT, bytes, FILE_SHARE_READ);
+    return DecodeRecoveryFile(bytes.data(), bytes.size());
 }
 
 }  // namespace
@@ -33,24 +27,25 @@ void RestoreOne(const StrandedWindow& entry)
 void UpdateRecoveryFile(const RecoveryState& state)
 {
     const std::string path = RecoveryFilePath();
-    // Written beside and then put in place, as the settings are: a crash or
-    // a full disk midway never leaves half a list. A file that could not be
-    // written goes, so that no list of an earlier pass can mislead a start.
-    if (state.windows.empty() || !ReplaceFileContents(path, EncodeRecoveryFile(state)))
+    if (state.Empty()) {
         DeleteFileA(path.c_str());
+        DeleteFileA(NewFilePath(path).c_str());
+        return;
+    }
+    ReplaceFileContents(path, EncodeRecoveryFile(state), Replace::Cached);
 }
 
-void RestoreStrandedWindows()
+RecoveryState ReadRecoveryFiles()
 {
     const std::string path = RecoveryFilePath();
-    std::vector<std::uint8_t> bytes;
-    ReadWholeFile(path,
-                  RECOVERY_SIGNATURE_BYTES + RECOVERY_FLAGS_BYTES +
-                      RECOVERY_ENTRY_LIMIT * RECOVERY_ENTRY_BYTES,
-                  bytes, FILE_SHARE_READ);
-    const RecoveryState state = DecodeRecoveryFile(bytes.data(), bytes.size());
-    for (const StrandedWindow& entry : state.windows) RestoreOne(entry);
-    // The speaker that the crashed run muted gets its earlier state back.
-    if (state.muted) SetMasterMute(state.mutedBefore ? 1 : 0);
-    DeleteFileA(path.c_str());
+    RecoveryState state = ReadOne(path);
+    // A new file left beside the old one is the newer of the two.
+    const RecoveryState newer = ReadOne(NewFilePath(path));
+    for (const StrandedWindow& w : newer.windows) {
+        const bool listed = std::any_of(state.windows.begin(), state.windows.end(),
+                                        [&](const StrandedWindow& o) { return o.window == w.window; });
+        if (!listed) state.windows.push_back(w);
+    }
+    if (!newer.mutes.empty()) state.mutes = newer.mutes;
+    return state;
 }

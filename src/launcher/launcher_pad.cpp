@@ -3,8 +3,10 @@
 #include <cstring>
 #include <string>
 
+#include <memory>
 #include <optional>
 
+#include "launcher/pad_icons.h"
 #include "launcher/pad_menu.h"
 #include "launcher/shortcut.h"
 #include "core/launcher/shortcut_name.h"
@@ -23,6 +25,22 @@ void ReleaseIcon(cAppIconClass& pad)
 {
     if (pad.iconInfo.hIcon) DestroyIcon(pad.iconInfo.hIcon);
     pad.iconInfo = SHFILEINFOA{};
+}
+
+// An icon fetched in the background after the start: taken while the pad
+// still holds the same file.
+void TakeFetchedIcon(cAppIconClass& pad, FetchedIcon* fetched)
+{
+    const std::unique_ptr<FetchedIcon> owned(fetched);
+    if (!owned) return;
+    if (*pad.path != owned->path) {
+        DestroyIcon(owned->info.hIcon);
+        return;
+    }
+    ReleaseIcon(pad);
+    pad.iconInfo = owned->info;
+    pad.iconFetchPending = false;
+    RepaintNow(pad.window);
 }
 
 // The panel's gate, closed while the pad runs a modal loop; a pad on no
@@ -56,7 +74,7 @@ void TakeDroppedFile(cAppIconClass& pad, HDROP drop)
 }
 
 // The pad's own handling; every message goes on to the control afterwards.
-void HandlePadMessage(cAppIconClass& pad, UINT message, WPARAM wParam)
+void HandlePadMessage(cAppIconClass& pad, UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
     case WM_PAINT:
@@ -80,6 +98,9 @@ void HandlePadMessage(cAppIconClass& pad, UINT message, WPARAM wParam)
         RunPadCommand(pad, LOWORD(wParam));
         break;
     }
+    case PAD_ICON_FETCHED:
+        TakeFetchedIcon(pad, reinterpret_cast<FetchedIcon*>(lParam));
+        break;
     default:
         break;
     }
@@ -119,6 +140,7 @@ bool PadIsRegistered(const cAppIconClass& pad)
 void EmptyPad(cAppIconClass& pad)
 {
     pad.path->clear();
+    pad.iconFetchPending = false;
     ReleaseIcon(pad);
     RepaintNow(pad.window);
 }
@@ -158,7 +180,7 @@ LRESULT CALLBACK PadWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
         if (!pad) return DefWindowProcA(window, message, wParam, lParam);
         AttachPad(*pad, window);
     }
-    HandlePadMessage(*pad, message, wParam);
+    HandlePadMessage(*pad, message, wParam, lParam);
     // The handling above may have run a modal loop in which the pad was
     // detached: ask the pad afresh where the message goes on.
     const bool bound = GetPropA(window, PAD_PROPERTY) == pad;
@@ -213,10 +235,30 @@ void ReloadPadFile(cAppIconClass& pad)
     const std::string path = *pad.path;
     EmptyPad(pad);
     if (path.empty() || path.size() > PAD_PATH_MAX_BYTES) return;
-    // A drive that is not plugged in yet keeps its registration: the pad
-    // stays blank, and a start says what is wrong.
-    TakeFile(pad, path);
+    // Only a file on a local disk is looked at on the way to the window: a
+    // network path can keep the start waiting for the network's timeout. The
+    // others show their type's icon, and the real one is fetched later. A
+    // drive that is not plugged in keeps its registration, and a start says
+    // what is wrong.
+    if (PadFileIsNearby(path)) {
+        TakeFile(pad, path);
+    } else {
+        *pad.path = path;
+        TakeTypeIcon(path, pad.iconInfo);
+        pad.iconFetchPending = true;
+    }
     RepaintNow(pad.window);
+}
+
+void FetchPendingPadIcons()
+{
+    std::vector<IconRequest> requests;
+    cAppIconClass* pads = LauncherPads();
+    for (int i = 0; i < PAD_COUNT; ++i) {
+        if (pads[i].iconFetchPending && pads[i].window)
+            requests.push_back({pads[i].window, *pads[i].path});
+    }
+    FetchIconsInBackground(std::move(requests));
 }
 
 void AttachLauncherPads(HWND panel, std::string (&paths)[PAD_COUNT], PadHost& host)

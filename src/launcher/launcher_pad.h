@@ -31,6 +31,8 @@ struct cAppIconClass {
     HWND window = nullptr;          // the pad's static control; null while detached
     WNDPROC previousProc = nullptr;  // the control's own procedure, when it was replaced
     PadHost* host = nullptr;         // none for a pad that sits on no panel
+    // The pad shows its file's type icon until the file's own is fetched.
+    bool iconFetchPending = false;
 
     cAppIconClass() = default;
     // A pad still attached when the process ends is detached and its icon
@@ -77,12 +79,19 @@ void EmptyPad(cAppIconClass& pad);
 bool RegisterPadFile(cAppIconClass& pad, const char* source);
 
 // Puts the pad's path (as the model holds it) back on the pad, without
-// following shortcuts, and fetches its icon anew. When the shell has no icon
-// for the file now (a drive that is not plugged in, a file moved away) the
-// pad keeps the path and shows no icon, and no message is shown; starting it
-// then reports the error as any failed start does. A path that does not fit
-// the pad's buffer empties it.
+// following shortcuts. A file on a local disk gets its icon at once (none
+// when the shell has none for it); any other path (a network path, a
+// removable drive, a file that is not there) is not touched: the pad shows
+// its type's icon and asks for the file's own later (FetchPendingPadIcons).
+// No message is shown; starting a file that is not there reports the error
+// as any failed start does. A path that does not fit the pad's buffer
+// empties it.
 void ReloadPadFile(cAppIconClass& pad);
+
+// Once the window is on screen: the icons that ReloadPadFile left for later
+// are fetched away from the user-interface thread, and each pad takes its
+// icon when it arrives, if it still holds the same file.
+void FetchPendingPadIcons();
 
 // Panel set-up and shutdown: pads 1 to 4 on controls 1135 to 1138, each
 // keeping its path in `paths` (the model's) and working with `host`.

@@ -23,7 +23,7 @@ constexpr DWORD READY_WAIT_MS = 1000;
 void LaunchPadFile(cAppIconClass& pad)
 {
     InitializeComOnThisThread();
-    // Copied: an emptied pad still names the file in the messages.
+    // Copied: the pad may be emptied while a message box is open.
     const std::string path = *pad.path;
     const std::string directory = DirectoryOf(path);
     SHELLEXECUTEINFOA start = {};
@@ -38,9 +38,10 @@ void LaunchPadFile(cAppIconClass& pad)
         const char* message =
             LaunchErrorMessage(static_cast<long long>(reinterpret_cast<INT_PTR>(start.hInstApp)));
         if (message) {
+            // The registration stays: a drive that is not plugged in or a
+            // declined elevation prompt passes.
             MessageBoxA(pad.window, message, path.c_str(), MB_OK);
             MessageBoxA(nullptr, "登録ファイルの起動に失敗しました", path.c_str(), MB_OK);
-            EmptyPad(pad);
             return;
         }
         start.hProcess = nullptr;

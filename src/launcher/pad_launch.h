@@ -5,8 +5,8 @@ struct cAppIconClass;
 
 // Starts the registered file through the shell in its own folder. When the
 // shell reports one of the listed errors, the user sees its message (owned
-// by the pad, captioned with the path) and then "登録ファイルの起動に失敗しました",
-// and the pad is emptied. Otherwise the started program gets up to a second
+// by the pad, captioned with the path) and then "登録ファイルの起動に失敗しました";
+// the pad keeps its file. Otherwise the started program gets up to a second
 // to become ready, and the window then in the foreground is handed to the
 // pad's host, which makes it the repeaters' target.
 void LaunchPadFile(cAppIconClass& pad);

@@ -25,20 +25,28 @@ FileRead ReadWholeFile(const std::string& path, std::size_t maxBytes, std::vecto
     return FileRead::Read;
 }
 
-bool ReplaceFileContents(const std::string& path, const std::vector<std::uint8_t>& bytes)
+std::string NewFilePath(const std::string& path) { return path + ".new"; }
+
+bool ReplaceFileContents(const std::string& path, const std::vector<std::uint8_t>& bytes,
+                         Replace how)
 {
-    const std::string fresh = path + ".new";
+    const std::string fresh = NewFilePath(path);
     ScopedHandle file(CreateFileA(fresh.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                                   FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file.valid()) return false;
     DWORD written = 0;
+    const bool durable = how == Replace::Durable;
     const bool whole = WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()),
                                  &written, nullptr) &&
-                       written == bytes.size() && FlushFileBuffers(file.get());
+                       written == bytes.size() && (!durable || FlushFileBuffers(file.get()));
     const bool closed = file.Close();
-    if (!whole || !closed ||
-        !MoveFileExA(fresh.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+    if (!whole || !closed) {
         DeleteFileA(fresh.c_str());
+        return false;
+    }
+    const DWORD moveFlags = MOVEFILE_REPLACE_EXISTING | (durable ? MOVEFILE_WRITE_THROUGH : 0);
+    if (!MoveFileExA(fresh.c_str(), path.c_str(), moveFlags)) {
+        if (durable) DeleteFileA(fresh.c_str());
         return false;
     }
     return true;

@@ -14,7 +14,20 @@ enum class FileRead { Read, Missing, Failed };
 FileRead ReadWholeFile(const std::string& path, std::size_t maxBytes, std::vector<std::uint8_t>& bytes,
                        unsigned long share = 0);
 
-// Writes `bytes` to a new file beside `path` (its name and ".new") and only
-// then puts it in the place of `path`. False, and the old file untouched, on
-// any failure.
-bool ReplaceFileContents(const std::string& path, const std::vector<std::uint8_t>& bytes);
+enum class Replace {
+    // Flushed to the medium and moved in write-through; on any failure the
+    // new file goes again.
+    Durable,
+    // Left to the system's cache; a whole new file that cannot be moved in
+    // stays beside the old one.
+    Cached,
+};
+
+// Writes `bytes` to a new file beside `path` (NewFilePath) and only then
+// puts it in the place of `path`. False, and the old file untouched, on any
+// failure.
+bool ReplaceFileContents(const std::string& path, const std::vector<std::uint8_t>& bytes,
+                         Replace how = Replace::Durable);
+
+// Where ReplaceFileContents writes before it moves in: the name and ".new".
+std::string NewFilePath(const std::string& path);

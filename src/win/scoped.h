@@ -123,12 +123,11 @@ public:
     Interface* operator->() const { return pointer_; }
     // Where a creating call stores the pointer.
     void** out() { return reinterpret_cast<void**>(&pointer_); }
-    // Gives the pointer away, with its reference.
-    Interface* release()
+    // Lets go of the pointer now.
+    void reset()
     {
-        Interface* pointer = pointer_;
+        if (pointer_) pointer_->Release();
         pointer_ = nullptr;
-        return pointer;
     }
 
 private:

@@ -20,6 +20,7 @@
 namespace {
 
 const char DIALOG_TITLE[] = "非表示状態のウィンド";
+constexpr int KEY_A = 1063;
 
 bool Contains(const std::vector<HWND>& windows, HWND window)
 {
@@ -268,12 +269,22 @@ TEST_F(ConcealmentTest, KilledWhileConcealedTheNextStartShowsTheWindows)
     ASSERT_TRUE(Conceal(concealable_));
     ASSERT_NE(GetFileAttributesA(RecoveryFile().c_str()), INVALID_FILE_ATTRIBUTES)
         << "no recovery file beside the program";
+    // A second pass while another program holds the file (a scanner): its
+    // list is kept all the same.
+    HANDLE held = CreateFileA(RecoveryFile().c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    TestWindow late("late arrival", 40, 40);
+    PostMessageA(program_.panel(), WM_COMMAND, IDC_CONCEAL, 0);
+    ASSERT_TRUE(WaitUntil([&] { return !IsWindowVisible(late.handle()); }));
     program_.Kill();
+    CloseHandle(held);
+    // The helper takes the second pass's show and hide in turn.
     const std::vector<HWND> helperWindows = {owner_->normal, owner_->maximised, owner_->minimised};
-    EXPECT_TRUE(AllHidden(helperWindows));
+    EXPECT_TRUE(WaitUntil([&] { return AllHidden(helperWindows); }));
 
     ASSERT_TRUE(program_.Start());
     ExpectShowStatesBack();
+    EXPECT_TRUE(WaitUntil([&] { return IsWindowVisible(late.handle()) != FALSE; }));
     EXPECT_EQ(GetFileAttributesA(RecoveryFile().c_str()), INVALID_FILE_ATTRIBUTES);
 }
 
@@ -309,7 +320,59 @@ TEST_F(ConcealmentTest, AProgramThatHasStoppedAnsweringHoldsUpNothing)
         return IsWindowVisible(program_.frame()) && IsWindowVisible(bystander.handle());
     }, std::chrono::seconds(3)));
     EXPECT_TRUE(answers(program_.panel(), 1000)) << "the program waits for the stalled one";
+
+    // Concealed again before the stalled program has taken its shows: its
+    // windows count as shown, and stay hidden once it wakes.
+    PostMessageA(program_.panel(), WM_COMMAND, IDC_CONCEAL, 0);
+    EXPECT_TRUE(WaitUntil([&] {
+        return !IsWindowVisible(program_.frame()) && !IsWindowVisible(bystander.handle());
+    }, std::chrono::seconds(3)));
+    ASSERT_TRUE(WaitUntil([&] { return answers(owner_->normal, 100); }, std::chrono::seconds(15)));
+    PumpMessages();
+    EXPECT_TRUE(StaysTrue([&] { return AllHidden(helper); }, 700)) << "a window came back by itself";
+    PostMessageA(program_.panel(), WM_COMMAND, IDM_SHOW_HIDDEN, 0);
     EXPECT_TRUE(WaitUntil([&] { return AllBack(helper); }, std::chrono::seconds(15)));
+}
+
+TEST_F(ConcealmentTest, RepeatersSendNothingWhileConcealedAndGoOnAfterwards)
+{
+    // An untitled window stays, as the desktop and the taskbar do: with
+    // "全てのウィンド" chosen, it is what would get the clicks.
+    TestWindow desktop("", 40, 40);
+    SetRemoteText(program_.Control(IDC_LEFT_INTERVAL), "20");
+    SetRemoteText(program_.Control(IDC_KEY_INTERVAL), "20");
+    ASSERT_TRUE(desktop.TakeForeground());
+    PostMessageA(program_.panel(), WM_COMMAND, IDC_LEFT_TOGGLE, 0);
+    PostMessageA(program_.panel(), WM_COMMAND, KEY_A, 0);
+    ASSERT_TRUE(WaitUntil([&] { return desktop.clicks().size() >= 3 && desktop.keys().size() >= 2; }));
+
+    PostMessageA(program_.panel(), WM_COMMAND, IDC_CONCEAL, 0);
+    ASSERT_TRUE(WaitUntil([&] { return AllHidden(concealable_); }));
+    ASSERT_TRUE(desktop.TakeForeground());
+    PumpMessages();
+    const std::string clicks = desktop.clicks();
+    const std::size_t keys = desktop.keys().size();
+    EXPECT_TRUE(StaysTrue([&] {
+        PumpMessages();
+        return desktop.clicks() == clicks && desktop.keys().size() == keys;
+    }, 600)) << clicks << " became " << desktop.clicks();
+    // Nothing is left held meanwhile.
+    EXPECT_EQ(clicks.back(), 'l');
+    EXPECT_TRUE(desktop.keys().back().up);
+    EXPECT_GE(GetAsyncKeyState(VK_LBUTTON), 0);
+    EXPECT_EQ(RemoteText(program_.Control(IDC_LEFT_TOGGLE)), "ON");
+
+    PostMessageA(program_.panel(), WM_COMMAND, IDM_SHOW_HIDDEN, 0);
+    ASSERT_TRUE(WaitUntil([&] { return AllBack(concealable_); }));
+    ASSERT_TRUE(desktop.TakeForeground());
+    EXPECT_TRUE(WaitUntil([&] {
+        return desktop.clicks().size() >= clicks.size() + 2 && desktop.keys().size() >= keys + 2;
+    }));
+    EXPECT_EQ(desktop.clicks()[clicks.size()], 'L');
+    EXPECT_FALSE(desktop.keys()[keys].up) << "the held key goes down again";
+    PostMessageA(program_.panel(), WM_COMMAND, IDC_LEFT_TOGGLE, 0);
+    PostMessageA(program_.panel(), WM_COMMAND, KEY_A, 0);
+    EXPECT_TRUE(WaitUntil([&] { return RemoteText(program_.Control(IDC_LEFT_TOGGLE)) == "OFF"; }));
 }
 
 class HiddenWindowDialogTest : public ConcealmentTest {};
@@ -330,6 +393,10 @@ TEST_F(HiddenWindowDialogTest, NoRepeatedClickGoesAnywhereWhileItIsOpen)
 
     PostMessageA(dialog, WM_CLOSE, 0, 0);
     ASSERT_TRUE(WaitUntil([&] { return !IsWindow(dialog); }));
+    // The repeater was on all along: it sends once the windows are back.
+    PostMessageA(program_.panel(), WM_COMMAND, IDM_SHOW_HIDDEN, 0);
+    ASSERT_TRUE(WaitUntil([&] { return AllBack(concealable_); }));
+    ASSERT_TRUE(elsewhere.TakeForeground());
     EXPECT_TRUE(WaitUntil([&] { return elsewhere.clicks().size() >= 2; })) << "the repeater never ran";
     PostMessageA(program_.panel(), WM_COMMAND, IDC_LEFT_TOGGLE, 0);
     ASSERT_TRUE(WaitUntil([&] { return RemoteText(program_.Control(IDC_LEFT_TOGGLE)) == "OFF"; }));

@@ -18,6 +18,13 @@ std::uint32_t Dword(const std::vector<std::uint8_t>& b, std::size_t at)
     return b[at] | (b[at + 1] << 8) | (b[at + 2] << 16) | (static_cast<std::uint32_t>(b[at + 3]) << 24);
 }
 
+std::wstring WideOf(const std::string& text)
+{
+    wchar_t wide[MAX_PATH] = L"";
+    MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, wide, MAX_PATH);
+    return wide;
+}
+
 std::string KeyName(UINT vk)
 {
     char name[32] = "";
@@ -185,8 +192,28 @@ TEST_F(SettingsTest, DamagedFilesNeverStopTheProgram)
     }
 }
 
-TEST_F(SettingsTest, ALockedFileAtExitLosesNothingElseOfTheShutdown)
+TEST_F(SettingsTest, AFileHeldAtExitIsWaitedForAndALossIsToldOnceTheRestIsDone)
 {
+    // Held for a moment, as a virus scanner does: the save waits it out.
+    WriteWholeFile(IniPath(), WriteSettings(FirstStartValues(program_.folder().path())));
+    ASSERT_TRUE(program_.Start());
+    SetRemoteText(program_.Control(IDC_RIGHT_INTERVAL), "777");
+    HANDLE hold = CreateFileA(IniPath().c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(hold, INVALID_HANDLE_VALUE);
+    HANDLE release = CreateThread(nullptr, 0, [](LPVOID file) CALLBACK -> DWORD {
+        Sleep(300);
+        CloseHandle(static_cast<HANDLE>(file));
+        return 0;
+    }, hold, 0, nullptr);
+    EXPECT_EQ(program_.Close(), 0u);
+    WaitForSingleObject(release, INFINITE);
+    CloseHandle(release);
+    std::vector<std::uint8_t> saved = ReadWholeFile(IniPath());
+    ASSERT_EQ(saved.size(), 669u);
+    EXPECT_EQ(Dword(saved, 6), 777u);
+
+    // Held all through the exit: the rest of the shutdown happens, then the
+    // player is told, once, naming the file.
     ASSERT_TRUE(program_.Start());
     TestWindow target("keys", 40, 40);
     SetRemoteText(program_.Control(IDC_KEY_INTERVAL), "60000");
@@ -199,11 +226,14 @@ TEST_F(SettingsTest, ALockedFileAtExitLosesNothingElseOfTheShutdown)
     SendMessageA(program_.panel(), WM_COMMAND, IDC_CONCEAL, 0);
     ASSERT_TRUE(WaitUntil([&] { return !IsWindowVisible(target.handle()); }));
     PostMessageA(program_.frame(), WM_CLOSE, 0, 0);
+    HWND box = WaitForProcessWindow(program_.processId(), "#32770", WindowsPathOf(IniPath()));
+    ASSERT_NE(box, nullptr) << "the player is not told";
+    EXPECT_TRUE(WaitUntil([&] { return IsWindowVisible(target.handle()) != FALSE; }));
+    EXPECT_EQ(GetAsyncKeyState(VK_SHIFT) & 0x8000, 0);
+    PostMessageA(box, WM_COMMAND, IDOK, 0);
     const DWORD code = program_.WaitForExit(15000);
     CloseHandle(lock);
     EXPECT_EQ(code, 0u);
-    EXPECT_TRUE(WaitUntil([&] { return IsWindowVisible(target.handle()) != FALSE; }));
-    EXPECT_EQ(GetAsyncKeyState(VK_SHIFT) & 0x8000, 0);
     EXPECT_EQ(ReadWholeFile(IniPath()), (std::vector<std::uint8_t>{1, 2, 3}));
 }
 
@@ -274,6 +304,42 @@ TEST_F(SettingsTest, APadWhoseFileIsAbsentAtStartKeepsItsRegistration)
     const std::vector<std::uint8_t> bytes = ReadWholeFile(IniPath());
     ReadSettings(bytes.data(), bytes.size(), saved);
     EXPECT_EQ(saved.padPaths[2], values.padPaths[2]);
+}
+
+TEST_F(SettingsTest, AFolderNameOutsideShiftJisIsNamedOnceAndNothingIsWritten)
+{
+    // Korean letters have no Shift_JIS form: the program's ANSI path names
+    // no file in such a folder.
+    const std::wstring folder = WideOf(program_.folder().path()) + L"\\\uC138\uC774\uBE0C";
+    const std::wstring exe = folder + L"\\plovnikar.exe";
+    ASSERT_TRUE(CreateDirectoryW(folder.c_str(), nullptr));
+    ASSERT_TRUE(CopyFileW(WideOf(WindowsPathOf(ProgramUnderTest::builtProgram)).c_str(), exe.c_str(), FALSE));
+    STARTUPINFOW startup = {};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process = {};
+    std::wstring commandLine = L"\"" + exe + L"\"";
+    ASSERT_TRUE(CreateProcessW(exe.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr,
+                               folder.c_str(), &startup, &process));
+    HWND box = nullptr;
+    ASSERT_TRUE(WaitUntil([&] { return (box = ProcessWindow(process.dwProcessId, "#32770")) != nullptr; }));
+    wchar_t caption[MAX_PATH] = L"";
+    SendMessageW(box, WM_GETTEXT, MAX_PATH, reinterpret_cast<LPARAM>(caption));
+    EXPECT_EQ(std::wstring(caption), folder + L"\\") << "the folder is not named";
+    PostMessageA(box, WM_COMMAND, IDOK, 0);
+    HWND frame = nullptr;
+    ASSERT_TRUE(WaitUntil([&] {
+        frame = FindFrameOfProcess(process.dwProcessId);
+        return frame && IsWindowVisible(frame) && !ProcessWindow(process.dwProcessId, "#32770");
+    }));
+    EXPECT_TRUE(StaysTrue([&] { return !ProcessWindow(process.dwProcessId, "#32770"); }))
+        << "a second message";
+    PostMessageA(frame, WM_CLOSE, 0, 0);
+    EXPECT_EQ(WaitForSingleObject(process.hProcess, 15000), WAIT_OBJECT_0);
+    CloseHandle(process.hProcess);
+    CloseHandle(process.hThread);
+    EXPECT_EQ(GetFileAttributesW((folder + L"\\ini.dat").c_str()), INVALID_FILE_ATTRIBUTES);
+    DeleteFileW(exe.c_str());
+    RemoveDirectoryW(folder.c_str());
 }
 
 TEST_F(SettingsTest, AGestureKeyIndexOutsideTheListReadsAsNone)

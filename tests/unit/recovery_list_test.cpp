@@ -15,39 +15,41 @@ RecoveryState Windows(std::vector<StrandedWindow> windows)
     return state;
 }
 
-TEST(RecoveryList, SignatureMuteFlagsThenSixteenLittleEndianBytesPerWindow)
+TEST(RecoveryList, SignatureWindowsThenTheMutedDevicesWithTheirIds)
 {
     StrandedWindow w;
     w.window = 0x0000000100020304ull;
     w.processId = 0x0A0B0C0D;
     w.showCommand = SHOW_COMMAND_MAXIMIZED;
     RecoveryState state = Windows({w});
-    state.muted = true;
-    const Bytes expected = {'P', 'L', 'H', '2', 0x01, 0x00, 0x00, 0x00,
+    state.mutes = {{"{0.0.0}.{ab}", true}};
+    const Bytes expected = {'P', 'L', 'H', '3', 0x01, 0x00, 0x00, 0x00,
                             0x04, 0x03, 0x02, 0x00, 0x01, 0x00, 0x00, 0x00,
                             0x0D, 0x0C, 0x0B, 0x0A,
-                            0x03, 0x00, 0x00, 0x00};
+                            0x03, 0x00, 0x00, 0x00,
+                            0x01, 0x00, 0x00, 0x00,
+                            0x01, 0x00, 0x00, 0x00, 0x0C, 0x00, 0x00, 0x00,
+                            '{', '0', '.', '0', '.', '0', '}', '.', '{', 'a', 'b', '}'};
     EXPECT_EQ(EncodeRecoveryFile(state), expected);
-    state = Windows({});
-    state.muted = state.mutedBefore = true;
-    EXPECT_EQ(EncodeRecoveryFile(state), Bytes({'P', 'L', 'H', '2', 3, 0, 0, 0}));
 }
 
-TEST(RecoveryList, EntriesAndMuteStateSurviveTheRoundTrip)
+TEST(RecoveryList, EntriesAndMutedDevicesSurviveTheRoundTrip)
 {
     RecoveryState state = Windows({{0x10064ull, 1234, SHOW_COMMAND_NORMAL},
                                    {0xFFFFFFFFFFFFFFFEull, 0xFFFFFFFFu, SHOW_COMMAND_MINIMIZED},
                                    {0x2A, 0, SHOW_COMMAND_MAXIMIZED}});
-    for (int flags = 0; flags < 4; ++flags) {
-        state.muted = flags & 1;
-        state.mutedBefore = flags & 2;
+    for (const bool withWindows : {true, false}) {
+        if (!withWindows) state.windows.clear();
+        state.mutes = {{"speakers", false}, {"", true}, {"headset", true}};
         const Bytes bytes = EncodeRecoveryFile(state);
-        ASSERT_EQ(bytes.size(), 8u + 3 * 16);
         const RecoveryState back = DecodeRecoveryFile(bytes.data(), bytes.size());
-        EXPECT_EQ(back.muted, state.muted) << flags;
-        EXPECT_EQ(back.mutedBefore, state.mutedBefore) << flags;
-        ASSERT_EQ(back.windows.size(), 3u);
+        ASSERT_EQ(back.mutes.size(), 3u) << withWindows;
         for (int i = 0; i < 3; ++i) {
+            EXPECT_EQ(back.mutes[i].id, state.mutes[i].id) << i;
+            EXPECT_EQ(back.mutes[i].mutedBefore, state.mutes[i].mutedBefore) << i;
+        }
+        ASSERT_EQ(back.windows.size(), state.windows.size());
+        for (std::size_t i = 0; i < state.windows.size(); ++i) {
             EXPECT_EQ(back.windows[i].window, state.windows[i].window) << i;
             EXPECT_EQ(back.windows[i].processId, state.windows[i].processId) << i;
             EXPECT_EQ(back.windows[i].showCommand, state.windows[i].showCommand) << i;
@@ -55,11 +57,23 @@ TEST(RecoveryList, EntriesAndMuteStateSurviveTheRoundTrip)
     }
 }
 
-TEST(RecoveryList, AFileOfTheFirstVersionHasNoMuteWord)
+TEST(RecoveryList, EarlierVersionsAreStillRead)
 {
+    // The second version: a flags word (the default device muted, muted
+    // before), then windows to the end.
+    const Bytes second = {'P', 'L', 'H', '2', 3, 0, 0, 0, 7, 0, 0, 0, 0, 0, 0, 0, 8, 0, 0, 0, 2, 0, 0, 0};
+    RecoveryState back = DecodeRecoveryFile(second.data(), second.size());
+    ASSERT_EQ(back.mutes.size(), 1u);
+    EXPECT_EQ(back.mutes[0].id, "");
+    EXPECT_TRUE(back.mutes[0].mutedBefore);
+    ASSERT_EQ(back.windows.size(), 1u);
+    EXPECT_EQ(back.windows[0].window, 7u);
+    const Bytes secondUnmuted = {'P', 'L', 'H', '2', 0, 0, 0, 0};
+    EXPECT_TRUE(DecodeRecoveryFile(secondUnmuted.data(), secondUnmuted.size()).mutes.empty());
+
     const Bytes first = {'P', 'L', 'H', 'W', 7, 0, 0, 0, 0, 0, 0, 0, 8, 0, 0, 0, 2, 0, 0, 0};
-    const RecoveryState back = DecodeRecoveryFile(first.data(), first.size());
-    EXPECT_FALSE(back.muted);
+    back = DecodeRecoveryFile(first.data(), first.size());
+    EXPECT_TRUE(back.mutes.empty());
     ASSERT_EQ(back.windows.size(), 1u);
     EXPECT_EQ(back.windows[0].window, 7u);
     EXPECT_EQ(back.windows[0].processId, 8u);
@@ -74,10 +88,24 @@ TEST(RecoveryList, DamagedFilesYieldOnlyWholeEntriesAndNeverAHideCommand)
     const Bytes shortSignature = {'P', 'L'};
     EXPECT_TRUE(DecodeRecoveryFile(shortSignature.data(), shortSignature.size()).windows.empty());
     const Bytes cutFlags = {'P', 'L', 'H', '2', 1, 0};
-    EXPECT_FALSE(DecodeRecoveryFile(cutFlags.data(), cutFlags.size()).muted);
+    EXPECT_TRUE(DecodeRecoveryFile(cutFlags.data(), cutFlags.size()).mutes.empty());
+    // A device whose id runs past the end, or is longer than any id, is
+    // damaged; the windows before it stay.
+    RecoveryState muted = Windows({{7, 8, SHOW_COMMAND_NORMAL}});
+    muted.mutes = {{"speakers", false}};
+    Bytes cutId = EncodeRecoveryFile(muted);
+    cutId.pop_back();
+    RecoveryState read = DecodeRecoveryFile(cutId.data(), cutId.size());
+    EXPECT_EQ(read.windows.size(), 1u);
+    EXPECT_TRUE(read.mutes.empty());
+    Bytes longId = EncodeRecoveryFile(muted);
+    longId[4 + 4 + 16 + 4 + 4 + 2] = 1;  // the id's length, past any id
+    read = DecodeRecoveryFile(longId.data(), longId.size());
+    EXPECT_EQ(read.windows.size(), 1u);
+    EXPECT_TRUE(read.mutes.empty());
 
     Bytes bytes = EncodeRecoveryFile(Windows({{7, 8, SHOW_COMMAND_MINIMIZED}, {9, 10, SHOW_COMMAND_NORMAL}}));
-    bytes.resize(bytes.size() - 1);  // the second entry is cut
+    bytes.resize(bytes.size() - 4 - 1);  // the device count goes, and the second entry is cut
     RecoveryState back = DecodeRecoveryFile(bytes.data(), bytes.size());
     ASSERT_EQ(back.windows.size(), 1u);
     EXPECT_EQ(back.windows[0].window, 7u);

@@ -22,7 +22,7 @@ PanelModel Changed()
     m.actions[8].virtualKey = 0x74;
     m.macros.slots[1] = {true, true};
     m.macros.recordKeyIndex = 2;
-    m.conceal = {false, true, true};
+    m.conceal = {false, {{"speakers", true}}};
     m.imageFolder = "D:\\shots";
     m.padPaths[3] = "C:\\Game\\game.exe";
     return m;
@@ -60,7 +60,7 @@ TEST(SettingsMapping, EverySettingOfTheModelIsStoredAndComesBack)
     EXPECT_FALSE(loaded.keys.held[3]);
     EXPECT_EQ(loaded.target, 0u);
     EXPECT_EQ(loaded.macros.recordKeyIndex, 0);
-    EXPECT_FALSE(loaded.conceal.muteHeld);
+    EXPECT_TRUE(loaded.conceal.mutes.empty());
     EXPECT_EQ(loaded.actions[8].gesture.progress, 0);
 }
 

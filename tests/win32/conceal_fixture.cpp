@@ -23,7 +23,7 @@ LRESULT CALLBACK ProbeProc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
     if (message == WM_WINDOWPOSCHANGED && (position->flags & (SWP_SHOWWINDOW | SWP_HIDEWINDOW))) {
         ShowEvent event = {window, (position->flags & SWP_SHOWWINDOW) != 0, Gate().IsOpen(), false,
                            -1, ReadRecoveryFile().size()};
-        if (probeReadsMute) event.muteRead = GetMasterMute(event.mute);
+        if (probeReadsMute) event.muteRead = ReadDefaultMute(event.mute);
         showEvents.push_back(event);
     }
     return DefWindowProcA(window, message, wParam, lParam);
@@ -54,6 +54,16 @@ ProbeWindow::~ProbeWindow()
     if (IsWindow(window_)) DestroyWindow(window_);
     PumpMessages();
 }
+
+bool ReadDefaultMute(int& muted)
+{
+    bool value = false;
+    if (!SystemOutputs().GetMute("", value)) return false;
+    muted = value ? 1 : 0;
+    return true;
+}
+
+bool SetDefaultMute(int muted) { return SystemOutputs().SetMute("", muted != 0); }
 
 std::vector<StrandedWindow> ReadRecoveryFile()
 {

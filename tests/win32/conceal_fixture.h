@@ -18,10 +18,14 @@ struct ShowEvent {
     HWND window;
     bool shown;       // shown, or hidden
     bool gateOpen;    // the panel's timer gate at that moment
-    bool muteRead;    // GetMasterMute succeeded (read only while probeReadsMute)
+    bool muteRead;    // ReadDefaultMute succeeded (read only while probeReadsMute)
     int mute;
     std::size_t listed;  // windows the recovery file listed at that moment
 };
+
+// The default output device's switch, as the program reaches it.
+bool ReadDefaultMute(int& muted);
+bool SetDefaultMute(int muted);
 
 // The windows the recovery file beside the executable lists now.
 std::vector<StrandedWindow> ReadRecoveryFile();

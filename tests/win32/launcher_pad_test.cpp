@@ -424,7 +424,7 @@ TEST_F(LauncherPadTest, InfoShowsPathDisplayNameAndTypeOnThreeLines)
     EXPECT_TRUE(PadIsRegistered(Pad(1)));
 }
 
-TEST_F(LauncherPadTest, OpeningADeletedFileReportsItAndEmptiesThePad)
+TEST_F(LauncherPadTest, OpeningADeletedFileReportsItAndKeepsThePad)
 {
     const std::string file = files_.Write("vanished.exe", "MZ");
     ASSERT_TRUE(Register(0, file));
@@ -445,8 +445,8 @@ TEST_F(LauncherPadTest, OpeningADeletedFileReportsItAndEmptiesThePad)
     EXPECT_EQ(ours[1].text, "登録ファイルの起動に失敗しました");
     EXPECT_EQ(ours[1].owner, nullptr);
     EXPECT_EQ(boxes.boxes().back().caption, file);
-    EXPECT_FALSE(PadIsRegistered(Pad(0)));
-    EXPECT_EQ(Pad(0).iconInfo.hIcon, nullptr);
+    // The file may come back (a drive plugged in again): the pad keeps it.
+    EXPECT_EQ(*Pad(0).path, file);
 }
 
 struct LaunchedProgram {
@@ -510,6 +510,32 @@ TEST_F(LauncherPadTest, SavedAndLoadedRecordsCarryThePaths)
     EXPECT_EQ(*Pad(1).path, longest);
     EXPECT_FALSE(PadIsRegistered(Pad(2)));
     EXPECT_FALSE(PadIsRegistered(Pad(3)));
+    EXPECT_TRUE(boxes.boxes().empty());
+}
+
+TEST_F(LauncherPadTest, AtStartOnlyALocalFileIsLookedAtAndTheOthersShowTheirTypeFirst)
+{
+    PanelModel stored = Model();
+    stored.padPaths[0] = files_.Write("here.exe", "MZ");
+    stored.padPaths[1] = "\\\\no-such-host\\share\\game.exe";  // a network path
+    stored.padPaths[2] = files_.File("later.txt");             // not there yet
+    PanelTest::TearDownKeepingSettings();
+    WriteWholeFile(SettingsFilePath(), WriteSettings(SettingsOf(stored)));
+    MessageBoxCatcher boxes;
+    PanelTest::SetUpKeepingSettings();
+    EXPECT_NE(Pad(0).iconInfo.hIcon, nullptr);
+    EXPECT_FALSE(Pad(0).iconFetchPending);
+    for (int pad : {1, 2}) {
+        EXPECT_EQ(*Pad(pad).path, stored.padPaths[pad]) << pad;
+        EXPECT_NE(Pad(pad).iconInfo.hIcon, nullptr) << "no icon for pad " << pad;
+        EXPECT_TRUE(Pad(pad).iconFetchPending) << pad;
+    }
+    // The file's own icon, fetched once the window is up, replaces the
+    // type's.
+    files_.Write("later.txt");
+    FetchPendingPadIcons();
+    EXPECT_TRUE(WaitUntil([&] { return !Pad(2).iconFetchPending; }));
+    EXPECT_NE(Pad(2).iconInfo.hIcon, nullptr);
     EXPECT_TRUE(boxes.boxes().empty());
 }
 

@@ -43,20 +43,15 @@ bool SoundServerStarted()
 }
 
 // As at process start: no endpoint held, no mixer device open, no control found.
-void ForgetMuteSwitch()
-{
-    if (endpointVolume) endpointVolume->Release();
-    endpointVolume = nullptr;
-    if (mixerHandle) mixerClose(mixerHandle);
-    mixerHandle = nullptr;
-    muteControlId = MUTE_CONTROL_NOT_FOUND;
-}
+void ForgetMuteSwitch() { SystemOutputs().Forget(); }
+
+SpeakerMixer& Mixer() { return SystemOutputs().mixer(); }
 
 // The speaker line's mute control of device 0, looked up independently.
 DWORD SpeakerMuteControlId()
 {
     HMIXER mixer = nullptr;
-    if (mixerOpen(&mixer, 0, 0, 0, 0) != MMSYSERR_NOERROR) return MUTE_CONTROL_NOT_FOUND;
+    if (mixerOpen(&mixer, 0, 0, 0, 0) != MMSYSERR_NOERROR) return SpeakerMixer::NOT_FOUND;
     MIXERLINEA line = {};
     line.cbStruct = sizeof line;
     line.dwComponentType = MIXERLINE_COMPONENTTYPE_DST_SPEAKERS;
@@ -67,7 +62,7 @@ DWORD SpeakerMuteControlId()
     controls.cControls = 1;
     controls.cbmxctrl = sizeof control;
     controls.pamxctrl = &control;
-    DWORD id = MUTE_CONTROL_NOT_FOUND;
+    DWORD id = SpeakerMixer::NOT_FOUND;
     if (mixerGetLineInfoA(reinterpret_cast<HMIXEROBJ>(mixer), &line,
                           MIXER_OBJECTF_HMIXER | MIXER_GETLINEINFOF_COMPONENTTYPE) == 0) {
         controls.dwLineID = line.dwLineID;
@@ -90,61 +85,64 @@ protected:
                             "socket); ctest starts one with scripts/sound-server.sh";
         }
         ASSERT_GT(mixerGetNumDevs(), 0u) << "the sound server runs but Wine offers no mixer";
-        ASSERT_TRUE(GetMasterMute(userMute_));
+        ASSERT_TRUE(ReadDefaultMute(userMute_));
     }
     void TearDown() override
     {
         ConcealTest::TearDown();
-        SetMasterMute(userMute_);
+        SetDefaultMute(userMute_);
     }
     int userMute_ = 0;
 };
 
-TEST_F(MasterMuteTest, TheDefaultOutputDevicesMuteIsUsedAndItsObjectHeld)
+TEST_F(MasterMuteTest, TheDefaultOutputDeviceIsNamedAndItsSwitchHeld)
 {
     ForgetMuteSwitch();
-    ASSERT_TRUE(SetMasterMute(1));
-    ASSERT_NE(endpointVolume, nullptr) << "the endpoint comes before the mixer";
-    EXPECT_EQ(mixerHandle, nullptr);
-    BOOL muted = FALSE;
-    ASSERT_EQ(endpointVolume->GetMute(&muted), S_OK);
+    SystemOutputDevices& devices = SystemOutputs();
+    std::string id;
+    ASSERT_TRUE(devices.DefaultDevice(id));
+    EXPECT_FALSE(id.empty()) << "the endpoint comes before the mixer";
+    EXPECT_EQ(Mixer().handle(), nullptr);
+    EXPECT_EQ(devices.heldDevice(), id);
+    ASSERT_TRUE(devices.SetMute(id, true));
+    bool muted = false;
+    ASSERT_TRUE(devices.GetMute(id, muted));
     EXPECT_TRUE(muted);
-    IAudioEndpointVolume* held = endpointVolume;
-    int read = 0;
-    ASSERT_TRUE(GetMasterMute(read));
-    EXPECT_EQ(read, 1);
-    ASSERT_TRUE(SetMasterMute(0));
-    ASSERT_TRUE(GetMasterMute(read));
-    EXPECT_EQ(read, 0);
-    EXPECT_EQ(endpointVolume, held);
+    ASSERT_TRUE(devices.SetMute(id, false));
+    ASSERT_TRUE(devices.GetMute(id, muted));
+    EXPECT_FALSE(muted);
+    EXPECT_FALSE(devices.SetMute("{no such device}", true));
+    // A device named again is reached again.
+    ASSERT_TRUE(devices.GetMute(id, muted));
+    EXPECT_EQ(devices.heldDevice(), id);
 }
 
 TEST_F(MasterMuteTest, FirstMixerCallOpensDeviceZeroFindsTheSpeakerMuteAndCachesIt)
 {
     ForgetMuteSwitch();
-    int muted = 42;
-    ASSERT_TRUE(GetMixerMute(muted));
-    EXPECT_TRUE(muted == 0 || muted == 1) << muted;
-    ASSERT_NE(mixerHandle, nullptr);
+    SpeakerMixer& mixer = Mixer();
+    bool muted = false;
+    ASSERT_TRUE(mixer.Get(muted));
+    ASSERT_NE(mixer.handle(), nullptr);
     UINT device = 99;
-    EXPECT_EQ(mixerGetID(reinterpret_cast<HMIXEROBJ>(mixerHandle), &device, MIXER_OBJECTF_HMIXER),
+    EXPECT_EQ(mixerGetID(reinterpret_cast<HMIXEROBJ>(mixer.handle()), &device, MIXER_OBJECTF_HMIXER),
               static_cast<MMRESULT>(MMSYSERR_NOERROR));
     EXPECT_EQ(device, 0u);
-    EXPECT_EQ(muteControlId, SpeakerMuteControlId());
-    EXPECT_NE(muteControlId, MUTE_CONTROL_NOT_FOUND);
+    EXPECT_EQ(mixer.controlId(), SpeakerMuteControlId());
+    EXPECT_NE(mixer.controlId(), SpeakerMixer::NOT_FOUND);
 
-    const HMIXER opened = mixerHandle;
-    const DWORD found = muteControlId;
-    ASSERT_TRUE(SetMixerMute(1));
-    muted = 0;
-    ASSERT_TRUE(GetMixerMute(muted));
-    EXPECT_NE(muted, 0);
-    ASSERT_TRUE(SetMixerMute(0));
-    ASSERT_TRUE(GetMixerMute(muted));
-    EXPECT_EQ(muted, 0);
+    const HMIXER opened = mixer.handle();
+    const DWORD found = mixer.controlId();
+    ASSERT_TRUE(mixer.Set(true));
+    muted = false;
+    ASSERT_TRUE(mixer.Get(muted));
+    EXPECT_TRUE(muted);
+    ASSERT_TRUE(mixer.Set(false));
+    ASSERT_TRUE(mixer.Get(muted));
+    EXPECT_FALSE(muted);
     // The handle stays open and the control is not looked up again.
-    EXPECT_EQ(mixerHandle, opened);
-    EXPECT_EQ(muteControlId, found);
+    EXPECT_EQ(mixer.handle(), opened);
+    EXPECT_EQ(mixer.controlId(), found);
 }
 
 TEST_F(MasterMuteTest, ConcealmentMutesForAsLongAsTheWindowsStayHidden)
@@ -154,7 +152,7 @@ TEST_F(MasterMuteTest, ConcealmentMutesForAsLongAsTheWindowsStayHidden)
     int read = -1;
     for (int earlier : {0, 1}) {
         SCOPED_TRACE(earlier ? "already muted" : "sound on");
-        ASSERT_TRUE(SetMasterMute(earlier));
+        ASSERT_TRUE(SetDefaultMute(earlier));
         showEvents.clear();
         probeReadsMute = true;
         SendMessageA(panelWindow, WM_COMMAND, IDC_CONCEAL, 0);
@@ -163,37 +161,38 @@ TEST_F(MasterMuteTest, ConcealmentMutesForAsLongAsTheWindowsStayHidden)
         EXPECT_FALSE(showEvents[0].shown);
         ASSERT_TRUE(showEvents[0].muteRead);
         EXPECT_NE(showEvents[0].mute, 0) << "not muted while the windows were hidden";
-        ASSERT_TRUE(GetMasterMute(read));
+        ASSERT_TRUE(ReadDefaultMute(read));
         EXPECT_EQ(read, 1) << "the game sounds on while it is hidden";
 
         // A second pass keeps the state from before the first.
         SendMessageA(panelWindow, WM_COMMAND, IDC_CONCEAL, 0);
-        ASSERT_TRUE(GetMasterMute(read));
+        ASSERT_TRUE(ReadDefaultMute(read));
         EXPECT_EQ(read, 1);
         SendMessageA(panelWindow, WM_COMMAND, IDM_SHOW_HIDDEN, 0);
-        ASSERT_TRUE(GetMasterMute(read));
+        ASSERT_TRUE(ReadDefaultMute(read));
         EXPECT_EQ(read, earlier);
     }
     // The last window shown from the dialog's side ends it as well.
-    ASSERT_TRUE(SetMasterMute(0));
+    ASSERT_TRUE(SetDefaultMute(0));
     SendMessageA(panelWindow, WM_COMMAND, IDC_CONCEAL, 0);
     while (AnyWindowsHidden()) ShowHiddenWindow(HiddenWindows().back().window, Model().conceal);
-    ASSERT_TRUE(GetMasterMute(read));
+    ASSERT_TRUE(ReadDefaultMute(read));
     EXPECT_EQ(read, 0);
 }
 
 TEST_F(MasterMuteTest, AStartAfterACrashGivesTheSpeakerItsEarlierStateBack)
 {
+    std::string device;
+    ASSERT_TRUE(SystemOutputs().DefaultDevice(device));
     for (bool mutedBefore : {false, true}) {
         RecoveryState crashed;
-        crashed.muted = true;
-        crashed.mutedBefore = mutedBefore;
+        crashed.mutes = {{device, mutedBefore}};
         WriteWholeFile(PathBesideExecutable(ModulePath(), "hidden", "dat"),
                        EncodeRecoveryFile(crashed));
-        ASSERT_TRUE(SetMasterMute(1));
-        RestoreStrandedWindows();
+        ASSERT_TRUE(SetDefaultMute(1));
+        RestoreStrandedWindows(Model().conceal);
         int read = -1;
-        ASSERT_TRUE(GetMasterMute(read));
+        ASSERT_TRUE(ReadDefaultMute(read));
         EXPECT_EQ(read, mutedBefore ? 1 : 0);
     }
 }
@@ -207,14 +206,14 @@ TEST_F(MasterMuteTest, UntickedBoxTouchesNoMuteSwitch)
     SetBox(IDC_MUTE, false);
     SendMessageA(panelWindow, WM_COMMAND, IDC_CONCEAL, 0);
     EXPECT_FALSE(IsWindowVisible(probe.handle()));
-    EXPECT_EQ(endpointVolume, nullptr);
-    EXPECT_EQ(mixerHandle, nullptr);
+    EXPECT_TRUE(SystemOutputs().heldDevice().empty());
+    EXPECT_EQ(Mixer().handle(), nullptr);
     SendMessageA(panelWindow, WM_COMMAND, IDM_SHOW_HIDDEN, 0);
 
     // Ticked, the same pass does reach the switch.
     SetBox(IDC_MUTE, true);
     SendMessageA(panelWindow, WM_COMMAND, IDC_CONCEAL, 0);
-    EXPECT_NE(endpointVolume, nullptr);
+    EXPECT_FALSE(SystemOutputs().heldDevice().empty());
 }
 
 // Run with PULSE_SERVER naming no server (the test run's second pass).
@@ -234,13 +233,13 @@ protected:
 TEST_F(MasterMuteWithoutSoundServerTest, EveryCallFailsQuietlyAndTheWindowsAreHiddenAllTheSame)
 {
     int muted = 42;
-    EXPECT_FALSE(GetMasterMute(muted));
+    EXPECT_FALSE(ReadDefaultMute(muted));
     EXPECT_EQ(muted, 42);
-    EXPECT_FALSE(SetMasterMute(1));
+    EXPECT_FALSE(SetDefaultMute(1));
     // The open is tried again on every call, and keeps failing.
-    EXPECT_FALSE(GetMasterMute(muted));
-    EXPECT_EQ(mixerHandle, nullptr);
-    EXPECT_EQ(muteControlId, MUTE_CONTROL_NOT_FOUND);
+    EXPECT_FALSE(ReadDefaultMute(muted));
+    EXPECT_EQ(Mixer().handle(), nullptr);
+    EXPECT_EQ(Mixer().controlId(), SpeakerMixer::NOT_FOUND);
 
     ProbeWindow probe("probe without sound", SW_SHOWMAXIMIZED);
     ASSERT_EQ(IsDlgButtonChecked(panelWindow, IDC_MUTE), static_cast<UINT>(BST_CHECKED));

@@ -6,10 +6,13 @@
 
 namespace {
 
-const std::uint8_t SIGNATURE[RECOVERY_SIGNATURE_BYTES] = {'P', 'L', 'H', '2'};
-const std::uint8_t FIRST_SIGNATURE[RECOVERY_SIGNATURE_BYTES] = {'P', 'L', 'H', 'W'};
-constexpr std::uint32_t FLAG_MUTED = 1;
+constexpr std::size_t SIGNATURE_BYTES = 4;
+const std::uint8_t SIGNATURE[SIGNATURE_BYTES] = {'P', 'L', 'H', '3'};
+const std::uint8_t SECOND_SIGNATURE[SIGNATURE_BYTES] = {'P', 'L', 'H', '2'};
+const std::uint8_t FIRST_SIGNATURE[SIGNATURE_BYTES] = {'P', 'L', 'H', 'W'};
+constexpr std::uint32_t FLAG_MUTED = 1;         // the second version's flags word
 constexpr std::uint32_t FLAG_MUTED_BEFORE = 2;
+constexpr std::uint32_t DEVICE_MUTED_BEFORE = 1;  // a device entry's flags
 
 std::int32_t SafeShowCommand(std::int32_t command)
 {
@@ -17,26 +20,109 @@ std::int32_t SafeShowCommand(std::int32_t command)
     return SHOW_COMMAND_NORMAL;
 }
 
-bool Starts(const std::uint8_t* data, std::size_t size, const std::uint8_t* signature)
+// Reads forward through the file's bytes; every read checks what is left.
+class Reader {
+public:
+    Reader(const std::uint8_t* data, std::size_t size) : data_(data), size_(size) {}
+    bool Starts(const std::uint8_t* signature)
+    {
+        if (size_ < SIGNATURE_BYTES || !std::equal(signature, signature + SIGNATURE_BYTES, data_))
+            return false;
+        offset_ = SIGNATURE_BYTES;
+        return true;
+    }
+    std::size_t Left() const { return size_ - offset_; }
+    bool Word(std::uint32_t& value)
+    {
+        if (Left() < 4) return false;
+        value = GetLittleEndian32(data_ + offset_);
+        offset_ += 4;
+        return true;
+    }
+    bool Window(StrandedWindow& w)
+    {
+        if (Left() < RECOVERY_ENTRY_BYTES) return false;
+        const std::uint8_t* entry = data_ + offset_;
+        w.window = static_cast<std::uint64_t>(GetLittleEndian32(entry)) |
+                   (static_cast<std::uint64_t>(GetLittleEndian32(entry + 4)) << 32);
+        w.processId = GetLittleEndian32(entry + 8);
+        w.showCommand = SafeShowCommand(Int32OfBits(GetLittleEndian32(entry + 12)));
+        offset_ += RECOVERY_ENTRY_BYTES;
+        return true;
+    }
+    bool Skip(std::size_t bytes)
+    {
+        if (Left() < bytes) return false;
+        offset_ += bytes;
+        return true;
+    }
+    bool Text(std::size_t length, std::string& text)
+    {
+        if (Left() < length) return false;
+        text.assign(reinterpret_cast<const char*>(data_ + offset_), length);
+        offset_ += length;
+        return true;
+    }
+
+private:
+    const std::uint8_t* data_;
+    std::size_t size_;
+    std::size_t offset_ = 0;
+};
+
+void ReadWindowsToTheEnd(Reader& in, RecoveryState& state)
 {
-    return size >= RECOVERY_SIGNATURE_BYTES &&
-           std::equal(signature, signature + RECOVERY_SIGNATURE_BYTES, data);
+    StrandedWindow w;
+    while (state.windows.size() < RECOVERY_ENTRY_LIMIT && in.Window(w)) state.windows.push_back(w);
+}
+
+void ReadThirdVersion(Reader& in, RecoveryState& state)
+{
+    std::uint32_t windows = 0;
+    if (!in.Word(windows)) return;
+    StrandedWindow w;
+    for (std::uint32_t i = 0; i < windows; ++i) {
+        if (i >= RECOVERY_ENTRY_LIMIT) {
+            if (!in.Skip(RECOVERY_ENTRY_BYTES)) return;
+            continue;
+        }
+        if (!in.Window(w)) return;
+        state.windows.push_back(w);
+    }
+    std::uint32_t devices = 0;
+    if (!in.Word(devices)) return;
+    for (std::uint32_t i = 0; i < devices && i < MUTED_DEVICE_LIMIT; ++i) {
+        std::uint32_t flags = 0, length = 0;
+        MutedDevice device;
+        if (!in.Word(flags) || !in.Word(length) || length > RECOVERY_DEVICE_ID_LIMIT ||
+            !in.Text(length, device.id))
+            return;
+        device.mutedBefore = (flags & DEVICE_MUTED_BEFORE) != 0;
+        state.mutes.push_back(device);
+    }
 }
 
 }  // namespace
 
 std::vector<std::uint8_t> EncodeRecoveryFile(const RecoveryState& state)
 {
-    std::vector<std::uint8_t> bytes(SIGNATURE, SIGNATURE + RECOVERY_SIGNATURE_BYTES);
-    bytes.reserve(RECOVERY_SIGNATURE_BYTES + RECOVERY_FLAGS_BYTES +
-                  state.windows.size() * RECOVERY_ENTRY_BYTES);
-    AppendLittleEndian32(bytes, (state.muted ? FLAG_MUTED : 0) |
-                                    (state.mutedBefore ? FLAG_MUTED_BEFORE : 0));
+    std::vector<std::uint8_t> bytes(SIGNATURE, SIGNATURE + SIGNATURE_BYTES);
+    AppendLittleEndian32(bytes, static_cast<std::uint32_t>(state.windows.size()));
     for (const StrandedWindow& w : state.windows) {
         AppendLittleEndian32(bytes, static_cast<std::uint32_t>(w.window));
         AppendLittleEndian32(bytes, static_cast<std::uint32_t>(w.window >> 32));
         AppendLittleEndian32(bytes, w.processId);
         AppendLittleEndian32(bytes, BitsOfInt32(w.showCommand));
+    }
+    const std::size_t devices = std::min(state.mutes.size(), MUTED_DEVICE_LIMIT);
+    AppendLittleEndian32(bytes, static_cast<std::uint32_t>(devices));
+    for (std::size_t i = 0; i < devices; ++i) {
+        const MutedDevice& device = state.mutes[i];
+        const std::size_t length = std::min(device.id.size(), RECOVERY_DEVICE_ID_LIMIT);
+        AppendLittleEndian32(bytes, device.mutedBefore ? DEVICE_MUTED_BEFORE : 0);
+        AppendLittleEndian32(bytes, static_cast<std::uint32_t>(length));
+        bytes.insert(bytes.end(), device.id.begin(),
+                     device.id.begin() + static_cast<std::ptrdiff_t>(length));
     }
     return bytes;
 }
@@ -44,25 +130,17 @@ std::vector<std::uint8_t> EncodeRecoveryFile(const RecoveryState& state)
 RecoveryState DecodeRecoveryFile(const std::uint8_t* data, std::size_t size)
 {
     RecoveryState state;
-    std::size_t offset = RECOVERY_SIGNATURE_BYTES;
-    if (Starts(data, size, SIGNATURE)) {
-        if (size - offset < RECOVERY_FLAGS_BYTES) return state;
-        const std::uint32_t flags = GetLittleEndian32(data + offset);
-        state.muted = (flags & FLAG_MUTED) != 0;
-        state.mutedBefore = (flags & FLAG_MUTED_BEFORE) != 0;
-        offset += RECOVERY_FLAGS_BYTES;
-    } else if (!Starts(data, size, FIRST_SIGNATURE)) {
-        return state;
-    }
-    for (; size - offset >= RECOVERY_ENTRY_BYTES && state.windows.size() < RECOVERY_ENTRY_LIMIT;
-         offset += RECOVERY_ENTRY_BYTES) {
-        const std::uint8_t* entry = data + offset;
-        StrandedWindow w;
-        w.window = static_cast<std::uint64_t>(GetLittleEndian32(entry)) |
-                   (static_cast<std::uint64_t>(GetLittleEndian32(entry + 4)) << 32);
-        w.processId = GetLittleEndian32(entry + 8);
-        w.showCommand = SafeShowCommand(Int32OfBits(GetLittleEndian32(entry + 12)));
-        state.windows.push_back(w);
+    Reader in(data, size);
+    if (in.Starts(SIGNATURE)) {
+        ReadThirdVersion(in, state);
+    } else if (in.Starts(SECOND_SIGNATURE)) {
+        std::uint32_t flags = 0;
+        if (!in.Word(flags)) return state;
+        // That version muted whatever device was the default.
+        if (flags & FLAG_MUTED) state.mutes.push_back({"", (flags & FLAG_MUTED_BEFORE) != 0});
+        ReadWindowsToTheEnd(in, state);
+    } else if (in.Starts(FIRST_SIGNATURE)) {
+        ReadWindowsToTheEnd(in, state);
     }
     return state;
 }

@@ -6,9 +6,11 @@
 #pragma once
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "core/automation/key_table.h"
 #include "core/automation/macro_file.h"
+#include "core/conceal/concealment_mute.h"
 #include "core/launcher/pad_record.h"
 #include "core/triggers/action_table.h"
 #include "core/triggers/gesture_sampler.h"
@@ -27,6 +29,9 @@ struct ClickRepeatState {
 struct KeyRepeatState {
     bool held[KEY_COUNT] = {};
     std::uint32_t interval = DEFAULT_INTERVAL;
+    // The held keys were let go for a pause (the windows are concealed): they
+    // stay on, and the next tick presses them again.
+    bool letGo = false;
     bool AnyHeld() const;
 };
 
@@ -66,12 +71,11 @@ struct MacroState {
     std::int32_t recordKeyIndex = 0;  // into RECORD_KEYS; not saved
 };
 
-// The concealment's mute: the "消音" box, and the mute a concealment holds
-// while windows stay concealed.
+// The concealment's mute: the "消音" box, and the devices a concealment has
+// muted and not yet given their earlier state back.
 struct ConcealState {
     bool muteWhileConcealing = true;
-    bool muteHeld = false;     // the concealment muted the output
-    bool mutedBefore = false;  // the output's state before that
+    std::vector<MutedDevice> mutes;
 };
 
 struct PanelModel {

@@ -14,3 +14,5 @@ constexpr unsigned TIMER_KEYREPEAT = 4;
 // The macro timer runs with a callback of its own, so its ticks bypass the
 // panel's WM_TIMER routing and its gate.
 constexpr unsigned TIMER_MACRO = 5;
+// Once, right after the frame first shows, also with a callback of its own.
+constexpr unsigned TIMER_AFTER_SHOWN = 6;

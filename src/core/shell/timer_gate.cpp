@@ -3,7 +3,7 @@
 void TimerGate::Move(bool open)
 {
     if (!open) {
-        ++closers_;
+        if (closers_++ == 0 && onClose_) onClose_();
     } else if (closers_ > 0) {
         --closers_;
     }

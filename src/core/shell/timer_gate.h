@@ -4,6 +4,7 @@
 // opens it once, and it is open again only when the last of them has ended,
 // however they nest. Move is the one place where it changes.
 #pragma once
+#include <functional>
 
 class TimerGate {
 public:
@@ -11,9 +12,13 @@ public:
     // Closing counts one more interaction under way; opening counts one
     // less. An open with nothing closed changes nothing.
     void Move(bool open);
+    // Runs whenever the gate closes from open: what the ticks hold between
+    // two of them (a repeater's button down) is let go before the pause.
+    void OnClose(std::function<void()> handler) { onClose_ = std::move(handler); }
 
 private:
     int closers_ = 0;
+    std::function<void()> onClose_;
 };
 
 // Closes the gate for the life of a modal interaction.

@@ -1,0 +1,87 @@
+#include "core/conceal/concealment_mute.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+
+namespace {
+
+// Output devices as a player's PC has them: a default one, others that can
+// be plugged in and out.
+class Devices : public OutputDevices {
+public:
+    std::string defaultId = "speakers";
+    std::map<std::string, bool> muted = {{"speakers", false}, {"headset", false}};
+
+    bool DefaultDevice(std::string& id) override
+    {
+        id = defaultId;
+        return muted.count(id) != 0;
+    }
+    bool GetMute(const std::string& id, bool& value) override
+    {
+        const auto device = muted.find(id.empty() ? defaultId : id);
+        if (device == muted.end()) return false;
+        value = device->second;
+        return true;
+    }
+    bool SetMute(const std::string& id, bool value) override
+    {
+        const auto device = muted.find(id.empty() ? defaultId : id);
+        if (device == muted.end()) return false;
+        device->second = value;
+        return true;
+    }
+};
+
+TEST(ConcealmentMute, TheDeviceInUseIsMutedAndThatDeviceIsGivenItsStateBack)
+{
+    Devices devices;
+    std::vector<MutedDevice> mutes;
+    MuteForConcealment(devices, mutes);
+    EXPECT_TRUE(devices.muted["speakers"]);
+    // A headset plugged in while concealed becomes the default: the
+    // speakers get their sound back all the same, the headset is untouched.
+    devices.defaultId = "headset";
+    EndConcealmentMutes(devices, mutes);
+    EXPECT_FALSE(devices.muted["speakers"]);
+    EXPECT_FALSE(devices.muted["headset"]);
+    EXPECT_TRUE(mutes.empty());
+
+    // The next concealment mutes the headset, the device now in use; a
+    // second pass keeps the state from before the first.
+    devices.muted["headset"] = true;
+    MuteForConcealment(devices, mutes);
+    devices.muted["headset"] = false;  // the player's own switch meanwhile
+    MuteForConcealment(devices, mutes);
+    EXPECT_TRUE(devices.muted["headset"]);
+    EXPECT_FALSE(devices.muted["speakers"]);
+    EndConcealmentMutes(devices, mutes);
+    EXPECT_TRUE(devices.muted["headset"]) << "it was muted before the concealment";
+}
+
+TEST(ConcealmentMute, ADeviceUnpluggedWhileConcealedStaysRecordedUntilItIsBack)
+{
+    Devices devices;
+    std::vector<MutedDevice> mutes;
+    devices.defaultId = "headset";
+    MuteForConcealment(devices, mutes);
+    devices.muted.erase("headset");
+    devices.defaultId = "speakers";
+    EndConcealmentMutes(devices, mutes);
+    EXPECT_FALSE(devices.muted["speakers"]) << "the restore went to another device";
+    ASSERT_EQ(mutes.size(), 1u);
+    EXPECT_EQ(mutes[0].id, "headset");
+
+    // Concealed again meanwhile: the speakers are muted too, and each gets
+    // its own state back once it can be reached.
+    MuteForConcealment(devices, mutes);
+    EXPECT_TRUE(devices.muted["speakers"]);
+    devices.muted["headset"] = true;  // plugged in again, as it was left
+    EndConcealmentMutes(devices, mutes);
+    EXPECT_FALSE(devices.muted["headset"]);
+    EXPECT_FALSE(devices.muted["speakers"]);
+    EXPECT_TRUE(mutes.empty());
+}
+
+}  // namespace
