@@ -2,16 +2,18 @@
 // titled windows of another process hidden, against a minimal program that
 // hides the same windows on the same hotkey with one enumeration and
 // ShowWindow alone. Before each press a window of the driver, the "game", is
-// in the foreground, as when a player presses the key; it is hidden too. The
-// program runs with "消音" unticked, so that only the hiding is measured. Not
+// in the foreground, as when a player presses the key; it is hidden too. Not
 // a test: it prints the figures for scripts/bench.sh.
 //
 //   conceal_benchmark.exe path-to-plovnikar.exe [runs] [windows]
 //
-// The program runs all its runs, then the floor runs as many; medians. After
-// each run the windows are shown again (the tray's "show all" for the
-// program, the crowd itself for the floor) and the next key press waits
-// until the foreground window has settled.
+// Three figures of the program: with "消音" unticked, the hiding alone; with
+// it ticked (a sound server must run for it to mean anything), the first
+// press of a run, each in a program just started, and later presses. Then
+// the floor runs as many; medians. After each run the windows are shown
+// again (the tray's "show all" for the program, the crowd itself for the
+// floor) and the next key press waits until the foreground window has
+// settled.
 #include <windows.h>
 
 #include <algorithm>
@@ -77,6 +79,46 @@ double TimeToConceal(TestWindow& game, const std::vector<HWND>& crowd)
     return Now() - start;
 }
 
+// The windows shown again by the program's tray command.
+bool ShowAgain(const ProgramUnderTest& plovnikar, const std::vector<HWND>& crowd)
+{
+    PostMessageA(plovnikar.panel(), WM_COMMAND, IDM_SHOW_HIDDEN, 0);
+    return PollUntil([&] { return All(crowd, true) && IsWindowVisible(plovnikar.frame()); });
+}
+
+// One program, `runs` presses after an uncounted one; empty on a failure.
+std::vector<double> LaterPresses(TestWindow& game, const std::vector<HWND>& crowd, int runs, bool mute)
+{
+    std::vector<double> seconds;
+    ProgramUnderTest plovnikar;
+    if (!plovnikar.Start()) return {};
+    SetRemoteCheck(plovnikar.Control(IDC_MUTE), mute);
+    for (int run = 0; run <= runs; ++run) {
+        const double taken = TimeToConceal(game, crowd);
+        if (taken == 0 || !ShowAgain(plovnikar, crowd)) return {};
+        if (run > 0) seconds.push_back(taken);  // the first run warms up
+    }
+    return seconds;
+}
+
+// The first press in each of `runs` programs just started, "消音" ticked as
+// a first start has it.
+std::vector<double> FirstPresses(TestWindow& game, const std::vector<HWND>& crowd, int runs)
+{
+    std::vector<double> seconds;
+    for (int run = 0; run < runs; ++run) {
+        ProgramUnderTest plovnikar;
+        if (!plovnikar.Start()) return {};
+        // A player presses the key once the program is up and answering.
+        DWORD_PTR answer = 0;
+        SendMessageTimeoutA(plovnikar.panel(), WM_NULL, 0, 0, SMTO_NORMAL, 10000, &answer);
+        const double taken = TimeToConceal(game, crowd);
+        if (taken == 0 || !ShowAgain(plovnikar, crowd)) return {};
+        seconds.push_back(taken);
+    }
+    return seconds;
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -108,27 +150,13 @@ int main(int argc, char** argv)
     }
 
     TestWindow game("game", 40, 40);
-    std::vector<double> program, floor;
-    {
-        ProgramUnderTest plovnikar;
-        if (!plovnikar.Start()) {
-            std::fprintf(stderr, "the program did not start\n");
-            return 1;
-        }
-        SetRemoteCheck(plovnikar.Control(IDC_MUTE), false);
-        for (int run = 0; run <= runs; ++run) {
-            const double seconds = TimeToConceal(game, crowd);
-            if (seconds == 0) {
-                std::fprintf(stderr, "the program did not hide the windows\n");
-                return 1;
-            }
-            if (run > 0) program.push_back(seconds);  // the first run warms up
-            PostMessageA(plovnikar.panel(), WM_COMMAND, IDM_SHOW_HIDDEN, 0);
-            if (!PollUntil([&] { return All(crowd, true) && IsWindowVisible(plovnikar.frame()); })) {
-                std::fprintf(stderr, "the windows did not come back\n");
-                return 1;
-            }
-        }
+    std::vector<double> floor;
+    const std::vector<double> program = LaterPresses(game, crowd, runs, false);
+    const std::vector<double> muted = LaterPresses(game, crowd, runs, true);
+    const std::vector<double> first = FirstPresses(game, crowd, runs);
+    if (program.empty() || muted.empty() || first.empty()) {
+        std::fprintf(stderr, "the program did not start, hide or show the windows\n");
+        return 1;
     }
     {
         StartedProcess floorProcess;
@@ -161,9 +189,12 @@ int main(int argc, char** argv)
         }
         floorProcess.Close(ProcessWindow(floorProcess.id(), "PlovFloorConceal", false));
     }
-    std::printf("program ms:%s\nfloor ms:%s\n", Milliseconds(program, 1).c_str(),
-                Milliseconds(floor, 1).c_str());
+    std::printf("program ms:%s\nwith mute, first press ms:%s\nwith mute, later ms:%s\nfloor ms:%s\n",
+                Milliseconds(program, 1).c_str(), Milliseconds(first, 1).c_str(),
+                Milliseconds(muted, 1).c_str(), Milliseconds(floor, 1).c_str());
     Result("conceal", Median(program) * 1000, Median(floor) * 1000, "ms");
+    Result("conceal_mute_first", Median(first) * 1000, Median(floor) * 1000, "ms");
+    Result("conceal_mute", Median(muted) * 1000, Median(floor) * 1000, "ms");
     crowdProcess.Close();
     return 0;
 }

@@ -1,31 +1,41 @@
 // The least a concealment does: on the hotkey Ctrl+H, one enumeration of the
-// top-level windows that hides every visible titled one (but the desktop,
-// the taskbar and the window of the tray icons) with ShowWindow alone. It
-// records nothing and mutes nothing. It ends when its hidden window gets
-// WM_CLOSE.
+// top-level windows that finds every visible titled one (but the desktop,
+// the taskbar and the window of the tray icons), then ShowWindow alone on
+// each, from the bottom of the Z-order up, so that no hide uncovers a window
+// that must repaint. It records nothing and mutes nothing. It ends when its
+// hidden window gets WM_CLOSE.
 //
 //   floor_conceal.exe
 #include <windows.h>
+
+#include <vector>
 
 namespace {
 
 constexpr int HOTKEY_ID = 3;
 
-BOOL CALLBACK HideIfTitled(HWND window, LPARAM)
+BOOL CALLBACK CollectTitled(HWND window, LPARAM data)
 {
     if (!IsWindowVisible(window) || GetWindowTextLengthA(window) == 0) return TRUE;
     if (window == FindWindowA("Progman", nullptr) || window == FindWindowA("Shell_TrayWnd", nullptr) ||
         window == FindWindowA("__winex11_standalone_tray", nullptr))
         return TRUE;
-    ShowWindow(window, SW_HIDE);
+    reinterpret_cast<std::vector<HWND>*>(data)->push_back(window);
     return TRUE;
+}
+
+void HideAllTitled()
+{
+    std::vector<HWND> windows;
+    EnumWindows(CollectTitled, reinterpret_cast<LPARAM>(&windows));
+    for (auto it = windows.rbegin(); it != windows.rend(); ++it) ShowWindow(*it, SW_HIDE);
 }
 
 LRESULT CALLBACK FloorProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
     case WM_HOTKEY:
-        EnumWindows(HideIfTitled, 0);
+        HideAllTitled();
         return 0;
     case WM_DESTROY:
         PostQuitMessage(0);
