@@ -17,8 +17,8 @@ ConcealState& StateOf(HWND dialog)
     return *reinterpret_cast<ConcealState*>(GetWindowLongPtrA(dialog, DWLP_USER));
 }
 
-// One line per concealed window, the last hidden first; each line's item
-// data is its window. Titles are read once, now.
+// One line per concealed window, the bottom of the Z-order first; each
+// line's item data is its window. Titles are read once, now.
 void FillList(HWND dialog)
 {
     ToList(dialog, LB_RESETCONTENT);

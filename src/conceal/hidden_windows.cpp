@@ -49,7 +49,7 @@ RecoveryState RecoveryOf(const ConcealState& state)
 {
     RecoveryState recovery;
     recovery.mutes = state.mutes;
-    // Newest first, as the windows come back.
+    // The bottom of the Z-order first, as the windows come back.
     for (auto it = hidden.rbegin(); it != hidden.rend(); ++it) {
         StrandedWindow w;
         w.window = reinterpret_cast<std::uintptr_t>(it->window);
@@ -62,8 +62,9 @@ RecoveryState RecoveryOf(const ConcealState& state)
     return recovery;
 }
 
-// Shows every recorded window, the last hidden first, without waiting for
-// their programs, and empties the list.
+// Shows every recorded window from the bottom of the Z-order up, so that the
+// one on top comes back on top, without waiting for their programs, and
+// empties the list.
 void ShowRecordedWindows()
 {
     if (listReplaced) listReplaced();
@@ -143,7 +144,10 @@ void ConcealAllWindows(TimerGate& gate, ConcealState& state)
     ListChanged(state);
     // Told without waiting: a program that has stopped answering holds up
     // neither the rest nor this program; its window follows when it wakes.
-    for (const HiddenWindow& h : hidden) ShowWindowWithoutWaiting(h.window, SW_HIDE);
+    // From the bottom of the Z-order up: no hide uncovers a window that
+    // would have to repaint before its own hide.
+    for (auto it = hidden.rbegin(); it != hidden.rend(); ++it)
+        ShowWindowWithoutWaiting(it->window, SW_HIDE);
 }
 
 void ShowAllHiddenWindows(ConcealState& state)

@@ -16,8 +16,9 @@ struct HiddenWindow {
     UINT showCommand;  // its show state just before it was hidden
 };
 
-// The concealed windows in the order they were hidden (the top of the
-// Z-order first); empty while nothing is concealed.
+// The concealed windows in the order they were found (the top of the Z-order
+// first; they are hidden from the bottom up); empty while nothing is
+// concealed.
 const std::vector<HiddenWindow>& HiddenWindows();
 bool AnyWindowsHidden();
 
@@ -33,10 +34,10 @@ extern const char STANDALONE_TRAY_CLASS[];
 // before are given back.
 void ConcealAllWindows(TimerGate& gate, ConcealState& state);
 
-// Shows every concealed window with its saved show command, the last hidden
-// first (so in the reverse order of hiding), empties the list, gives the
-// muted devices their earlier state back and brings the window that was in
-// front at the concealment to the front again, if it is still there.
+// Shows every concealed window with its saved show command, from the bottom
+// of the Z-order up, empties the list, gives the muted devices their earlier
+// state back and brings the window that was in front at the concealment to
+// the front again, if it is still there.
 void ShowAllHiddenWindows(ConcealState& state);
 
 // One window dealt with from the hidden-window dialog; nothing happens (and

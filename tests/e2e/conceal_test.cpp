@@ -195,7 +195,7 @@ protected:
     std::vector<HWND> concealable_;  // visible and titled when the test began
 };
 
-TEST_F(ConcealmentTest, HotkeyHidesTheTitledWindowsAndTrayShowAllRestoresThemInReverseOrder)
+TEST_F(ConcealmentTest, HotkeyHidesTheTitledWindowsAndTrayShowAllRestoresThemFromTheBottomUp)
 {
     const std::size_t logStart = owner_->Log().size();
     ASSERT_TRUE(Conceal(concealable_));
@@ -213,7 +213,7 @@ TEST_F(ConcealmentTest, HotkeyHidesTheTitledWindowsAndTrayShowAllRestoresThemInR
     })) << "the helper saw " << Events(log, logStart, "show").size() << " of its windows shown";
     std::vector<std::string> hides = Events(log, logStart, "hide");
     EXPECT_EQ(Sorted(hides), Sorted({"helper maximised", "helper minimised", "helper normal"}));
-    std::reverse(hides.begin(), hides.end());
+    // Both from the bottom of the Z-order up.
     EXPECT_EQ(Events(log, logStart, "show"), hides);
 }
 
@@ -417,14 +417,13 @@ TEST_F(HiddenWindowDialogTest, ListsCurrentTitlesAndShowSelectsAsTheListShrinksT
     EXPECT_EQ(Sorted(lines), Sorted(titles));
     EXPECT_NE(std::find(lines.begin(), lines.end(), "helper renamed"), lines.end());
     EXPECT_EQ(SelectedLine(dialog), 0);
-    // Newest record first: the helper's windows in the reverse order of hiding.
+    // The bottom of the Z-order first: the helper's windows in the order of hiding.
     std::vector<std::string> hides = Events(owner_->Log(), logStart, "hide");
     std::replace(hides.begin(), hides.end(), std::string("helper normal"),
                  std::string("helper renamed"));
     std::vector<std::string> helperLines;
     for (const std::string& line : lines)
         if (line.rfind("helper", 0) == 0) helperLines.push_back(line);
-    std::reverse(hides.begin(), hides.end());
     EXPECT_EQ(helperLines, hides);
 
     // "表示" on the last line: its window comes back, the new last line is selected.

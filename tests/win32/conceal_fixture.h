@@ -48,7 +48,7 @@ private:
     HWND window_;
 };
 
-// The concealed windows, the last hidden first, and one window's record.
+// The concealed windows, the bottom of the Z-order first, and one window's record.
 std::vector<HWND> RecordedWindows();
 const HiddenWindow* RecordOf(HWND window);
 

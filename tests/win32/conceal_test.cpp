@@ -80,7 +80,7 @@ private:
     HWND window_ = nullptr;
 };
 
-TEST_F(ConcealTest, HidesEveryVisibleTitledWindowWithTheFrameAndRecordsThemNewestFirst)
+TEST_F(ConcealTest, HidesEveryVisibleTitledWindowWithTheFrameFromTheBottomUp)
 {
     const StandIn desktop("Progman");
     const StandIn taskbar("Shell_TrayWnd");
@@ -98,7 +98,7 @@ TEST_F(ConcealTest, HidesEveryVisibleTitledWindowWithTheFrameAndRecordsThemNewes
 
     SendMessageA(panelWindow, WM_COMMAND, IDC_CONCEAL, 0);
 
-    // From the top of the Z-order down, each pushed at the head.
+    // Found from the top of the Z-order down; listed here bottom first.
     EXPECT_EQ(RecordedWindows(), Reversed(before));
     EXPECT_TRUE(AnyWindowsHidden());
     for (HWND w : before) EXPECT_FALSE(IsWindowVisible(w)) << w;
@@ -110,11 +110,12 @@ TEST_F(ConcealTest, HidesEveryVisibleTitledWindowWithTheFrameAndRecordsThemNewes
     }
     EXPECT_EQ(RecordOf(neverShown.handle()), nullptr);
     EXPECT_EQ(RecordOf(panelWindow), nullptr);  // a child goes with its frame
+    // Hidden from the bottom of the Z-order up.
     EXPECT_EQ(EventWindows(false, probes), [&] {
         std::vector<HWND> order;
         for (HWND w : before)
             if (probes.count(w)) order.push_back(w);
-        return order;
+        return Reversed(order);
     }());
 
     ASSERT_NE(RecordOf(maximised.handle()), nullptr);
@@ -130,7 +131,7 @@ TEST_F(ConcealTest, HidesEveryVisibleTitledWindowWithTheFrameAndRecordsThemNewes
     EXPECT_TRUE(Gate().IsOpen());
 }
 
-TEST_F(ConcealTest, TrayShowAllRestoresEachShowStateInTheReverseOrderOfHiding)
+TEST_F(ConcealTest, TrayShowAllRestoresEachShowStateFromTheBottomOfTheZOrderUp)
 {
     ProbeWindow normal("probe normal", SW_SHOWNORMAL);
     ProbeWindow maximised("probe maximised", SW_SHOWMAXIMIZED);
@@ -151,7 +152,7 @@ TEST_F(ConcealTest, TrayShowAllRestoresEachShowStateInTheReverseOrderOfHiding)
 
     EXPECT_FALSE(AnyWindowsHidden());
     EXPECT_TRUE(HiddenWindows().empty());
-    EXPECT_EQ(EventWindows(true, probes), Reversed(hideOrder));
+    EXPECT_EQ(EventWindows(true, probes), hideOrder);
     for (HWND w : before) EXPECT_TRUE(IsWindowVisible(w)) << w;
     EXPECT_TRUE(IsZoomed(maximised.handle()));
     EXPECT_TRUE(IsIconic(minimised.handle()));
