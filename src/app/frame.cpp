@@ -4,6 +4,7 @@
 #include "app/panel.h"
 #include "app/tray.h"
 #include "core/shell/colors.h"
+#include "core/shell/panel_messages.h"
 #include "res/resource.h"
 #include "triggers/hotkeys.h"
 #include "win/window_show.h"
@@ -80,7 +81,10 @@ LRESULT OnCreate(HWND frame)
     RegisterAllHotkeys(panelWindow, Model().actions);
     LetTheShellRestartIn(frame);
     ShowWindow(frame, SW_SHOWNORMAL);
-    PanelShown(panelWindow);
+    // Painted at once, so that what waits for the frame to be on screen can
+    // follow as the first message of the loop.
+    RedrawWindow(frame, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+    PostMessageA(panelWindow, WMU_FRAMESHOWN, 0, 0);
     return 0;
 }
 

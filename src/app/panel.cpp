@@ -262,6 +262,9 @@ INT_PTR CALLBACK MainPanelDlgProc(HWND panel, UINT message, WPARAM wParam, LPARA
     case WMU_UPDATETRAYICON:
         UpdateTrayIcon();
         return TRUE;
+    case WMU_FRAMESHOWN:
+        FinishStartUp();
+        return TRUE;
     default:
         return FALSE;
     }

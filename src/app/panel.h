@@ -10,10 +10,10 @@ INT_PTR CALLBACK MainPanelDlgProc(HWND panel, UINT message, WPARAM wParam, LPARA
 // shutdown (WM_DESTROY).
 void InitializePanel(HWND panel);
 void ShutDownPanel(HWND panel);
-// The frame is on screen: what may wait until then (the audio devices, the
-// pads' icons that need the disk or the network) is done on the next turn
-// of the message loop.
-void PanelShown(HWND panel);
+// The frame is on screen and painted (WMU_FRAMESHOWN): what the first
+// concealment and the pads would otherwise wait for (the audio devices, the
+// pads' icons that need the disk or the network) is done now.
+void FinishStartUp();
 // What both the shutdown and the end of the Windows session do: save the
 // settings, leave no key or mouse button the program pressed held down, show
 // what the concealment hid and put the muted devices back as they were. The

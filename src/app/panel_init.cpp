@@ -53,15 +53,6 @@ void LetGoOfClickButtons()
     ReleaseClickButton(ClickButton::Right, model.right);
 }
 
-// Once the frame is on screen: what the first concealment and the pads
-// would otherwise wait for.
-void CALLBACK FinishStartUp(HWND panel, UINT, UINT_PTR timerId, DWORD)
-{
-    KillTimer(panel, timerId);
-    if (Model().conceal.muteWhileConcealing) SystemOutputs().Prepare();
-    FetchPendingPadIcons();
-}
-
 }  // namespace
 
 void InitializePanel(HWND panel)
@@ -105,10 +96,10 @@ void InitializePanel(HWND panel)
     SetTimer(panel, TIMER_GESTURE, 0, nullptr);
 }
 
-void PanelShown(HWND panel)
+void FinishStartUp()
 {
-    // A timer's tick comes after the first paint.
-    SetTimer(panel, TIMER_AFTER_SHOWN, 0, FinishStartUp);
+    if (Model().conceal.muteWhileConcealing) SystemOutputs().Prepare();
+    FetchPendingPadIcons();
 }
 
 void LeaveNothingBehind(HWND panel)

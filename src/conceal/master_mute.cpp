@@ -140,8 +140,11 @@ bool SystemOutputDevices::HaveEnumerator()
 
 void SystemOutputDevices::Prepare()
 {
+    // Reading the switch once makes the audio stack open its connection to
+    // the device, which the first mute would otherwise wait for.
     std::string id;
-    DefaultDevice(id);
+    bool muted = false;
+    if (DefaultDevice(id)) GetMute(id, muted);
 }
 
 bool SystemOutputDevices::DefaultDevice(std::string& id)

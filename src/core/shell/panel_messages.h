@@ -6,6 +6,7 @@ constexpr unsigned WMU_TRAYNOTIFY = 0x402;      // tray icon callback, lParam th
 constexpr unsigned WMU_UPDATETRAYICON = 0x403;  // choose the tray icon from the repeaters
 constexpr unsigned WMU_MACROSTOPPED = 0x464;    // wParam the slot whose operation ended
 constexpr unsigned WMU_SELECTTARGET = 0x467;    // wParam the window to select as target
+constexpr unsigned WMU_FRAMESHOWN = 0x468;      // the frame is on screen and painted
 
 constexpr unsigned TIMER_LEFTCLICK = 1;
 constexpr unsigned TIMER_RIGHTCLICK = 2;
@@ -14,5 +15,3 @@ constexpr unsigned TIMER_KEYREPEAT = 4;
 // The macro timer runs with a callback of its own, so its ticks bypass the
 // panel's WM_TIMER routing and its gate.
 constexpr unsigned TIMER_MACRO = 5;
-// Once, right after the frame first shows, also with a callback of its own.
-constexpr unsigned TIMER_AFTER_SHOWN = 6;
