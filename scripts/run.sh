@@ -2,7 +2,8 @@
 # Sets up the machine, builds the release archive and starts the program it
 # holds, the shipped 32-bit one, under Wine. It runs from build/run, where it
 # keeps its settings and macro files between runs. Where the kernel cannot
-# execute 32-bit code, the 64-bit build of the same sources runs instead.
+# execute 32-bit code it runs under QEMU's emulator, slowly; where not even
+# that can be had, the 64-bit build of the same sources runs instead.
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 

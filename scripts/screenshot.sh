@@ -2,8 +2,9 @@
 # Starts the shipped 32-bit program under Wine on a private virtual display,
 # opens each of its dialogs and the tray menu, and writes PNG pictures of them
 # to build/screenshots (main, hotkey, gesture, tray_menu, hidden). Where the
-# kernel cannot execute 32-bit code, the 64-bit build of the same sources
-# sits for the pictures instead, and the script says so.
+# kernel cannot execute 32-bit code it runs under QEMU's emulator; where not
+# even that can be had, the 64-bit build of the same sources sits for the
+# pictures instead, and the script says so.
 #
 #   bash scripts/screenshot.sh          # pictures in build/screenshots
 #   bash scripts/screenshot.sh --docs   # and copies them into docs/images

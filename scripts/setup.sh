@@ -2,7 +2,7 @@
 # Installs what a fresh Debian 12 machine lacks to build and test PLOVNIKAR.
 # Idempotent: when everything is present it only checks and returns.
 # Wine's 32-bit loader is installed even where the kernel cannot execute
-# 32-bit code: the tests find that out by running it and skip the 32-bit run.
+# 32-bit code: there it runs under QEMU's user-mode emulator.
 set -euo pipefail
 
 packages=(
@@ -12,7 +12,7 @@ packages=(
   wine wine64 wine32:i386 fonts-wine xvfb xauth x11-utils
   locales fonts-ipafont-gothic
   pulseaudio pulseaudio-utils
-  imagemagick zip unzip
+  imagemagick zip unzip cmark-gfm python3
   googletest libbenchmark-dev
   clang libclang-rt-14-dev
 )
@@ -48,4 +48,9 @@ if ! locale -a 2>/dev/null | grep -qi '^ja_JP\.utf-\?8$'; then
   fi
   $SUDO locale-gen >/dev/null
 fi
+# Where the kernel cannot execute 32-bit code, QEMU runs Wine's 32-bit
+# loader and the shipped program (scripts/i386-emulation.sh); elsewhere
+# nothing is registered.
+bash "$(dirname "${BASH_SOURCE[0]}")/i386-emulation.sh" enable ||
+  echo "setup: no emulator could be registered for 32-bit programs; their tests will be skipped"
 echo "setup: ready"

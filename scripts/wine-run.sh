@@ -7,9 +7,10 @@
 #
 #   scripts/wine-run.sh [--prefix DIR] program.exe [args...]
 #
-# Where the kernel cannot execute 32-bit code, a 32-bit program is not run:
-# the script says why in one line and exits with 77, which the tests report
-# as skipped.
+# Where the kernel cannot execute 32-bit code, QEMU runs a 32-bit program
+# once scripts/setup.sh has registered it (scripts/i386-emulation.sh); with
+# no emulator either, the program is not run: the script says why in one
+# line and exits with 77, which the tests report as skipped.
 set -euo pipefail
 
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
@@ -30,6 +31,7 @@ pe_machine() {
 }
 
 loader="$WINE64"
+emulated=""
 if [ "$(pe_machine "${1:?program.exe}")" = 014c ]; then
   loader="$WINE32"
   # Decided by running the 32-bit loader itself, not by the machine's name.
@@ -38,8 +40,23 @@ if [ "$(pe_machine "${1:?program.exe}")" = 014c ]; then
       echo "wine-run: $loader is missing: run scripts/setup.sh" >&2
       exit 1
     fi
-    echo "skipped: this kernel cannot execute 32-bit programs (${probe##*: })"
+    echo "skipped: this kernel cannot execute 32-bit programs (${probe##*: }) and no emulator is registered for them (scripts/setup.sh registers one)"
     exit 77
+  fi
+  if [ "$(bash "$here/i386-emulation.sh" status)" = emulated ]; then
+    emulated=1
+    # The test programs' waits stretch with the emulator's pace.
+    export PLOV_WAIT_SCALE="${PLOV_WAIT_SCALE:-8}"
+    # A test says what it does under emulation (PLOV_EMULATED): "skip", or
+    # the tests of it that run there. A program started by hand or by a
+    # script just runs, slowly.
+    case "${PLOV_EMULATED:-}" in
+      "") ;;
+      skip)
+        echo "skipped: 32-bit code runs under emulation (QEMU) here, where only the end-to-end smoke set runs"
+        exit 77 ;;
+      *) set -- "$@" "--gtest_filter=$PLOV_EMULATED" ;;
+    esac
   fi
 fi
 
@@ -109,6 +126,16 @@ fi
 
 rc=0
 "$loader" "$@" || rc=$?
+# Under emulation a death by a signal is QEMU's own (a Windows program that
+# crashes ends through Wine with an exit code): said so, and tried once more.
+if [ -n "$emulated" ] && [ "$rc" -gt 128 ]; then
+  echo "wine-run: QEMU itself crashed (signal $((rc - 128))) running $(basename "$1"): the emulator failed, not a test; running it once more"
+  rc=0
+  "$loader" "$@" || rc=$?
+  if [ "$rc" -gt 128 ]; then
+    echo "wine-run: QEMU crashed again (signal $((rc - 128))): the emulator failed, not a test"
+  fi
+fi
 if [ -n "${PLOV_PRIVATE_DISPLAY:-}" ]; then
   "$WINESERVER" -k >/dev/null 2>&1 || true
 fi

@@ -1,6 +1,7 @@
 #include "support/wine_test_support.h"
 
 #include <cstdio>
+#include <cstdlib>
 
 void PumpMessages()
 {
@@ -11,9 +12,20 @@ void PumpMessages()
     }
 }
 
+int WaitScale()
+{
+    static const int scale = [] {
+        char text[16] = "";
+        const DWORD length = GetEnvironmentVariableA("PLOV_WAIT_SCALE", text, sizeof text);
+        const int value = length > 0 && length < sizeof text ? std::atoi(text) : 1;
+        return value >= 1 ? value : 1;
+    }();
+    return scale;
+}
+
 bool WaitUntil(const std::function<bool()>& condition, std::chrono::milliseconds timeout)
 {
-    const auto deadline = std::chrono::steady_clock::now() + timeout;
+    const auto deadline = std::chrono::steady_clock::now() + timeout * WaitScale();
     for (;;) {
         PumpMessages();
         if (condition()) return true;

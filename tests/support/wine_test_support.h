@@ -7,8 +7,12 @@
 #include <functional>
 #include <string>
 
+// How many times longer every wait may take: PLOV_WAIT_SCALE, set where an
+// emulator runs the programs ten times slower; 1 otherwise.
+int WaitScale();
+
 // Pumps this thread's messages and polls `condition` until it holds or the
-// timeout passes; returns the last result.
+// timeout passes (scaled by WaitScale); returns the last result.
 bool WaitUntil(const std::function<bool()>& condition,
                std::chrono::milliseconds timeout = std::chrono::seconds(10));
 
