@@ -4,7 +4,9 @@
 #   other of the system's), since core is built natively too;
 # - includes between folders of src/ go one way: no folder includes a
 #   folder that includes it back, directly or through others;
-# - nothing but the hub (src/app) includes the hub.
+# - nothing but the hub (src/app) includes the hub;
+# - a feature folder includes core/, win/, res/ and its own files only: what
+#   one feature means for another is the hub's to say.
 # Prints each breach and exits 1 when there is any.
 set -uo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/../src"
@@ -24,6 +26,7 @@ folder_of() {
     *) echo "$1" | cut -d/ -f1 ;;
   esac
 }
+features="automation capture conceal launcher triggers tray"
 edges=$(mktemp)
 trap 'rm -f "$edges"' EXIT
 while IFS= read -r file; do
@@ -34,6 +37,9 @@ while IFS= read -r file; do
     [ "$from" = "$to" ] && continue
     echo "$from $to"
     if [ "$to" = app ]; then echo "HUB $file includes $included"; fi
+    case " $features " in
+      *" $from "*) case "$to" in core/* | win | res) ;; *) echo "FEATURE $file includes $included" ;; esac ;;
+    esac
   done
 done < <(find . -name '*.cpp' -o -name '*.h' -o -name '*.rc' -o -name '*.def' | sed 's|^\./||') | sort -u > "$edges"
 
@@ -42,11 +48,16 @@ while IFS= read -r line; do
   status=1
 done < <(grep '^HUB ' "$edges")
 
+while IFS= read -r line; do
+  echo "check-layout: a feature includes another feature: ${line#FEATURE }"
+  status=1
+done < <(grep '^FEATURE ' "$edges")
+
 # tsort reports a loop in the folder graph.
-if ! loops=$(grep -v '^HUB ' "$edges" | tsort 2>&1 >/dev/null) || [ -n "$loops" ]; then
+if ! loops=$(grep -vE '^(HUB|FEATURE) ' "$edges" | tsort 2>&1 >/dev/null) || [ -n "$loops" ]; then
   echo "check-layout: folders include each other: $(echo "$loops" | tr '\n' ' ')"
   status=1
 fi
 
-[ "$status" = 0 ] && echo "check-layout: $(grep -vc '^HUB ' "$edges") folder dependencies, one way; core is platform-free"
+[ "$status" = 0 ] && echo "check-layout: $(grep -vcE '^(HUB|FEATURE) ' "$edges") folder dependencies, one way; features include no other feature; core is platform-free"
 exit "$status"

@@ -1,15 +1,18 @@
 #include "app/frame.h"
 
-#include "app/app_state.h"
 #include "app/panel.h"
-#include "app/tray.h"
-#include "core/shell/colors.h"
-#include "core/shell/panel_messages.h"
+#include "core/panel/colors.h"
+#include "core/panel/panel_messages.h"
 #include "res/resource.h"
-#include "triggers/hotkeys.h"
 #include "win/window_show.h"
 
+const char FRAME_CLASS_NAME[] = "PLOVNIKARClass";
+const char FRAME_TITLE[] = "PLOVNIKAR Ver.1.0";
+
 namespace {
+
+HWND PanelOf(HWND frame) { return GetWindow(frame, GW_CHILD); }
+
 
 // The frame's outer size for a panel of the given window rectangle.
 SIZE FrameSizeFor(HWND frame, const RECT& panelRect)
@@ -22,7 +25,7 @@ SIZE FrameSizeFor(HWND frame, const RECT& panelRect)
 void FitAndCentre(HWND frame)
 {
     RECT panelRect;
-    GetWindowRect(panelWindow, &panelRect);
+    GetWindowRect(PanelOf(frame), &panelRect);
     const SIZE size = FrameSizeFor(frame, panelRect);
     const int left = (GetSystemMetrics(SM_CXSCREEN) - size.cx) / 2;
     const int top = (GetSystemMetrics(SM_CYSCREEN) - size.cy) / 2;
@@ -33,9 +36,10 @@ void FitAndCentre(HWND frame)
 // metrics) the frame follows it, keeping its top-left corner.
 void RefitToPanel(HWND frame)
 {
-    if (!panelWindow) return;
+    HWND panel = PanelOf(frame);
+    if (!panel) return;
     RECT panelRect, frameRect;
-    GetWindowRect(panelWindow, &panelRect);
+    GetWindowRect(panel, &panelRect);
     GetWindowRect(frame, &frameRect);
     const SIZE wanted = FrameSizeFor(frame, panelRect);
     if (frameRect.right - frameRect.left != wanted.cx ||
@@ -49,12 +53,11 @@ void RefitToPanel(HWND frame)
 // way back while windows are concealed, would not come back after the shell
 // restarts. The call exists from Windows 7 on (and in a first form from
 // Vista); before that no filter exists.
-void LetTheShellRestartIn(HWND frame)
+void LetTheShellRestartIn(HWND frame, UINT message)
 {
     HMODULE user = GetModuleHandleA("user32.dll");
     if (!user) return;
     constexpr DWORD ALLOW = 1;  // MSGFLT_ALLOW and MSGFLT_ADD
-    const UINT message = TaskbarCreatedMessage();
     using FilterForWindow = BOOL(WINAPI*)(HWND, UINT, DWORD, void*);
     using FilterForProcess = BOOL(WINAPI*)(UINT, DWORD);
     const auto forWindow = reinterpret_cast<FilterForWindow>(
@@ -68,23 +71,23 @@ void LetTheShellRestartIn(HWND frame)
     }
 }
 
-LRESULT OnCreate(HWND frame)
+LRESULT OnCreate(HWND frame, const CREATESTRUCTA& create)
 {
+    auto* panelObject = static_cast<Panel*>(create.lpCreateParams);
     HMENU systemMenu = GetSystemMenu(frame, FALSE);
     AppendMenuA(systemMenu, MF_SEPARATOR, 0, nullptr);
     AppendMenuA(systemMenu, MF_STRING, IDM_SHOW_HIDE, "メインウィンドを隠す");
 
-    frameWindow = frame;
-    panelWindow = CreateDialogParamA(appInstance, MAKEINTRESOURCEA(IDD_MAIN_PANEL), frame,
-                                     MainPanelDlgProc, 0);
+    HWND panel = CreateDialogParamA(create.hInstance, MAKEINTRESOURCEA(IDD_MAIN_PANEL), frame,
+                                    MainPanelDlgProc, reinterpret_cast<LPARAM>(panelObject));
+    if (!panel) return -1;
     FitAndCentre(frame);
-    RegisterAllHotkeys(panelWindow, Model().actions);
-    LetTheShellRestartIn(frame);
+    LetTheShellRestartIn(frame, panelObject->ShellRestartMessage());
     ShowWindow(frame, SW_SHOWNORMAL);
     // Painted at once, so that what waits for the frame to be on screen can
     // follow as the first message of the loop.
     RedrawWindow(frame, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
-    PostMessageA(panelWindow, WMU_FRAMESHOWN, 0, 0);
+    PostMessageA(panel, WMU_FRAMESHOWN, 0, 0);
     return 0;
 }
 
@@ -94,13 +97,13 @@ LRESULT CALLBACK FrameWndProc(HWND frame, UINT message, WPARAM wParam, LPARAM lP
 {
     switch (message) {
     case WM_CREATE:
-        return OnCreate(frame);
+        return OnCreate(frame, *reinterpret_cast<const CREATESTRUCTA*>(lParam));
     case WM_ACTIVATE:
         RefitToPanel(frame);
         return 0;
     case WM_SYSCOMMAND:
         if (wParam == IDM_SHOW_HIDE) {
-            SendMessageA(panelWindow, WM_COMMAND, IDM_SHOW_HIDE, lParam);
+            SendMessageA(PanelOf(frame), WM_COMMAND, IDM_SHOW_HIDE, lParam);
             return 0;
         }
         return DefWindowProcA(frame, message, wParam, lParam);
@@ -114,21 +117,25 @@ LRESULT CALLBACK FrameWndProc(HWND frame, UINT message, WPARAM wParam, LPARAM lP
         // The system is logging off or shutting down and may end the process
         // without a normal exit. The tray icon and the pads stay: the
         // session may yet go on.
-        if (wParam) LeaveNothingBehind(panelWindow);
+        if (wParam) {
+            if (Panel* panel = Panel::Of(PanelOf(frame))) panel->LeaveNothingBehind();
+        }
         return 0;
     default:
         // The shell tells top-level windows only that it has restarted (or
         // that the tray is ready at last, after a logon): the panel's icon
         // is added again from here.
-        if (message == TaskbarCreatedMessage()) {
-            ReAddTrayIcon();
-            return 0;
+        if (Panel* panel = Panel::Of(PanelOf(frame))) {
+            if (message == panel->ShellRestartMessage()) {
+                panel->ShellRestarted();
+                return 0;
+            }
         }
         return DefWindowProcA(frame, message, wParam, lParam);
     }
 }
 
-bool InitInstance(HINSTANCE instance)
+bool RegisterFrameClass(HINSTANCE instance)
 {
     WNDCLASSA wc = {};
     wc.style = CS_HREDRAW | CS_VREDRAW;
@@ -138,16 +145,24 @@ bool InitInstance(HINSTANCE instance)
     wc.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
     wc.hbrBackground = CreateSolidBrush(COLOR_PANEL);
     wc.lpszClassName = FRAME_CLASS_NAME;
-    if (!RegisterClassA(&wc)) {
+    return RegisterClassA(&wc) != 0;
+}
+
+HWND CreateFrame(HINSTANCE instance, Panel& panel)
+{
+    const int x = GetSystemMetrics(SM_CXSCREEN) / 2;
+    const int y = GetSystemMetrics(SM_CYSCREEN) / 2;
+    return CreateWindowExA(0, FRAME_CLASS_NAME, FRAME_TITLE, WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX,
+                           x, y, 0, 0, nullptr, nullptr, instance, &panel);
+}
+
+bool InitInstance(HINSTANCE instance, Panel& panel)
+{
+    if (!RegisterFrameClass(instance)) {
         MessageBoxA(nullptr, "RegisterClass@InitInstance", "Error", MB_OK);
         return false;
     }
-    const int x = GetSystemMetrics(SM_CXSCREEN) / 2;
-    const int y = GetSystemMetrics(SM_CYSCREEN) / 2;
-    HWND frame = CreateWindowExA(0, FRAME_CLASS_NAME, FRAME_TITLE,
-                                 WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, x, y, 0, 0, nullptr,
-                                 nullptr, instance, nullptr);
-    if (!frame) {
+    if (!CreateFrame(instance, panel)) {
         MessageBoxA(nullptr, "CreateWindow@InitInstance", "Error", MB_OK);
         return false;
     }
@@ -167,14 +182,4 @@ bool ActivateRunningInstance()
     // A modal dialog of the running instance comes forward rather than its frame.
     SetForegroundWindow(GetLastActivePopup(running));
     return true;
-}
-
-void ToggleFrameVisibility()
-{
-    if (IsWindowVisible(frameWindow)) {
-        ShowWindow(frameWindow, SW_HIDE);
-    } else {
-        ShowWindow(frameWindow, SW_SHOWNORMAL);
-        SetForegroundWindow(frameWindow);
-    }
 }

@@ -1,23 +1,83 @@
-// The main panel: the modeless child dialog that carries every control and
-// routes every command, timer tick, hotkey and private message into the
-// feature that owns it. It owns the model (app_state.h).
+// The main panel: the modeless child dialog (IDD_MAIN_PANEL) that carries
+// every control, and the Panel object that owns the features, the timer
+// gate and the settings file. The panel procedure is a table of one-line
+// routes; a command goes to the feature that owns its id, in one step
+// through the route table. Start-up, the end of the program and of the
+// Windows session, and the settings are loops over the features in one
+// declared order. What one feature's change means for another is a call
+// here, in the panel, and nowhere else.
 #pragma once
 #include <windows.h>
 
+#include <map>
+#include <memory>
+#include <vector>
+
+#include "app/settings_file.h"
+#include "core/panel/timer_gate.h"
+#include "win/scoped.h"
+
+class PanelFeature;
+
+// What a run of the program hands back to its entry point when it ends.
+struct RunOutcome {
+    bool settingsLost = false;  // the last save failed although the file was not kept
+};
+
 INT_PTR CALLBACK MainPanelDlgProc(HWND panel, UINT message, WPARAM wParam, LPARAM lParam);
 
-// The ordered set-up of every feature (WM_INITDIALOG) and the ordered
-// shutdown (WM_DESTROY).
-void InitializePanel(HWND panel);
-void ShutDownPanel(HWND panel);
-// The frame is on screen and painted (WMU_FRAMESHOWN): what the first
-// concealment and the pads would otherwise wait for (the audio devices, the
-// pads' icons that need the disk or the network) is done now.
-void FinishStartUp();
-// What both the shutdown and the end of the Windows session do: save the
-// settings, leave no key or mouse button the program pressed held down, show
-// what the concealment hid and put the muted devices back as they were. The
-// panel stays usable afterwards.
-void LeaveNothingBehind(HWND panel);
+class Panel {
+public:
+    explicit Panel(RunOutcome& outcome);
+    ~Panel();
+    Panel(const Panel&) = delete;
+    Panel& operator=(const Panel&) = delete;
 
-extern HBRUSH panelBackgroundBrush;
+    // The object of a panel window (null before WM_INITDIALOG and after the
+    // window has gone).
+    static Panel* Of(HWND panel);
+
+    // WM_INITDIALOG: the features are made and set up, then the settings file
+    // is read over their defaults and each loads its part, in the declared
+    // order.
+    void Start(HWND panel);
+    // WM_DESTROY: the settings are saved, then every feature leaves nothing
+    // behind and lets go of the panel.
+    void ShutDown();
+    // The Windows session ends: the settings are saved and every feature
+    // leaves nothing behind; the panel stays usable.
+    void LeaveNothingBehind();
+
+    void Command(int id, int code);
+    void Timer(UINT_PTR id);
+    void Hotkey(int id);
+    void DrawItem(const DRAWITEMSTRUCT& item) const;
+    INT_PTR ControlColour(HDC dc) const;
+    void MoveGate(bool open) { gate_.Move(open); }
+    void MacroStopped();
+    void SelectTarget(HWND window);
+    void TrayNotify(LPARAM mouseMessage);
+    void UpdateTrayIcon();
+    // WMU_FRAMESHOWN: the frame is on screen and painted.
+    void FrameShown();
+    // The shell restarted ("TaskbarCreated", heard by the frame).
+    UINT ShellRestartMessage() const;
+    void ShellRestarted();
+
+private:
+    friend struct PanelInspection;  // the in-process tests' view
+    struct Features;
+    void SaveSettings();
+
+    RunOutcome& outcome_;
+    HWND panel_ = nullptr;
+    TimerGate gate_;
+    SettingsFile settings_;
+    ScopedGdiObject<HBRUSH> background_;
+    std::unique_ptr<Features> features_;
+    // The route table: command id to the feature that answers it; the
+    // inputs' commands also take the key step.
+    std::map<int, PanelFeature*> routed_;
+    std::map<int, PanelFeature*> inputs_;
+    std::map<UINT_PTR, PanelFeature*> timers_;
+};

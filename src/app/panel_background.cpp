@@ -2,8 +2,8 @@
 
 #include <cstring>
 
-#include "core/shell/colors.h"
-#include "core/shell/hatch_pattern.h"
+#include "core/panel/colors.h"
+#include "core/panel/hatch_pattern.h"
 
 namespace {
 

@@ -5,7 +5,6 @@
 #include <vector>
 
 #include "core/base/exe_paths.h"
-#include "core/model/settings_mapping.h"
 #include "win/file_contents.h"
 #include "win/module_path.h"
 
@@ -20,16 +19,6 @@ constexpr std::size_t MAX_SETTINGS_BYTES = 64 * 1024;
 constexpr int FILE_ATTEMPTS = 10;
 constexpr DWORD FILE_RETRY_MS = 100;
 
-// Why the stored file is kept: it holds the player's settings, which the
-// defaults on screen must never replace.
-SettingsLoad keptBecause = SettingsLoad::Loaded;
-bool lost = false;
-
-bool Kept()
-{
-    return keptBecause == SettingsLoad::Unreadable || keptBecause == SettingsLoad::BadFolder;
-}
-
 }  // namespace
 
 std::string SettingsFilePath()
@@ -37,11 +26,10 @@ std::string SettingsFilePath()
     return PathBesideExecutable(ModulePath(), "ini", "dat");
 }
 
-SettingsLoad LoadSettingsFile(PanelModel& model)
+SettingsLoad SettingsFile::Read(SettingsValues& values)
 {
-    keptBecause = SettingsLoad::Loaded;
-    lost = false;
-    if (!ModulePathFitsCodePage()) return keptBecause = SettingsLoad::BadFolder;
+    keptBecause_ = SettingsLoad::Loaded;
+    if (!ModulePathFitsCodePage()) return keptBecause_ = SettingsLoad::BadFolder;
     const std::string path = SettingsFilePath();
     std::vector<std::uint8_t> bytes;
     FileRead outcome = FileRead::Failed;
@@ -51,33 +39,30 @@ SettingsLoad LoadSettingsFile(PanelModel& model)
         if (outcome != FileRead::Failed) break;
     }
     if (outcome == FileRead::Missing) return SettingsLoad::NoFile;
-    if (outcome == FileRead::Failed) return keptBecause = SettingsLoad::Unreadable;
-    SettingsValues values = SettingsOf(model);
+    if (outcome == FileRead::Failed) return keptBecause_ = SettingsLoad::Unreadable;
     ReadSettings(bytes.data(), bytes.size(), values);
-    ApplySettings(values, model);
     return SettingsLoad::Loaded;
 }
 
-bool StoredSettingsAreKept() { return Kept(); }
+bool SettingsFile::Kept() const
+{
+    return keptBecause_ == SettingsLoad::Unreadable || keptBecause_ == SettingsLoad::BadFolder;
+}
 
-bool SaveSettingsFile(const PanelModel& model)
+bool SettingsFile::Write(const SettingsValues& values) const
 {
     if (Kept()) return false;
-    const std::vector<std::uint8_t> bytes = WriteSettings(SettingsOf(model));
+    const std::vector<std::uint8_t> bytes = WriteSettings(values);
     for (int attempt = 0; attempt < FILE_ATTEMPTS; ++attempt) {
         if (attempt > 0) Sleep(FILE_RETRY_MS);
-        if (ReplaceFileContents(SettingsFilePath(), bytes)) {
-            lost = false;
-            return true;
-        }
+        if (ReplaceFileContents(SettingsFilePath(), bytes)) return true;
     }
-    lost = true;
     return false;
 }
 
-void ReportUnreadableSettings(HWND owner)
+void SettingsFile::ReportUnreadable(HWND owner) const
 {
-    if (keptBecause == SettingsLoad::BadFolder) {
+    if (keptBecause_ == SettingsLoad::BadFolder) {
         // The folder's name is shown as the system writes it: in the ANSI
         // code page it is exactly what cannot be written.
         MessageBoxW(owner,
@@ -94,9 +79,7 @@ void ReportUnreadableSettings(HWND owner)
                 SettingsFilePath().c_str(), MB_OK | MB_ICONWARNING);
 }
 
-bool SettingsWereLost() { return lost; }
-
-void ReportLostSettings()
+void SettingsFile::ReportLost()
 {
     MessageBoxA(nullptr,
                 "設定ファイルを保存できませんでした（ほかのプログラムが使用中か、ディスクに空きが"

@@ -2,8 +2,8 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include "app/app_state.h"
 #include "app/frame.h"
+#include "app/panel.h"
 #include "app/settings_file.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
@@ -14,14 +14,13 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
     INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_UPDOWN_CLASS | ICC_HOTKEY_CLASS};
     InitCommonControlsEx(&controls);
 
-    appInstance = instance;
-    if (!InitInstance(instance)) {
+    // The panel lives until the loop has ended: a modal loop still on its
+    // way out when the frame goes may use it.
+    RunOutcome outcome;
+    Panel panel(outcome);
+    if (!InitInstance(instance, panel)) {
         MessageBoxA(nullptr, "InitInstance@WinMain", "Error", MB_OK);
         return -1;
-    }
-    if (StoredSettingsAreKept()) {
-        ScopedTimerGate gate(Gate());
-        ReportUnreadableSettings(frameWindow);
     }
 
     MSG msg;
@@ -31,6 +30,6 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
     }
     // The rest of the shutdown has run: no window is left hidden and no key
     // held while the player reads this.
-    if (SettingsWereLost()) ReportLostSettings();
+    if (outcome.settingsLost) SettingsFile::ReportLost();
     return static_cast<int>(msg.wParam);
 }

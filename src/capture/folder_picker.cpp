@@ -6,11 +6,8 @@
 #include <string>
 
 #include "core/capture/image_folder_text.h"
-#include "res/resource.h"
 #include "win/com_thread.h"
 #include "win/scoped.h"
-
-char browseFolderPath[MAX_PATH] = "";
 
 namespace {
 
@@ -27,22 +24,24 @@ void ShowOnStatusLine(HWND picker, const char* path)
 }
 
 // The path with exactly one trailing "\", when that fits the buffer.
-void StoreChosenFolder(const char* path)
+void StoreChosenFolder(const char* path, PickedFolder& picked)
 {
     std::string folder = ImageDirectory(path);
-    if (folder.size() >= sizeof browseFolderPath) folder = path;
-    std::memcpy(browseFolderPath, folder.c_str(), folder.size() + 1);
+    if (folder.size() >= sizeof picked.path) folder = path;
+    std::memcpy(picked.path, folder.c_str(), folder.size() + 1);
 }
 
 }  // namespace
 
-int CALLBACK BrowseFolderCallback(HWND picker, UINT message, LPARAM lParam, LPARAM)
+int CALLBACK BrowseFolderCallback(HWND picker, UINT message, LPARAM lParam, LPARAM data)
 {
     switch (message) {
-    case BFFM_INITIALIZED:
-        SendMessageA(picker, BFFM_SETSELECTIONA, TRUE, reinterpret_cast<LPARAM>(browseFolderPath));
-        ShowOnStatusLine(picker, browseFolderPath);
+    case BFFM_INITIALIZED: {
+        const PickedFolder& folder = *reinterpret_cast<const PickedFolder*>(data);
+        SendMessageA(picker, BFFM_SETSELECTIONA, TRUE, reinterpret_cast<LPARAM>(folder.path));
+        ShowOnStatusLine(picker, folder.path);
         return 0;
+    }
     case BFFM_SELCHANGED: {
         char path[MAX_PATH] = "";
         if (!SHGetPathFromIDListA(reinterpret_cast<PCIDLIST_ABSOLUTE>(lParam), path)) path[0] = '\0';
@@ -57,7 +56,7 @@ int CALLBACK BrowseFolderCallback(HWND picker, UINT message, LPARAM lParam, LPAR
     }
 }
 
-const char* BrowseImageFolder(HWND owner, const char* title)
+bool BrowseImageFolder(HWND owner, const char* title, PickedFolder& folder)
 {
     InitializeComOnThisThread();
     BROWSEINFOA info = {};
@@ -65,29 +64,20 @@ const char* BrowseImageFolder(HWND owner, const char* title)
     info.lpszTitle = title;
     info.ulFlags = PICKER_FLAGS;
     info.lpfn = BrowseFolderCallback;
+    info.lParam = reinterpret_cast<LPARAM>(&folder);
     PIDLIST_ABSOLUTE item = SHBrowseForFolderA(&info);
-    if (!item) return nullptr;
+    if (!item) return false;
 
     ScopedComPtr<IMalloc> allocator;
     if (FAILED(SHGetMalloc(reinterpret_cast<IMalloc**>(allocator.out())))) {
         MessageBoxA(owner, "SHGetMalloc Error", "Error", MB_OK);
         CoTaskMemFree(item);
-        return nullptr;
+        return false;
     }
     char path[MAX_PATH] = "";
     const bool hasPath = SHGetPathFromIDListA(item, path) != FALSE && path[0] != '\0';
     allocator->Free(item);
-    if (!hasPath) return nullptr;
-    StoreChosenFolder(path);
-    return browseFolderPath;
-}
-
-void ChooseImageFolder(HWND panel, TimerGate& gate, std::string& imageFolder)
-{
-    ScopedTimerGate closed(gate);
-    lstrcpynA(browseFolderPath, imageFolder.c_str(), sizeof browseFolderPath);
-    if (const char* folder = BrowseImageFolder(panel, "画像保存先フォルダの指定")) {
-        imageFolder = folder;
-        SetDlgItemTextA(panel, IDC_IMAGE_FOLDER, folder);
-    }
+    if (!hasPath) return false;
+    StoreChosenFolder(path, folder);
+    return true;
 }

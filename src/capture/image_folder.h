@@ -1,5 +1,5 @@
-// The folder that captured images are written into: the model's image
-// folder, which edit 1016 shows and the player may type into.
+// The folder that captured images are written into: the capture's image
+// folder, which IDC_IMAGE_FOLDER shows and the player may type into.
 #pragma once
 #include <windows.h>
 
@@ -8,7 +8,7 @@
 // "image" beside the executable, without a trailing separator.
 std::string DefaultImageFolder();
 
-// The edit changed: the model follows its text.
+// The edit changed: the image folder follows its text.
 void TakeImageFolder(HWND panel, std::string& imageFolder);
 
 // The folder a capture writes into: the image folder without trailing

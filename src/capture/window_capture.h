@@ -5,7 +5,7 @@
 
 #include <string>
 
-// The capture command of the panel (button 1015 and its hotkey or gesture).
+// The capture command of the panel (IDC_CAPTURE and its hotkey or gesture).
 // Shows nothing, whatever fails: no foreground window, an empty or
 // unreadable client area (a minimised window) or a bitmap that cannot be
 // made writes no file; a file that cannot be created is skipped. A file is

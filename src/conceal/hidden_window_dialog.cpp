@@ -1,20 +1,18 @@
 #include "conceal/hidden_window_dialog.h"
 
-#include "conceal/hidden_windows.h"
+#include "conceal/concealment.h"
 #include "res/resource.h"
 
 namespace {
-
-HWND openDialog = nullptr;
 
 LRESULT ToList(HWND dialog, UINT message, WPARAM wParam = 0, LPARAM lParam = 0)
 {
     return SendDlgItemMessageA(dialog, IDC_HIDDEN_LIST, message, wParam, lParam);
 }
 
-ConcealState& StateOf(HWND dialog)
+Concealment& ConcealmentOf(HWND dialog)
 {
-    return *reinterpret_cast<ConcealState*>(GetWindowLongPtrA(dialog, DWLP_USER));
+    return *reinterpret_cast<Concealment*>(GetWindowLongPtrA(dialog, DWLP_USER));
 }
 
 // One line per concealed window, the bottom of the Z-order first; each
@@ -22,7 +20,7 @@ ConcealState& StateOf(HWND dialog)
 void FillList(HWND dialog)
 {
     ToList(dialog, LB_RESETCONTENT);
-    const std::vector<HiddenWindow>& windows = HiddenWindows();
+    const std::vector<HiddenWindow>& windows = ConcealmentOf(dialog).Hidden();
     for (auto it = windows.rbegin(); it != windows.rend(); ++it) {
         char title[256] = "";
         GetWindowTextA(it->window, title, sizeof title);
@@ -30,19 +28,6 @@ void FillList(HWND dialog)
         ToList(dialog, LB_SETITEMDATA, static_cast<WPARAM>(line), reinterpret_cast<LPARAM>(it->window));
     }
     ToList(dialog, LB_SETCURSEL, 0);
-}
-
-// A pass or a show-all replaces the list the lines stand for: the dialog
-// closes, hidden at once so that a pass does not record it.
-void CloseOnListReplaced()
-{
-    if (!openDialog) return;
-    HWND dialog = openDialog;
-    openDialog = nullptr;
-    OnHiddenListReplaced(nullptr);
-    ToList(dialog, LB_RESETCONTENT);
-    ShowWindow(dialog, SW_HIDE);
-    EndDialog(dialog, 0);
 }
 
 enum class Deal { Show, Close };
@@ -53,16 +38,17 @@ void DealWithSelectedLine(HWND dialog, Deal deal)
     if (line < 0 || line >= ToList(dialog, LB_GETCOUNT)) return;
     const auto window =
         reinterpret_cast<HWND>(ToList(dialog, LB_GETITEMDATA, static_cast<WPARAM>(line)));
-    ConcealState& state = StateOf(dialog);
+    Concealment& concealment = ConcealmentOf(dialog);
     ToList(dialog, LB_DELETESTRING, static_cast<WPARAM>(line));
     if (deal == Deal::Show) {
-        ShowHiddenWindow(window, state);
+        concealment.ShowOne(window);
     } else {
-        CloseHiddenWindow(window, state);
+        concealment.CloseOne(window);
     }
-    // Closing the program's own frame takes this dialog with it.
-    if (!IsWindow(dialog) || openDialog != dialog) return;
-    if (!AnyWindowsHidden()) {
+    // Closing the program's own frame takes this dialog, and the whole
+    // panel, with it; a show-all meanwhile has ended the dialog.
+    if (!IsWindow(dialog) || GetWindowLongPtrA(dialog, DWLP_USER) == 0) return;
+    if (!concealment.Active()) {
         EndDialog(dialog, 0);
         return;
     }
@@ -70,38 +56,45 @@ void DealWithSelectedLine(HWND dialog, Deal deal)
     ToList(dialog, LB_SETCURSEL, static_cast<WPARAM>(line < count ? line : count - 1));
 }
 
+// The dialog lets go of the concealment: it is closing.
+void Detach(HWND dialog)
+{
+    if (auto* concealment = reinterpret_cast<Concealment*>(GetWindowLongPtrA(dialog, DWLP_USER)))
+        concealment->DialogClosed(dialog);
+    SetWindowLongPtrA(dialog, DWLP_USER, 0);
+}
+
 }  // namespace
 
-void OpenHiddenWindowDialog(HWND panel, TimerGate& gate, ConcealState& state)
+void CloseHiddenWindowDialog(HWND dialog)
 {
-    if (!AnyWindowsHidden()) return;
-    if (openDialog) {
-        SetForegroundWindow(openDialog);
-        return;
-    }
-    ScopedTimerGate closed(gate);
-    const auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(panel, GWLP_HINSTANCE));
-    DialogBoxParamA(instance, MAKEINTRESOURCEA(IDD_HIDDEN_WINDOWS), panel, HiddenWindowDlgProc,
-                    reinterpret_cast<LPARAM>(&state));
+    SetWindowLongPtrA(dialog, DWLP_USER, 0);
+    ToList(dialog, LB_RESETCONTENT);
+    ShowWindow(dialog, SW_HIDE);
+    EndDialog(dialog, 0);
 }
 
 INT_PTR CALLBACK HiddenWindowDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
-    case WM_INITDIALOG:
+    case WM_INITDIALOG: {
         SetWindowLongPtrA(dialog, DWLP_USER, lParam);
-        if (!AnyWindowsHidden()) {
+        Concealment& concealment = ConcealmentOf(dialog);
+        if (!concealment.Active()) {
+            SetWindowLongPtrA(dialog, DWLP_USER, 0);
             EndDialog(dialog, 0);
             return 0;
         }
-        openDialog = dialog;
-        OnHiddenListReplaced(CloseOnListReplaced);
+        concealment.DialogOpened(dialog);
         FillList(dialog);
         return 0;
+    }
     case WM_COMMAND:
+        // A dialog that has let go of the concealment is on its way out.
+        if (GetWindowLongPtrA(dialog, DWLP_USER) == 0) return 0;
         switch (LOWORD(wParam)) {
         case IDC_HIDDEN_SHOW_ALL:
-            ShowAllHiddenWindows(StateOf(dialog));
+            ConcealmentOf(dialog).ShowAll();
             if (IsWindow(dialog)) EndDialog(dialog, 1);
             break;
         case IDC_HIDDEN_SHOW:
@@ -118,10 +111,7 @@ INT_PTR CALLBACK HiddenWindowDlgProc(HWND dialog, UINT message, WPARAM wParam, L
         EndDialog(dialog, 0);
         return 0;
     case WM_DESTROY:
-        if (openDialog == dialog) {
-            openDialog = nullptr;
-            OnHiddenListReplaced(nullptr);
-        }
+        Detach(dialog);
         return 0;
     default:
         return 0;

@@ -121,11 +121,9 @@ void SpeakerMixer::Close()
     control_ = NOT_FOUND;
 }
 
-SystemOutputDevices& SystemOutputs()
-{
-    static SystemOutputDevices devices;
-    return devices;
-}
+SystemOutputDevices::SystemOutputDevices() = default;
+
+SystemOutputDevices::~SystemOutputDevices() = default;
 
 bool SystemOutputDevices::HaveEnumerator()
 {
@@ -231,13 +229,4 @@ bool SystemOutputDevices::SetMute(const std::string& id, bool muted)
         if (!volume) return mixer_.Set(muted);
         return SUCCEEDED(volume->SetMute(muted ? TRUE : FALSE, nullptr));
     });
-}
-
-void SystemOutputDevices::Forget()
-{
-    volume_.reset();
-    volumeId_.clear();
-    devices_.reset();
-    enumeratorTried_ = false;
-    mixer_.Close();
 }

@@ -31,11 +31,10 @@ public:
     bool Set(bool muted);
     void Close();
 
-    HMIXER handle() const { return mixer_; }  // null while device 0 could not be opened
     static constexpr DWORD NOT_FOUND = 0xFFFFFFFF;
-    DWORD controlId() const { return control_; }
 
 private:
+    friend struct PanelInspection;  // the in-process tests' view
     bool FindControl();
     HMIXER mixer_ = nullptr;
     DWORD control_ = NOT_FOUND;
@@ -45,7 +44,8 @@ private:
 // does the volume object of the device last used, with its id.
 class SystemOutputDevices final : public OutputDevices {
 public:
-    SystemOutputDevices() = default;
+    SystemOutputDevices();
+    ~SystemOutputDevices();
     SystemOutputDevices(const SystemOutputDevices&) = delete;
     SystemOutputDevices& operator=(const SystemOutputDevices&) = delete;
 
@@ -57,13 +57,8 @@ public:
     bool GetMute(const std::string& id, bool& muted) override;
     bool SetMute(const std::string& id, bool muted) override;
 
-    // Lets go of everything held, as at process start.
-    void Forget();
-    // The id of the device whose volume object is held; empty for none.
-    const std::string& heldDevice() const { return volumeId_; }
-    SpeakerMixer& mixer() { return mixer_; }
-
 private:
+    friend struct PanelInspection;  // the in-process tests' view
     bool HaveEnumerator();
     IAudioEndpointVolume* VolumeOf(const std::string& id);
     template <typename Call>
@@ -76,5 +71,3 @@ private:
     SpeakerMixer mixer_;
 };
 
-// The one the program uses.
-SystemOutputDevices& SystemOutputs();

@@ -33,7 +33,7 @@ void TakeFetchedIcon(cAppIconClass& pad, FetchedIcon* fetched)
 {
     const std::unique_ptr<FetchedIcon> owned(fetched);
     if (!owned) return;
-    if (*pad.path != owned->path) {
+    if (pad.path != owned->path) {
         DestroyIcon(owned->info.hIcon);
         return;
     }
@@ -93,11 +93,14 @@ void HandlePadMessage(cAppIconClass& pad, UINT message, WPARAM wParam, LPARAM lP
         ShowPadMenu(pad);
         break;
     }
-    case WM_COMMAND: {
-        PadGate gate(pad);
-        RunPadCommand(pad, LOWORD(wParam));
+    case WM_COMMAND:
+        // A pad on the panel hands its command to the panel's route.
+        if (pad.host) {
+            pad.host->PadCommand(pad, LOWORD(wParam));
+        } else {
+            RunPadCommand(pad, LOWORD(wParam));
+        }
         break;
-    }
     case PAD_ICON_FETCHED:
         TakeFetchedIcon(pad, reinterpret_cast<FetchedIcon*>(lParam));
         break;
@@ -126,20 +129,14 @@ cAppIconClass::~cAppIconClass()
     ReleaseIcon(*this);
 }
 
-cAppIconClass* LauncherPads()
-{
-    static cAppIconClass pads[PAD_COUNT];
-    return pads;
-}
-
 bool PadIsRegistered(const cAppIconClass& pad)
 {
-    return !pad.path->empty();
+    return !pad.path.empty();
 }
 
 void EmptyPad(cAppIconClass& pad)
 {
-    pad.path->clear();
+    pad.path.clear();
     pad.iconFetchPending = false;
     ReleaseIcon(pad);
     RepaintNow(pad.window);
@@ -197,7 +194,7 @@ namespace {
 // false, with the pad holding the path but no icon, when none came back.
 bool TakeFile(cAppIconClass& pad, const std::string& file)
 {
-    *pad.path = file;
+    pad.path = file;
     const DWORD_PTR found =
         SHGetFileInfoA(file.c_str(), FILE_ATTRIBUTE_NORMAL, &pad.iconInfo, sizeof pad.iconInfo,
                        SHGFI_ICON | SHGFI_DISPLAYNAME | SHGFI_TYPENAME);
@@ -232,7 +229,7 @@ bool RegisterPadFile(cAppIconClass& pad, const char* source)
 
 void ReloadPadFile(cAppIconClass& pad)
 {
-    const std::string path = *pad.path;
+    const std::string path = pad.path;
     EmptyPad(pad);
     if (path.empty() || path.size() > PAD_PATH_MAX_BYTES) return;
     // Only a file on a local disk is looked at on the way to the window: a
@@ -243,36 +240,18 @@ void ReloadPadFile(cAppIconClass& pad)
     if (PadFileIsNearby(path)) {
         TakeFile(pad, path);
     } else {
-        *pad.path = path;
+        pad.path = path;
         TakeTypeIcon(path, pad.iconInfo);
         pad.iconFetchPending = true;
     }
     RepaintNow(pad.window);
 }
 
-void FetchPendingPadIcons()
+void FetchPendingPadIcons(cAppIconClass (&pads)[PAD_COUNT])
 {
     std::vector<IconRequest> requests;
-    cAppIconClass* pads = LauncherPads();
-    for (int i = 0; i < PAD_COUNT; ++i) {
-        if (pads[i].iconFetchPending && pads[i].window)
-            requests.push_back({pads[i].window, *pads[i].path});
+    for (cAppIconClass& pad : pads) {
+        if (pad.iconFetchPending && pad.window) requests.push_back({pad.window, pad.path});
     }
     FetchIconsInBackground(std::move(requests));
-}
-
-void AttachLauncherPads(HWND panel, std::string (&paths)[PAD_COUNT], PadHost& host)
-{
-    cAppIconClass* pads = LauncherPads();
-    for (int i = 0; i < PAD_COUNT; ++i) {
-        pads[i].path = &paths[i];
-        pads[i].host = &host;
-        AttachPad(pads[i], GetDlgItem(panel, IDC_PAD1 + i));
-    }
-}
-
-void DetachLauncherPads()
-{
-    cAppIconClass* pads = LauncherPads();
-    for (int i = 0; i < PAD_COUNT; ++i) DetachPad(pads[i]);
 }

@@ -9,15 +9,20 @@
 #include <string>
 
 #include "core/launcher/pad_record.h"
-#include "core/shell/timer_gate.h"
+#include "core/panel/timer_gate.h"
 
-// What a pad needs of the panel it sits on: the timer gate, closed while its
-// menu, file dialog or message boxes are open, and someone to tell that a
-// start has brought a window to the front.
+class FileDialogLibrary;
+
+// What a pad needs of the pads it belongs to: the timer gate, closed while
+// its menu, file dialog or message boxes are open; someone to tell that a
+// start has brought a window to the front; the file dialog; and where its
+// commands (its menu's, a double click's) go, to come back to RunPadCommand.
 class PadHost {
 public:
     virtual TimerGate& Gate() = 0;
     virtual void ProgramStarted(HWND foreground) = 0;
+    virtual FileDialogLibrary& FileDialog() = 0;
+    virtual void PadCommand(struct cAppIconClass& pad, int command) = 0;
 
 protected:
     ~PadHost() = default;
@@ -25,9 +30,8 @@ protected:
 
 struct cAppIconClass {
     SHFILEINFOA iconInfo = {};  // the shell's icon, display name and type name; no icon while empty
-    // The registered file (code page 932), kept where the panel's model keeps
-    // this pad's path; empty: nothing registered.
-    std::string* path = &ownPath;
+    // The registered file (code page 932); empty: nothing registered.
+    std::string path;
     HWND window = nullptr;          // the pad's static control; null while detached
     WNDPROC previousProc = nullptr;  // the control's own procedure, when it was replaced
     PadHost* host = nullptr;         // none for a pad that sits on no panel
@@ -40,9 +44,6 @@ struct cAppIconClass {
     ~cAppIconClass();
     cAppIconClass(const cAppIconClass&) = delete;
     cAppIconClass& operator=(const cAppIconClass&) = delete;
-
-private:
-    std::string ownPath;  // where a pad that no model holds keeps its path
 };
 
 #ifndef _WIN64
@@ -50,9 +51,6 @@ static_assert(sizeof(SHFILEINFOA) == 352, "the shell's file information record")
 #endif
 
 constexpr char PAD_PROPERTY[] = "cAppIconClass";
-
-// The four pads, pad 1 first; they live from the first call until process exit.
-cAppIconClass* LauncherPads();
 
 // Binds the pad to the control (false for a null control) and, unless the
 // control already runs PadWndProc, installs it and accepts dropped files.
@@ -78,22 +76,16 @@ void EmptyPad(cAppIconClass& pad);
 // does not fit the pad's buffer; true otherwise.
 bool RegisterPadFile(cAppIconClass& pad, const char* source);
 
-// Puts the pad's path (as the model holds it) back on the pad, without
-// following shortcuts. A file on a local disk gets its icon at once (none
-// when the shell has none for it); any other path (a network path, a
-// removable drive, a file that is not there) is not touched: the pad shows
-// its type's icon and asks for the file's own later (FetchPendingPadIcons).
-// No message is shown; starting a file that is not there reports the error
-// as any failed start does. A path that does not fit the pad's buffer
-// empties it.
+// Puts the pad's path back on the pad, without following shortcuts. A file on
+// a local disk gets its icon at once (none when the shell has none for it);
+// any other path (a network path, a removable drive, a file that is not
+// there) is not touched: the pad shows its type's icon and asks for the
+// file's own later (FetchPendingPadIcon). No message is shown; starting a
+// file that is not there reports the error as any failed start does. A path
+// that does not fit the pad's buffer empties it.
 void ReloadPadFile(cAppIconClass& pad);
 
 // Once the window is on screen: the icons that ReloadPadFile left for later
 // are fetched away from the user-interface thread, and each pad takes its
 // icon when it arrives, if it still holds the same file.
-void FetchPendingPadIcons();
-
-// Panel set-up and shutdown: pads 1 to 4 on controls 1135 to 1138, each
-// keeping its path in `paths` (the model's) and working with `host`.
-void AttachLauncherPads(HWND panel, std::string (&paths)[PAD_COUNT], PadHost& host);
-void DetachLauncherPads();
+void FetchPendingPadIcons(cAppIconClass (&pads)[PAD_COUNT]);

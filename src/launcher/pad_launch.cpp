@@ -24,7 +24,7 @@ void LaunchPadFile(cAppIconClass& pad)
 {
     InitializeComOnThisThread();
     // Copied: the pad may be emptied while a message box is open.
-    const std::string path = *pad.path;
+    const std::string path = pad.path;
     const std::string directory = DirectoryOf(path);
     SHELLEXECUTEINFOA start = {};
     start.cbSize = sizeof start;
@@ -57,6 +57,6 @@ void LaunchPadFile(cAppIconClass& pad)
 void OpenPadFolder(const cAppIconClass& pad)
 {
     InitializeComOnThisThread();
-    const std::string folder = DirectoryOf(*pad.path);
+    const std::string folder = DirectoryOf(pad.path);
     ShellExecuteA(pad.window, nullptr, folder.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
 }

@@ -4,28 +4,12 @@
 
 #include <cstdio>
 
+#include "launcher/file_dialog_library.h"
 #include "launcher/launcher_pad.h"
 #include "launcher/pad_launch.h"
 #include "win/scoped.h"
 
 namespace {
-
-// The file dialog's library is loaded when a player first asks for it and
-// then kept: imported at start, it and the printing libraries it brings
-// would add megabytes to every session for a rarely used command.
-using GetOpenFileNameFunction = BOOL(WINAPI*)(LPOPENFILENAMEA);
-
-GetOpenFileNameFunction OpenFileDialog()
-{
-    static GetOpenFileNameFunction function = nullptr;
-    if (!function) {
-        HMODULE library = LoadLibraryA("comdlg32.dll");
-        if (!library) return nullptr;
-        function = reinterpret_cast<GetOpenFileNameFunction>(
-            reinterpret_cast<void (*)()>(GetProcAddress(library, "GetOpenFileNameA")));
-    }
-    return function;
-}
 
 void ChooseFileToRegister(cAppIconClass& pad)
 {
@@ -40,15 +24,17 @@ void ChooseFileToRegister(cAppIconClass& pad)
     choice.lpstrTitle = "ファイルの登録";
     choice.Flags = OFN_FILEMUSTEXIST | OFN_HIDEREADONLY;
     static_assert((OFN_FILEMUSTEXIST | OFN_HIDEREADONLY) == 0x1004);
-    GetOpenFileNameFunction open = OpenFileDialog();
-    if (open && open(&choice)) RegisterPadFile(pad, file);
+    // A pad on no panel has a library of its own for the moment.
+    FileDialogLibrary own;
+    FileDialogLibrary& library = pad.host ? pad.host->FileDialog() : own;
+    if (library.Open(choice)) RegisterPadFile(pad, file);
 }
 
 void ShowFileInfo(const cAppIconClass& pad)
 {
     char text[1024];
     // The three fields fit: at most 259 + 259 + 79 bytes and the labels.
-    wsprintfA(text, "場所：\t%s\n表示名：\t%s\nタイプ：\t%s", pad.path->c_str(),
+    wsprintfA(text, "場所：\t%s\n表示名：\t%s\nタイプ：\t%s", pad.path.c_str(),
               pad.iconInfo.szDisplayName, pad.iconInfo.szTypeName);
     MessageBoxA(pad.window, text, "ファイル情報", MB_OK);
 }

@@ -1,12 +1,13 @@
 #include "triggers/gesture_dialog.h"
 
-#include "res/resource.h"
 #include "core/triggers/gesture_caption.h"
 #include "core/triggers/gesture_dialog_rules.h"
+#include "res/resource.h"
+#include "triggers/action_controls.h"
 
 namespace {
 
-constexpr int STEP_LIST_FIRST = IDC_GESTURE_STEP1;  // 1016 to 1023, steps 1 to 8
+constexpr int STEP_LIST_FIRST = IDC_GESTURE_STEP1;  // the lists of steps 1 to 8 in order
 
 GestureDialogState ReadDialog(HWND dialog)
 {
@@ -97,13 +98,13 @@ void FormatGestureCaption(HWND panel, ActionState (&actions)[ACTION_COUNT], int 
     GestureSequence& gesture = actions[index].gesture;
     char caption[GESTURE_CAPTION_SIZE];
     gesture.count = BuildGestureCaption(gesture, caption);
-    SetWindowTextA(GetDlgItem(panel, actionDefinitions[index].gestureButtonId), caption);
+    SetWindowTextA(GetDlgItem(panel, actionControls[index].gestureButton), caption);
 }
 
 void CaptionAllGestureButtons(HWND panel, ActionState (&actions)[ACTION_COUNT])
 {
     for (int i = 0; i < ACTION_COUNT; ++i) {
-        if (actionDefinitions[i].gestureButtonId != NO_GESTURE_BUTTON)
+        if (actionControls[i].gestureButton != NO_GESTURE_BUTTON)
             FormatGestureCaption(panel, actions, i);
     }
 }

@@ -2,10 +2,10 @@
 #pragma once
 #include <windows.h>
 
-#include "core/model/panel_model.h"
-#include "core/shell/timer_gate.h"
+#include "core/model/feature_states.h"
+#include "core/panel/timer_gate.h"
 
-// Dialog 104. Its creation parameter is the GestureSequence it shows and, on
+// Dialog IDD_GESTURE. Its creation parameter is the GestureSequence it shows and, on
 // OK, changes.
 INT_PTR CALLBACK GestureDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
 

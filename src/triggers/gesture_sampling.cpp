@@ -3,7 +3,7 @@
 #include <mmsystem.h>
 
 #include "core/triggers/gesture_sampler.h"
-#include "res/resource.h"
+#include "win/key_state.h"
 
 namespace {
 
@@ -11,7 +11,7 @@ namespace {
 bool HoldKeyIsDown(const GestureState& gestures)
 {
     const std::uint32_t key = GESTURE_HOLD_KEYS[gestures.holdKeyIndex];
-    return key == 0 || (GetKeyState(static_cast<int>(key)) & 0x80) != 0;
+    return key == 0 || KeyIsDown(static_cast<int>(key));
 }
 
 }  // namespace
@@ -22,27 +22,9 @@ int SampleGesture(GestureState& gestures, ActionState (&actions)[ACTION_COUNT])
     GetCursorPos(&pt);
     const GesturePoint cursor = {pt.x, pt.y};
     // Most ticks end here: the hold key is read only after a long enough move.
-    if (!GestureSampleIsStep(gestures.recognition, cursor)) return 0;
+    if (!GestureSampleIsStep(gestures.recognition, cursor)) return -1;
     GestureSequence* sequences[ACTION_COUNT];
     for (int i = 0; i < ACTION_COUNT; ++i) sequences[i] = &actions[i].gesture;
-    const int fired = TakeGestureSample(gestures.recognition, sequences, cursor,
-                                        HoldKeyIsDown(gestures), timeGetTime());
-    return fired >= 0 ? actionDefinitions[fired].hotkeyId : 0;
-}
-
-void TakeGestureDistance(HWND panel, GestureState& gestures)
-{
-    gestures.recognition.gestureMinDistance = GetDlgItemInt(panel, IDC_GESTURE_DISTANCE, nullptr, FALSE);
-}
-
-void TakeGestureTime(HWND panel, GestureState& gestures)
-{
-    gestures.recognition.gestureTimeWindow = GetDlgItemInt(panel, IDC_GESTURE_TIME, nullptr, FALSE);
-}
-
-void TakeGestureHoldKey(HWND panel, GestureState& gestures)
-{
-    const LRESULT index = SendDlgItemMessageA(panel, IDC_GESTURE_HOLD_KEY, CB_GETCURSEL, 0, 0);
-    gestures.holdKeyIndex =
-        index >= 0 && index < GESTURE_KEY_CHOICES ? static_cast<std::int32_t>(index) : 0;
+    return TakeGestureSample(gestures.recognition, sequences, cursor, HoldKeyIsDown(gestures),
+                             timeGetTime());
 }

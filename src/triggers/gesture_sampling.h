@@ -3,14 +3,8 @@
 #pragma once
 #include <windows.h>
 
-#include "core/model/panel_model.h"
+#include "core/model/feature_states.h"
 
-// One tick of the gesture timer: the hotkey id of the action whose gesture a
-// stroke has just completed (the panel dispatches it as its hotkey), or 0.
+// One tick of the gesture timer: the index of the action whose gesture a
+// stroke has just completed, or -1.
 int SampleGesture(GestureState& gestures, ActionState (&actions)[ACTION_COUNT]);
-
-// The distance and time settings follow their edits on every notification,
-// the hold key its list.
-void TakeGestureDistance(HWND panel, GestureState& gestures);
-void TakeGestureTime(HWND panel, GestureState& gestures);
-void TakeGestureHoldKey(HWND panel, GestureState& gestures);

@@ -4,8 +4,9 @@
 
 #include "core/triggers/hotkey_caption.h"
 #include "res/resource.h"
+#include "triggers/action_controls.h"
 #include "triggers/hotkeys.h"
-#include "triggers/key_names.h"
+#include "win/key_names.h"
 
 namespace {
 
@@ -75,7 +76,11 @@ void EditHotkey(HWND panel, TimerGate& gate, ActionState (&actions)[ACTION_COUNT
     }
     action.modifiers = choice.modifiers;
     action.virtualKey = choice.virtualKey;
-    char caption[64];
-    FormatHotkeyCaption(action.modifiers, action.virtualKey, caption);
-    SetDlgItemTextA(panel, actionDefinitions[index].hotkeyButtonId, caption);
+    CaptionHotkeyButton(panel, actions, index);
+}
+
+void CaptionHotkeyButton(HWND panel, const ActionState (&actions)[ACTION_COUNT], int index)
+{
+    SetDlgItemTextA(panel, actionControls[index].hotkeyButton,
+                    FormatHotkeyCaption(actions[index].modifiers, actions[index].virtualKey).c_str());
 }

@@ -2,10 +2,10 @@
 #pragma once
 #include <windows.h>
 
-#include "core/model/panel_model.h"
-#include "core/shell/timer_gate.h"
+#include "core/model/feature_states.h"
+#include "core/panel/timer_gate.h"
 
-// Dialog 102. Its creation parameter is the HotkeyChoice it shows and, on
+// Dialog IDD_HOTKEY. Its creation parameter is the HotkeyChoice it shows and, on
 // OK, fills.
 INT_PTR CALLBACK HotkeyDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
 
@@ -23,3 +23,6 @@ struct HotkeyChoice {
 // which registers nothing, for any number of actions. Cancel keeps the
 // action as it was.
 void EditHotkey(HWND panel, TimerGate& gate, ActionState (&actions)[ACTION_COUNT], int index);
+
+// Captions the action's hotkey button with its combination.
+void CaptionHotkeyButton(HWND panel, const ActionState (&actions)[ACTION_COUNT], int index);

@@ -1,7 +1,5 @@
 #include "triggers/hotkeys.h"
 
-#include "triggers/key_names.h"
-
 bool RegisterActionHotkey(HWND panel, int index, std::uint32_t modifiers, std::uint32_t virtualKey)
 {
     // "No key" is never registered: the system would take the empty
@@ -19,13 +17,4 @@ void RegisterAllHotkeys(HWND panel, const ActionState (&actions)[ACTION_COUNT])
 void UnregisterAllHotkeys(HWND panel)
 {
     for (const ActionDefinition& action : actionDefinitions) UnregisterHotKey(panel, action.hotkeyId);
-}
-
-void CaptionAllHotkeyButtons(HWND panel, const ActionState (&actions)[ACTION_COUNT])
-{
-    for (int i = 0; i < ACTION_COUNT; ++i) {
-        char caption[64];
-        FormatHotkeyCaption(actions[i].modifiers, actions[i].virtualKey, caption);
-        SetDlgItemTextA(panel, actionDefinitions[i].hotkeyButtonId, caption);
-    }
 }

@@ -2,7 +2,7 @@
 #pragma once
 #include <windows.h>
 
-#include "core/model/panel_model.h"
+#include "core/model/feature_states.h"
 
 // Registers one action's combination for the panel; an action without a key
 // registers nothing and counts as registered. False when the system refused.
@@ -12,6 +12,3 @@ bool RegisterActionHotkey(HWND panel, int index, std::uint32_t modifiers, std::u
 // another program holds is simply not registered).
 void RegisterAllHotkeys(HWND panel, const ActionState (&actions)[ACTION_COUNT]);
 void UnregisterAllHotkeys(HWND panel);
-
-// Writes every action's hotkey caption into its button.
-void CaptionAllHotkeyButtons(HWND panel, const ActionState (&actions)[ACTION_COUNT]);

@@ -6,8 +6,8 @@
 
 #include "core/capture/bmp_header.h"
 #include "core/conceal/recovery_list.h"
-#include "core/model/panel_model.h"
-#include "core/shell/colors.h"
+#include "core/model/feature_states.h"
+#include "core/panel/colors.h"
 #include "core/triggers/action_table.h"
 #include "core/triggers/hotkey_caption.h"
 

@@ -1,6 +1,6 @@
 #include "win/owner_draw_button.h"
 
-#include "core/shell/button_shades.h"
+#include "core/panel/button_shades.h"
 #include "win/scoped.h"
 
 void AttachOwnerDrawButton(HWND control)

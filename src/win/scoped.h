@@ -7,14 +7,17 @@
 template <typename Handle>
 class ScopedGdiObject {
 public:
-    explicit ScopedGdiObject(Handle handle) : handle_(handle) {}
-    ~ScopedGdiObject()
-    {
-        if (handle_) DeleteObject(handle_);
-    }
+    explicit ScopedGdiObject(Handle handle = nullptr) : handle_(handle) {}
+    ~ScopedGdiObject() { Reset(nullptr); }
     ScopedGdiObject(const ScopedGdiObject&) = delete;
     ScopedGdiObject& operator=(const ScopedGdiObject&) = delete;
     Handle get() const { return handle_; }
+    // Deletes what it holds and holds `handle` instead.
+    void Reset(Handle handle)
+    {
+        if (handle_) DeleteObject(handle_);
+        handle_ = handle;
+    }
 
 private:
     Handle handle_;
@@ -72,7 +75,7 @@ private:
 // both hold nothing.
 class ScopedHandle {
 public:
-    explicit ScopedHandle(HANDLE handle) : handle_(handle) {}
+    explicit ScopedHandle(HANDLE handle = nullptr) : handle_(handle) {}
     ~ScopedHandle() { Close(); }
     ScopedHandle(const ScopedHandle&) = delete;
     ScopedHandle& operator=(const ScopedHandle&) = delete;
@@ -86,6 +89,12 @@ public:
         const bool closed = CloseHandle(handle_) != FALSE;
         handle_ = nullptr;
         return closed;
+    }
+    // Closes what it holds and holds `handle` instead.
+    void Reset(HANDLE handle)
+    {
+        Close();
+        handle_ = handle;
     }
 
 private:
@@ -106,6 +115,46 @@ public:
 
 private:
     HMENU menu_;
+};
+
+// An icon the program loaded (DestroyIcon).
+class ScopedIcon {
+public:
+    explicit ScopedIcon(HICON icon = nullptr) : icon_(icon) {}
+    ~ScopedIcon() { Reset(nullptr); }
+    ScopedIcon(const ScopedIcon&) = delete;
+    ScopedIcon& operator=(const ScopedIcon&) = delete;
+    HICON get() const { return icon_; }
+    void Reset(HICON icon)
+    {
+        if (icon_) DestroyIcon(icon_);
+        icon_ = icon;
+    }
+
+private:
+    HICON icon_;
+};
+
+// A library loaded on demand (FreeLibrary).
+class ScopedLibrary {
+public:
+    ScopedLibrary() = default;
+    ~ScopedLibrary()
+    {
+        if (module_) FreeLibrary(module_);
+    }
+    ScopedLibrary(const ScopedLibrary&) = delete;
+    ScopedLibrary& operator=(const ScopedLibrary&) = delete;
+    // Loads the library unless it is loaded; false when it cannot be.
+    bool Load(const char* name)
+    {
+        if (!module_) module_ = LoadLibraryA(name);
+        return module_ != nullptr;
+    }
+    HMODULE get() const { return module_; }
+
+private:
+    HMODULE module_ = nullptr;
 };
 
 // A COM interface pointer, released when the holder goes.

@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "core/shell/panel_messages.h"
+#include "core/panel/panel_messages.h"
 #include "e2e/e2e_fixture.h"
 #include "res/resource.h"
 

@@ -15,7 +15,7 @@
 
 #include "core/automation/macro_file.h"
 #include "e2e/program_under_test.h"
-#include "core/shell/panel_messages.h"
+#include "core/panel/panel_messages.h"
 #include "res/resource.h"
 #include "support/test_window.h"
 #include "support/wine_test_support.h"

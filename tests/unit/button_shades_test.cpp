@@ -1,4 +1,4 @@
-#include "core/shell/button_shades.h"
+#include "core/panel/button_shades.h"
 
 #include <gtest/gtest.h>
 

@@ -19,6 +19,7 @@ TEST(ExePaths, DirectoryOfOddPaths)
 {
     EXPECT_EQ(DirectoryOf("C:\\p.exe"), "C:\\");
     EXPECT_EQ(DirectoryOf("C:p.exe"), "C:");
+    EXPECT_EQ(DirectoryOf("C:"), "C:");
     EXPECT_EQ(DirectoryOf("p.exe"), "");
     EXPECT_EQ(DirectoryOf("C:/a/b/p.exe"), "C:/a/b/");
 }

@@ -1,4 +1,4 @@
-#include "core/shell/hatch_pattern.h"
+#include "core/panel/hatch_pattern.h"
 
 #include <gtest/gtest.h>
 

@@ -72,6 +72,7 @@ TEST(HotkeyCaption, FitsItsBuffer)
 {
     const std::string longName(80, 'x');
     EXPECT_EQ(ComposeHotkeyCaption(7, longName).size(), 63u);
+    EXPECT_EQ(ComposeHotkeyCaption(0, std::string(63, 'x')), std::string(63, 'x'));
 }
 
 TEST(KeyNames, ExtendedFlagForTheNavigationBlockArrowsAndRightHandKeys)

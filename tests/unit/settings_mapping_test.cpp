@@ -4,16 +4,62 @@
 
 namespace {
 
-// A model with every setting away from its default, and run-time state that
-// is no setting.
-PanelModel Changed()
+// Every feature's state, as the panel's feature objects hold them.
+struct States {
+    ClickRepeatState left, right;
+    KeyRepeatState keys;
+    ActionState actions[ACTION_COUNT];
+    GestureState gestures;
+    MacroState macros;
+    ConcealState conceal;
+    std::string imageFolder;
+    std::string padPaths[PAD_COUNT];
+};
+
+// A first start's states.
+States Defaults(const std::string& imageFolder)
 {
-    PanelModel m = DefaultPanelModel("C:\\Games\\image");
+    States m;
+    SetDefaultHotkeys(m.actions);
+    m.imageFolder = imageFolder;
+    return m;
+}
+
+SettingsValues SettingsOf(const States& m)
+{
+    SettingsValues values;
+    StoreClickRepeat(ClickSide::Left, m.left, values);
+    StoreClickRepeat(ClickSide::Right, m.right, values);
+    StoreKeyRepeat(m.keys, values);
+    StoreTriggers(m.actions, m.gestures, values);
+    StoreMacros(m.macros, values);
+    StoreConceal(m.conceal, values);
+    StoreImageFolder(m.imageFolder, values);
+    StorePads(m.padPaths, values);
+    return values;
+}
+
+void ApplySettings(const SettingsValues& values, States& m)
+{
+    LoadClickRepeat(ClickSide::Left, values, m.left);
+    LoadClickRepeat(ClickSide::Right, values, m.right);
+    LoadKeyRepeat(values, m.keys);
+    LoadTriggers(values, m.actions, m.gestures);
+    LoadMacros(values, m.macros);
+    LoadConceal(values, m.conceal);
+    LoadImageFolder(values, m.imageFolder);
+    LoadPads(values, m.padPaths);
+}
+
+// States with every setting away from its default, and run-time state that
+// is no setting.
+States Changed()
+{
+    States m = Defaults("C:\\Games\\image");
     m.left = {true, 50, true};
     m.right = {false, 7, false};
     m.keys.interval = 300;
     m.keys.held[3] = true;
-    m.target = 0x1234;
     m.gestures.recognition.gestureMinDistance = 80;
     m.gestures.recognition.gestureTimeWindow = 500;
     m.gestures.holdKeyIndex = 2;
@@ -30,7 +76,7 @@ PanelModel Changed()
 
 TEST(SettingsMapping, EverySettingOfTheModelIsStoredAndComesBack)
 {
-    const PanelModel saved = Changed();
+    const States saved = Changed();
     const SettingsValues values = SettingsOf(saved);
     EXPECT_TRUE(values.leftClickOn);
     EXPECT_EQ(values.leftClickInterval, 50u);
@@ -41,8 +87,9 @@ TEST(SettingsMapping, EverySettingOfTheModelIsStoredAndComesBack)
     EXPECT_EQ(values.actions[8].count, 5);
     EXPECT_EQ(values.actions[8].modifiers, 6u);
 
-    // Through the file's bytes into a fresh model.
-    PanelModel loaded = DefaultPanelModel("elsewhere");
+    // Through the file's bytes into fresh states (a matcher halfway through).
+    States loaded = Defaults("elsewhere");
+    loaded.actions[8].gesture.progress = 2;
     SettingsValues read = SettingsOf(loaded);
     const std::vector<std::uint8_t> bytes = WriteSettings(values);
     ReadSettings(bytes.data(), bytes.size(), read);
@@ -54,11 +101,10 @@ TEST(SettingsMapping, EverySettingOfTheModelIsStoredAndComesBack)
     EXPECT_TRUE(loaded.macros.slots[1].repeats);
     EXPECT_EQ(loaded.gestures.recognition.gestureTimeWindow, 500u);
     EXPECT_EQ(loaded.actions[8].virtualKey, 0x74u);
-    // No setting: the phase, the held keys, the target, the record key, a
-    // held mute, and the matcher's progress, which starts over.
+    // No setting: the phase, the held keys, the record key, a held mute, and
+    // the matcher's progress, which starts over.
     EXPECT_FALSE(loaded.left.buttonDown);
     EXPECT_FALSE(loaded.keys.held[3]);
-    EXPECT_EQ(loaded.target, 0u);
     EXPECT_EQ(loaded.macros.recordKeyIndex, 0);
     EXPECT_TRUE(loaded.conceal.mutes.empty());
     EXPECT_EQ(loaded.actions[8].gesture.progress, 0);
@@ -66,7 +112,7 @@ TEST(SettingsMapping, EverySettingOfTheModelIsStoredAndComesBack)
 
 TEST(SettingsMapping, FirstStartDefaults)
 {
-    const PanelModel m = DefaultPanelModel("X:\\image");
+    const States m = Defaults("X:\\image");
     EXPECT_FALSE(m.left.on || m.right.on);
     EXPECT_EQ(m.left.interval, 100u);
     EXPECT_EQ(m.keys.interval, 100u);
@@ -87,7 +133,7 @@ TEST(SettingsMapping, AGestureKeyIndexOutsideTheListReadsAsNone)
 {
     // The list would be left without a selection and no gesture could fire.
     for (std::int32_t stored : {-1, 4, 255, INT32_MIN}) {
-        PanelModel m = DefaultPanelModel("");
+        States m = Defaults("");
         m.gestures.holdKeyIndex = 3;
         SettingsValues values = SettingsOf(m);
         values.gestureKeyIndex = stored;
@@ -95,7 +141,7 @@ TEST(SettingsMapping, AGestureKeyIndexOutsideTheListReadsAsNone)
         EXPECT_EQ(m.gestures.holdKeyIndex, 0) << stored;
     }
     for (std::int32_t stored : {0, 1, 2, 3}) {
-        PanelModel m = DefaultPanelModel("");
+        States m = Defaults("");
         SettingsValues values = SettingsOf(m);
         values.gestureKeyIndex = stored;
         ApplySettings(values, m);

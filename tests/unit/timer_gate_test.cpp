@@ -1,4 +1,4 @@
-#include "core/shell/timer_gate.h"
+#include "core/panel/timer_gate.h"
 
 #include <gtest/gtest.h>
 

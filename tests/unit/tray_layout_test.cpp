@@ -1,4 +1,4 @@
-#include "core/shell/tray_layout.h"
+#include "core/tray/tray_layout.h"
 
 #include <gtest/gtest.h>
 
@@ -8,10 +8,10 @@ namespace {
 
 TEST(TrayLayout, OneIconForEachPairOfRepeaterStates)
 {
-    EXPECT_EQ(TrayIconFor(false, false), 102);
-    EXPECT_EQ(TrayIconFor(true, false), 103);
-    EXPECT_EQ(TrayIconFor(false, true), 104);
-    EXPECT_EQ(TrayIconFor(true, true), 105);
+    EXPECT_EQ(TrayIconFor(false, false), TrayIcon::Neither);
+    EXPECT_EQ(TrayIconFor(true, false), TrayIcon::Left);
+    EXPECT_EQ(TrayIconFor(false, true), TrayIcon::Right);
+    EXPECT_EQ(TrayIconFor(true, true), TrayIcon::Both);
 }
 
 TEST(TrayLayout, KeyboardSubmenuLevelsHold20_20_20And21Keys)

@@ -2,7 +2,6 @@
 
 #include <cstring>
 
-#include "app/app_state.h"
 #include "core/base/exe_paths.h"
 #include "win/module_path.h"
 #include "support/test_files.h"
@@ -58,12 +57,12 @@ ProbeWindow::~ProbeWindow()
 bool ReadDefaultMute(int& muted)
 {
     bool value = false;
-    if (!SystemOutputs().GetMute("", value)) return false;
+    if (!TheDevices().GetMute("", value)) return false;
     muted = value ? 1 : 0;
     return true;
 }
 
-bool SetDefaultMute(int muted) { return SystemOutputs().SetMute("", muted != 0); }
+bool SetDefaultMute(int muted) { return TheDevices().SetMute("", muted != 0); }
 
 std::vector<StrandedWindow> ReadRecoveryFile()
 {
@@ -75,14 +74,14 @@ std::vector<StrandedWindow> ReadRecoveryFile()
 std::vector<HWND> RecordedWindows()
 {
     std::vector<HWND> windows;
-    const std::vector<HiddenWindow>& hidden = HiddenWindows();
+    const std::vector<HiddenWindow>& hidden = TheConcealment().Hidden();
     for (auto it = hidden.rbegin(); it != hidden.rend(); ++it) windows.push_back(it->window);
     return windows;
 }
 
 const HiddenWindow* RecordOf(HWND window)
 {
-    for (const HiddenWindow& h : HiddenWindows())
+    for (const HiddenWindow& h : TheConcealment().Hidden())
         if (h.window == window) return &h;
     return nullptr;
 }

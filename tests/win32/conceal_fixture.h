@@ -10,9 +10,10 @@
 #include <string>
 #include <vector>
 
-#include "conceal/hidden_windows.h"
+#include "conceal/concealment.h"
 #include "core/conceal/recovery_list.h"
 #include "panel_fixture.h"
+#include "panel_inspection.h"
 
 struct ShowEvent {
     HWND window;
@@ -62,7 +63,7 @@ protected:
     }
     void TearDown() override
     {
-        ShowAllHiddenWindows(Model().conceal);
+        TheConcealment().ShowAll();
         probeReadsMute = false;
         PanelTest::TearDown();
     }

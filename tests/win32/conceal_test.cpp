@@ -9,10 +9,9 @@
 #include <string>
 #include <vector>
 
-#include "app/app_state.h"
 #include "core/base/exe_paths.h"
 #include "win/module_path.h"
-#include "conceal/hidden_windows.h"
+#include "conceal/concealment.h"
 #include "conceal/recovery_file.h"
 #include "core/conceal/recovery_list.h"
 #include "conceal_fixture.h"
@@ -100,7 +99,7 @@ TEST_F(ConcealTest, HidesEveryVisibleTitledWindowWithTheFrameFromTheBottomUp)
 
     // Found from the top of the Z-order down; listed here bottom first.
     EXPECT_EQ(RecordedWindows(), Reversed(before));
-    EXPECT_TRUE(AnyWindowsHidden());
+    EXPECT_TRUE(TheConcealment().Active());
     for (HWND w : before) EXPECT_FALSE(IsWindowVisible(w)) << w;
     EXPECT_TRUE(IsWindowVisible(untitled.handle()));
     EXPECT_EQ(RecordOf(untitled.handle()), nullptr);
@@ -150,8 +149,8 @@ TEST_F(ConcealTest, TrayShowAllRestoresEachShowStateFromTheBottomOfTheZOrderUp)
 
     SendMessageA(panelWindow, WM_COMMAND, IDM_SHOW_HIDDEN, 0);
 
-    EXPECT_FALSE(AnyWindowsHidden());
-    EXPECT_TRUE(HiddenWindows().empty());
+    EXPECT_FALSE(TheConcealment().Active());
+    EXPECT_TRUE(TheConcealment().Hidden().empty());
     EXPECT_EQ(EventWindows(true, probes), hideOrder);
     for (HWND w : before) EXPECT_TRUE(IsWindowVisible(w)) << w;
     EXPECT_TRUE(IsZoomed(maximised.handle()));
@@ -194,7 +193,7 @@ TEST_F(ConcealTest, WithNothingEligibleTheListStaysEmpty)
 
     SendMessageA(panelWindow, WM_COMMAND, IDC_CONCEAL, 0);
 
-    EXPECT_FALSE(AnyWindowsHidden());
+    EXPECT_FALSE(TheConcealment().Active());
     EXPECT_TRUE(IsWindowVisible(untitled.handle()));
     EXPECT_FALSE(FileExists(RecoveryFilePath()));
     EXPECT_TRUE(Gate().IsOpen());
@@ -205,7 +204,7 @@ TEST_F(ConcealTest, RecoveryFileListsTheConcealedWindowsUntilTheyAreShown)
     ProbeWindow minimised("probe minimised", SW_SHOWMINIMIZED);
     ProbeWindow normal("probe normal", SW_SHOWNORMAL);
     SendMessageA(panelWindow, WM_COMMAND, IDC_CONCEAL, 0);
-    ASSERT_TRUE(AnyWindowsHidden());
+    ASSERT_TRUE(TheConcealment().Active());
     // Written once, whole, before the first window went.
     ASSERT_EQ(EventWindows(false, {minimised.handle(), normal.handle()}).size(), 2u);
     for (const ShowEvent& e : showEvents) {
@@ -245,7 +244,7 @@ TEST_F(ConcealTest, StartUpShowsWhatAnEarlierRunLeftHiddenAndNothingElse)
                        EntryFor(visible.handle(), self, SW_SHOWMINIMIZED),
                        EntryFor(destroyed, self, SW_SHOWNORMAL)});
 
-    RestoreStrandedWindows(Model().conceal);
+    TheConcealment().RestoreStrandedWindows();
 
     EXPECT_TRUE(IsWindowVisible(stranded.handle()));
     EXPECT_TRUE(IsZoomed(stranded.handle()));
@@ -255,7 +254,7 @@ TEST_F(ConcealTest, StartUpShowsWhatAnEarlierRunLeftHiddenAndNothingElse)
     EXPECT_FALSE(IsWindowVisible(otherProcess.handle()));
     EXPECT_TRUE(IsIconic(visible.handle()));
     EXPECT_FALSE(FileExists(RecoveryFilePath()));
-    RestoreStrandedWindows(Model().conceal);  // no file: nothing happens
+    TheConcealment().RestoreStrandedWindows();  // no file: nothing happens
     EXPECT_FALSE(IsWindowVisible(otherProcess.handle()));
 }
 
@@ -270,9 +269,9 @@ TEST_F(ConcealTest, OneRecordIsShownOrClosedWhereverItStandsAndAStrangerIsIgnore
 
     // A window that is not concealed changes nothing.
     ProbeWindow stranger("probe stranger", SW_HIDE);
-    ConcealState& state = Model().conceal;
-    EXPECT_FALSE(ShowHiddenWindow(stranger.handle(), state));
-    EXPECT_FALSE(CloseHiddenWindow(stranger.handle(), state));
+    Concealment& concealment = TheConcealment();
+    EXPECT_FALSE(concealment.ShowOne(stranger.handle()));
+    EXPECT_FALSE(concealment.CloseOne(stranger.handle()));
     EXPECT_TRUE(IsWindow(stranger.handle()));
     EXPECT_FALSE(IsWindowVisible(stranger.handle()));
     EXPECT_EQ(RecordedWindows(), recorded);
@@ -283,7 +282,7 @@ TEST_F(ConcealTest, OneRecordIsShownOrClosedWhereverItStandsAndAStrangerIsIgnore
     };
     // The last hidden, then a window further down.
     HWND head = recorded.front();
-    EXPECT_TRUE(ShowHiddenWindow(head, state));
+    EXPECT_TRUE(concealment.ShowOne(head));
     EXPECT_TRUE(IsWindowVisible(head));
     recorded = without(recorded, head);
     EXPECT_EQ(RecordedWindows(), recorded);
@@ -291,13 +290,13 @@ TEST_F(ConcealTest, OneRecordIsShownOrClosedWhereverItStandsAndAStrangerIsIgnore
     std::vector<HWND> probes;
     for (HWND w : {a.handle(), b.handle(), c.handle()})
         if (w != head) probes.push_back(w);
-    EXPECT_TRUE(ShowHiddenWindow(probes[0], state));
+    EXPECT_TRUE(concealment.ShowOne(probes[0]));
     EXPECT_TRUE(IsWindowVisible(probes[0]));
     recorded = without(recorded, probes[0]);
     EXPECT_EQ(RecordedWindows(), recorded);
 
     // A window of this thread is destroyed.
-    EXPECT_TRUE(CloseHiddenWindow(probes[1], state));
+    EXPECT_TRUE(concealment.CloseOne(probes[1]));
     EXPECT_FALSE(IsWindow(probes[1]));
     recorded = without(recorded, probes[1]);
     EXPECT_EQ(RecordedWindows(), recorded);

@@ -4,12 +4,13 @@
 
 #include <string>
 
-#include "core/shell/colors.h"
-#include "app/panel_view.h"
-#include "core/shell/panel_messages.h"
-#include "automation/target_window.h"
+#include "core/panel/colors.h"
+#include "core/panel/panel_messages.h"
+#include "automation/key_repeater.h"
+#include "automation/repeat_target.h"
 #include "core/automation/key_table.h"
 #include "panel_fixture.h"
+#include "panel_inspection.h"
 #include "res/resource.h"
 #include "support/test_window.h"
 
@@ -37,16 +38,16 @@ TEST_F(PanelTest, HotkeysOneAndTwoToggleTheRepeatersLikeTheirButtons)
 {
     EXPECT_EQ(ToggleText(IDC_LEFT_TOGGLE), "OFF");
     SendMessageA(panelWindow, WM_HOTKEY, 1, 0);
-    EXPECT_EQ(FaceOf(IDC_LEFT_TOGGLE, Model()), COLOR_ON);
+    EXPECT_EQ(FaceOf(IDC_LEFT_TOGGLE), COLOR_ON);
     EXPECT_EQ(ToggleText(IDC_LEFT_TOGGLE), "ON");
     SendMessageA(panelWindow, WM_COMMAND, IDM_LEFT_REPEAT, 0);
-    EXPECT_EQ(FaceOf(IDC_LEFT_TOGGLE, Model()), COLOR_OFF);
+    EXPECT_EQ(FaceOf(IDC_LEFT_TOGGLE), COLOR_OFF);
     EXPECT_EQ(ToggleText(IDC_LEFT_TOGGLE), "OFF");
     SendMessageA(panelWindow, WM_HOTKEY, 2, 0);
-    EXPECT_EQ(FaceOf(IDC_RIGHT_TOGGLE, Model()), COLOR_ON);
+    EXPECT_EQ(FaceOf(IDC_RIGHT_TOGGLE), COLOR_ON);
     SendMessageA(panelWindow, WM_COMMAND, IDC_RIGHT_TOGGLE, 0);
-    EXPECT_EQ(FaceOf(IDC_RIGHT_TOGGLE, Model()), COLOR_OFF);
-    EXPECT_EQ(FaceOf(IDC_LEFT_TOGGLE, Model()), COLOR_OFF);
+    EXPECT_EQ(FaceOf(IDC_RIGHT_TOGGLE), COLOR_OFF);
+    EXPECT_EQ(FaceOf(IDC_LEFT_TOGGLE), COLOR_OFF);
 }
 
 TEST_F(PanelTest, HotkeyNineShowsAndHidesAndUnknownIdsDoNothing)
@@ -56,8 +57,8 @@ TEST_F(PanelTest, HotkeyNineShowsAndHidesAndUnknownIdsDoNothing)
     for (WPARAM id : {WPARAM{0}, WPARAM{10}, WPARAM{0x7FFF}, ~WPARAM{0}})
         SendMessageA(panelWindow, WM_HOTKEY, id, 0);
     EXPECT_FALSE(IsWindowVisible(frameWindow));
-    EXPECT_EQ(FaceOf(IDC_LEFT_TOGGLE, Model()), COLOR_OFF);
-    EXPECT_EQ(FaceOf(IDC_RIGHT_TOGGLE, Model()), COLOR_OFF);
+    EXPECT_EQ(FaceOf(IDC_LEFT_TOGGLE), COLOR_OFF);
+    EXPECT_EQ(FaceOf(IDC_RIGHT_TOGGLE), COLOR_OFF);
     SendMessageA(panelWindow, WM_HOTKEY, 9, 0);
     EXPECT_TRUE(IsWindowVisible(frameWindow));
 }
@@ -107,7 +108,7 @@ TEST_F(PanelTest, KeyTicksWaitForTheGateAndTheChosenWindowAndLetGoOfAReleasedKey
     EXPECT_TRUE(front.keys().empty());
     // Any window will do, but the gate is closed: nothing.
     Choose(IDC_TARGET_LIST, 0);
-    ASSERT_EQ(Model().target, 0u);
+    ASSERT_EQ(PanelInspection::Chosen(Features().target), nullptr);
     SendMessageA(panelWindow, WMU_TIMERGATE, 0, 0);
     tick();
     EXPECT_TRUE(front.keys().empty());
@@ -117,7 +118,7 @@ TEST_F(PanelTest, KeyTicksWaitForTheGateAndTheChosenWindowAndLetGoOfAReleasedKey
     ASSERT_EQ(front.keys().size(), 1u);
     EXPECT_EQ(front.keys()[0].vk, static_cast<UINT>('A'));
     EXPECT_FALSE(front.keys()[0].up);
-    EXPECT_TRUE(Model().keys.held[keyA]);
+    EXPECT_TRUE(Features().keys.Held(keyA));
 
     // Released by someone else: the tick lets it go too and turns it off.
     keybd_event('A', static_cast<BYTE>(MapVirtualKeyA('A', 0)), KEYEVENTF_KEYUP, 0);
@@ -125,8 +126,8 @@ TEST_F(PanelTest, KeyTicksWaitForTheGateAndTheChosenWindowAndLetGoOfAReleasedKey
     tick();
     ASSERT_EQ(front.keys().size(), 1u);
     EXPECT_TRUE(front.keys()[0].up);
-    EXPECT_FALSE(Model().keys.held[keyA]);
-    EXPECT_EQ(FaceOf(keyTable[keyA].controlId, Model()), COLOR_OFF);
+    EXPECT_FALSE(Features().keys.Held(keyA));
+    EXPECT_EQ(FaceOf(keyTable[keyA].controlId), COLOR_OFF);
 }
 
 TEST_F(PanelTest, FilterRefusesTheFrameAndOtherWindowsThanTheTarget)
@@ -142,13 +143,13 @@ TEST_F(PanelTest, FilterRefusesTheFrameAndOtherWindowsThanTheTarget)
         });
     };
     ASSERT_TRUE(foreground(frameWindow));
-    EXPECT_FALSE(TargetFilterPasses(panelWindow, Model().target));  // all windows, but the frame is in front
+    EXPECT_FALSE(Features().target.FilterPasses());  // all windows, but the frame is in front
     ASSERT_TRUE(foreground(other));
-    EXPECT_TRUE(TargetFilterPasses(panelWindow, Model().target));
+    EXPECT_TRUE(Features().target.FilterPasses());
     SendMessageA(panelWindow, WMU_SELECTTARGET, reinterpret_cast<WPARAM>(target), 0);
-    EXPECT_FALSE(TargetFilterPasses(panelWindow, Model().target));
+    EXPECT_FALSE(Features().target.FilterPasses());
     ASSERT_TRUE(foreground(target));
-    EXPECT_TRUE(TargetFilterPasses(panelWindow, Model().target));
+    EXPECT_TRUE(Features().target.FilterPasses());
     DestroyWindow(target);
     DestroyWindow(other);
 }

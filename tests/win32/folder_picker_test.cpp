@@ -9,9 +9,9 @@
 #include <vector>
 
 #include "capture/folder_picker.h"
-#include "app/app_state.h"
 #include "pad_test_files.h"
 #include "panel_fixture.h"
+#include "panel_inspection.h"
 #include "res/resource.h"
 #include "support/message_box_catcher.h"
 
@@ -74,10 +74,11 @@ TEST(FolderPickerCallback, OpeningSelectsTheSharedFolderAndShowsItsShortForm)
     const std::string existing = folder.path() + "\\a folder with a long name";
     ASSERT_TRUE(CreateDirectoryA(existing.c_str(), nullptr));
     ASSERT_FALSE(ShortForm(existing).empty());
-    std::strcpy(browseFolderPath, existing.c_str());
+    PickedFolder shared;
+    std::strcpy(shared.path, existing.c_str());
 
     PickerStandIn picker;
-    EXPECT_EQ(BrowseFolderCallback(picker.window(), BFFM_INITIALIZED, 0, 0), 0);
+    EXPECT_EQ(BrowseFolderCallback(picker.window(), BFFM_INITIALIZED, 0, reinterpret_cast<LPARAM>(&shared)), 0);
     ASSERT_EQ(picker.requests.size(), 2u);
     EXPECT_EQ(picker.requests[0].message, static_cast<UINT>(BFFM_SETSELECTIONA));
     EXPECT_EQ(picker.requests[0].wParam, static_cast<WPARAM>(TRUE));  // a path, not an item
@@ -90,9 +91,10 @@ TEST(FolderPickerCallback, FolderWithoutAShortFormIsShownInFull)
 {
     ScratchFolder folder;
     const std::string missing = folder.path() + "\\not there";
-    std::strcpy(browseFolderPath, missing.c_str());
+    PickedFolder shared;
+    std::strcpy(shared.path, missing.c_str());
     PickerStandIn picker;
-    BrowseFolderCallback(picker.window(), BFFM_INITIALIZED, 0, 0);
+    BrowseFolderCallback(picker.window(), BFFM_INITIALIZED, 0, reinterpret_cast<LPARAM>(&shared));
     ASSERT_EQ(picker.requests.size(), 2u);
     EXPECT_EQ(picker.requests[1].text, missing);
 }
@@ -181,7 +183,6 @@ TEST_F(PanelTest, BrowseCommandRunsThePickerOnTheEditsFolderWithTheGateClosed)
     char text[MAX_PATH] = "";
     GetDlgItemTextA(panelWindow, IDC_IMAGE_FOLDER, text, sizeof text);
     EXPECT_EQ(text, folder.path() + "\\");
-    EXPECT_STREQ(browseFolderPath, text);
 }
 
 }  // namespace

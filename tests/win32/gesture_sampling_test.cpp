@@ -2,10 +2,12 @@
 
 #include <gtest/gtest.h>
 
-#include "core/shell/colors.h"
-#include "app/panel_view.h"
-#include "core/shell/panel_messages.h"
+#include "core/panel/colors.h"
+#include "support/test_files.h"
+#include "triggers/triggers.h"
+#include "core/panel/panel_messages.h"
 #include "panel_fixture.h"
+#include "panel_inspection.h"
 #include "res/resource.h"
 #include "core/triggers/gesture_sampler.h"
 
@@ -21,26 +23,29 @@ void MoveAndSample(int x, int y)
 
 TEST_F(PanelTest, SamplingTimerFiresARecordsGestureThroughItsHotkey)
 {
-    const GestureRecognition& recognition = Model().gestures.recognition;
+    // The left repeater's gesture → ↑ ←, as a settings file brings it.
+    SettingsValues values = CurrentSettings();
+    values.actions[0].directions[0] = 1;
+    values.actions[0].directions[1] = 2;
+    values.actions[0].directions[2] = 3;
+    values.actions[0].count = 3;
+    TearDownKeepingSettings();
+    ASSERT_TRUE(WriteWholeFile(SettingsFilePath(), WriteSettings(values)));
+    SetUpKeepingSettings();
+
+    const GestureRecognition& recognition = PanelInspection::Gestures(TheTriggers()).recognition;
     EXPECT_EQ(recognition.gestureMinDistance, 64u);
     EXPECT_EQ(recognition.gestureTimeWindow, 200u);
     SetDlgItemTextA(panelWindow, IDC_GESTURE_TIME, "1000");
     EXPECT_EQ(recognition.gestureTimeWindow, 1000u);
     SetDlgItemTextA(panelWindow, IDC_LEFT_INTERVAL, "60000");
 
-    GestureSequence& gesture = Model().actions[0].gesture;
-    gesture.directions[0] = 1;
-    gesture.directions[1] = 2;
-    gesture.directions[2] = 3;
-    gesture.count = 3;
-    gesture.progress = 0;
     MoveAndSample(400, 880);
     MoveAndSample(550, 880);
     MoveAndSample(550, 730);
     MoveAndSample(400, 730);
-    EXPECT_EQ(FaceOf(IDC_LEFT_TOGGLE, Model()), COLOR_ON);
+    EXPECT_EQ(FaceOf(IDC_LEFT_TOGGLE), COLOR_ON);
     SendMessageA(panelWindow, WM_COMMAND, IDC_LEFT_TOGGLE, 0);
-    gesture.count = 0;
 }
 
 }  // namespace

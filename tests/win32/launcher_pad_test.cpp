@@ -12,12 +12,13 @@
 #include <vector>
 
 #include "launcher/launcher_pad.h"
+#include "launcher/pads.h"
 #include "launcher/pad_menu.h"
 #include "app/settings_file.h"
-#include "core/model/settings_mapping.h"
 #include "launcher/shortcut.h"
 #include "pad_test_files.h"
 #include "panel_fixture.h"
+#include "panel_inspection.h"
 #include "res/resource.h"
 #include "support/message_box_catcher.h"
 
@@ -48,7 +49,7 @@ std::string MenuText(HMENU menu, int position)
 
 class LauncherPadTest : public PanelTest {
 protected:
-    cAppIconClass& Pad(int index) { return LauncherPads()[index]; }
+    cAppIconClass& Pad(int index) { return ThePad(index); }
     HWND PadControl(int index) { return Control(IDC_PAD1 + index); }
     void Command(int index, int command)
     {
@@ -150,7 +151,7 @@ TEST_F(LauncherPadTest, DropOfThreeFilesRegistersOnlyTheFirstWithItsIcon)
     const std::string third = files_.Write("third.txt");
     MessageBoxCatcher boxes;
     SendMessageA(PadControl(2), WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDrop({first, second, third})), 0);
-    EXPECT_EQ(*Pad(2).path, first);
+    EXPECT_EQ(Pad(2).path, first);
     EXPECT_NE(Pad(2).iconInfo.hIcon, nullptr);
     SHFILEINFOA expected = {};
     SHGetFileInfoA(first.c_str(), FILE_ATTRIBUTE_NORMAL, &expected, sizeof expected,
@@ -162,7 +163,7 @@ TEST_F(LauncherPadTest, DropOfThreeFilesRegistersOnlyTheFirstWithItsIcon)
 
     // A later drop replaces the registration.
     SendMessageA(PadControl(2), WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDrop({third})), 0);
-    EXPECT_EQ(*Pad(2).path, third);
+    EXPECT_EQ(Pad(2).path, third);
 }
 
 TEST_F(LauncherPadTest, RegisteredIconIsPaintedAtTheTopLeftOfThePad)
@@ -216,7 +217,7 @@ TEST_F(LauncherPadTest, DroppedShortcutIsRegisteredAsItsTarget)
     ASSERT_TRUE(MakeShortcut(link, target));
     MessageBoxCatcher boxes;
     SendMessageA(PadControl(0), WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDrop({link})), 0);
-    EXPECT_EQ(*Pad(0).path, target);
+    EXPECT_EQ(Pad(0).path, target);
     EXPECT_NE(Pad(0).iconInfo.hIcon, nullptr);
     EXPECT_TRUE(boxes.boxes().empty());
 }
@@ -233,11 +234,11 @@ TEST_F(LauncherPadTest, ChainOfShortcutsIsFollowedUpToEightSteps)
     }
     // Eight shortcuts in a row lead to the file ...
     EXPECT_TRUE(Register(0, files_.File("s1.LNK")));
-    EXPECT_EQ(*Pad(0).path, target);
+    EXPECT_EQ(Pad(0).path, target);
     // ... nine end at the ninth, which is registered as itself.
     MessageBoxCatcher boxes;
     EXPECT_TRUE(Register(1, files_.File("s0.LNK")));
-    EXPECT_EQ(*Pad(1).path, files_.File("s8.LNK"));
+    EXPECT_EQ(Pad(1).path, files_.File("s8.LNK"));
     EXPECT_NE(Pad(1).iconInfo.hIcon, nullptr);
     EXPECT_TRUE(boxes.boxes().empty());
 }
@@ -256,7 +257,7 @@ TEST_F(LauncherPadTest, CycleOfShortcutsStopsAtAShortcut)
     MessageBoxCatcher boxes;
     EXPECT_TRUE(Register(0, a));
     // Eight steps from a end at a again, which is registered as itself.
-    EXPECT_EQ(*Pad(0).path, a);
+    EXPECT_EQ(Pad(0).path, a);
     EXPECT_NE(Pad(0).iconInfo.hIcon, nullptr);
     EXPECT_TRUE(boxes.boxes().empty());
 }
@@ -266,7 +267,7 @@ TEST_F(LauncherPadTest, UnreadableShortcutIsRegisteredAsItself)
     const std::string broken = files_.Write("broken.lnk", "not a shortcut");
     MessageBoxCatcher boxes;
     EXPECT_TRUE(Register(0, broken));
-    EXPECT_EQ(*Pad(0).path, broken);
+    EXPECT_EQ(Pad(0).path, broken);
     EXPECT_TRUE(boxes.boxes().empty());
 }
 
@@ -382,7 +383,7 @@ TEST_F(LauncherPadTest, NewRegistrationTakesTheFileChosenInTheOpenDialog)
     ASSERT_EQ(dialogs.boxes().size(), 1u);
     EXPECT_EQ(dialogs.boxes()[0].caption, "ファイルの登録");
     EXPECT_EQ(choice.filters, (std::vector<std::string>{"実行ファイル(*.exe)", "All files(*.*)"}));
-    EXPECT_EQ(*Pad(1).path, choice.file);
+    EXPECT_EQ(Pad(1).path, choice.file);
     EXPECT_NE(Pad(1).iconInfo.hIcon, nullptr);
 }
 
@@ -394,7 +395,7 @@ TEST_F(LauncherPadTest, CancelledOpenDialogLeavesTheRegistration)
     dialogs.WhileOpen([](HWND dialog) { PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0); });
     Command(1, PAD_REGISTER);
     ASSERT_EQ(dialogs.boxes().size(), 1u);
-    EXPECT_EQ(*Pad(1).path, kept);
+    EXPECT_EQ(Pad(1).path, kept);
 }
 
 TEST_F(LauncherPadTest, UnregisterForgetsTheFileAndItsIcon)
@@ -446,7 +447,7 @@ TEST_F(LauncherPadTest, OpeningADeletedFileReportsItAndKeepsThePad)
     EXPECT_EQ(ours[1].owner, nullptr);
     EXPECT_EQ(boxes.boxes().back().caption, file);
     // The file may come back (a drive plugged in again): the pad keeps it.
-    EXPECT_EQ(*Pad(0).path, file);
+    EXPECT_EQ(Pad(0).path, file);
 }
 
 struct LaunchedProgram {
@@ -505,9 +506,9 @@ TEST_F(LauncherPadTest, SavedAndLoadedRecordsCarryThePaths)
 
     MessageBoxCatcher boxes;
     PanelTest::SetUpKeepingSettings();
-    EXPECT_EQ(*Pad(0).path, file);
+    EXPECT_EQ(Pad(0).path, file);
     EXPECT_NE(Pad(0).iconInfo.hIcon, nullptr);
-    EXPECT_EQ(*Pad(1).path, longest);
+    EXPECT_EQ(Pad(1).path, longest);
     EXPECT_FALSE(PadIsRegistered(Pad(2)));
     EXPECT_FALSE(PadIsRegistered(Pad(3)));
     EXPECT_TRUE(boxes.boxes().empty());
@@ -515,25 +516,25 @@ TEST_F(LauncherPadTest, SavedAndLoadedRecordsCarryThePaths)
 
 TEST_F(LauncherPadTest, AtStartOnlyALocalFileIsLookedAtAndTheOthersShowTheirTypeFirst)
 {
-    PanelModel stored = Model();
+    SettingsValues stored = CurrentSettings();
     stored.padPaths[0] = files_.Write("here.exe", "MZ");
     stored.padPaths[1] = "\\\\no-such-host\\share\\game.exe";  // a network path
     stored.padPaths[2] = files_.File("later.txt");             // not there yet
     PanelTest::TearDownKeepingSettings();
-    WriteWholeFile(SettingsFilePath(), WriteSettings(SettingsOf(stored)));
+    WriteWholeFile(SettingsFilePath(), WriteSettings(stored));
     MessageBoxCatcher boxes;
     PanelTest::SetUpKeepingSettings();
     EXPECT_NE(Pad(0).iconInfo.hIcon, nullptr);
     EXPECT_FALSE(Pad(0).iconFetchPending);
     for (int pad : {1, 2}) {
-        EXPECT_EQ(*Pad(pad).path, stored.padPaths[pad]) << pad;
+        EXPECT_EQ(Pad(pad).path, stored.padPaths[pad]) << pad;
         EXPECT_NE(Pad(pad).iconInfo.hIcon, nullptr) << "no icon for pad " << pad;
         EXPECT_TRUE(Pad(pad).iconFetchPending) << pad;
     }
     // The file's own icon, fetched once the window is up, replaces the
     // type's.
     files_.Write("later.txt");
-    FetchPendingPadIcons();
+    Features().pads.AfterShown();
     EXPECT_TRUE(WaitUntil([&] { return !Pad(2).iconFetchPending; }));
     EXPECT_NE(Pad(2).iconInfo.hIcon, nullptr);
     EXPECT_TRUE(boxes.boxes().empty());
@@ -542,7 +543,7 @@ TEST_F(LauncherPadTest, AtStartOnlyALocalFileIsLookedAtAndTheOthersShowTheirType
 TEST_F(LauncherPadTest, OverlongAndCutRecordsLeaveTheirPadsEmpty)
 {
     const std::string file = files_.Write("kept.txt");
-    std::vector<std::uint8_t> bytes = WriteSettings(SettingsOf(Model()));
+    std::vector<std::uint8_t> bytes = WriteSettings(CurrentSettings());
     bytes.resize(653);
     bytes.insert(bytes.end(), {4, 1, 0, 0});  // 260 bytes follow: too long for a pad
     bytes.insert(bytes.end(), 260, 'q');
@@ -555,7 +556,7 @@ TEST_F(LauncherPadTest, OverlongAndCutRecordsLeaveTheirPadsEmpty)
     MessageBoxCatcher boxes;
     PanelTest::SetUpKeepingSettings();
     EXPECT_FALSE(PadIsRegistered(Pad(0)));
-    EXPECT_EQ(*Pad(1).path, file);
+    EXPECT_EQ(Pad(1).path, file);
     EXPECT_NE(Pad(1).iconInfo.hIcon, nullptr);
     EXPECT_FALSE(PadIsRegistered(Pad(2)));
     EXPECT_FALSE(PadIsRegistered(Pad(3)));

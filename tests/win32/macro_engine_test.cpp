@@ -9,11 +9,12 @@
 #include <cstdio>
 #include <vector>
 
-#include "core/shell/panel_messages.h"
-#include "app/panel_hub.h"
+#include "core/panel/panel_messages.h"
 #include "automation/macro_engine.h"
+#include "automation/macros.h"
 #include "core/automation/macro_file.h"
 #include "panel_fixture.h"
+#include "panel_inspection.h"
 #include "res/resource.h"
 #include "support/test_files.h"
 
@@ -21,6 +22,8 @@ namespace {
 
 // Screen points that no window covers.
 const std::vector<POINT> path = {{1100, 850}, {1163, 902}, {1231, 977}, {1057, 1003}};
+
+MacroEngine& Engine() { return TheEngine(); }
 
 class MacroEngineTest : public PanelTest {
 protected:
@@ -32,7 +35,7 @@ protected:
     }
     void TearDown() override
     {
-        StopMacro(panelWindow);
+        Engine().Stop();
         SetKeys({});
         PanelTest::TearDown();
         RemoveMacroFiles();
@@ -104,29 +107,29 @@ TEST_F(MacroEngineTest, PlaybackTakesOneSampleATickAndEndsOnTheTickAfterTheLast)
     WriteSamples(0, SamplesAt({path[0], path[1], path[2]}));
     SetCursorPos(path[3].x, path[3].y);
     CloseGate();
-    ASSERT_TRUE(StartPlayback(panelWindow, Hub(), 0, false));
+    ASSERT_TRUE(Engine().StartPlayback(0, false));
     EXPECT_TRUE(At(path[3])) << "nothing moves before the first tick";
     for (int i = 0; i < 3; ++i) {
         Tick(PlayTick);
         EXPECT_TRUE(At(path[i])) << "tick " << i;
-        EXPECT_TRUE(MacroOperationRunning());
+        EXPECT_TRUE(Engine().Running());
     }
     EXPECT_FALSE(Gate().IsOpen());
     Tick(PlayTick);
-    EXPECT_FALSE(MacroOperationRunning());
+    EXPECT_FALSE(Engine().Running());
     EXPECT_TRUE(Gate().IsOpen()) << "the panel was restored before the stop returned";
     EXPECT_TRUE(At(path[2]));
     // A tick of the killed timer that was already on its way changes nothing.
     Tick(PlayTick);
     EXPECT_TRUE(At(path[2]));
-    EXPECT_FALSE(MacroOperationRunning());
+    EXPECT_FALSE(Engine().Running());
 }
 
 TEST_F(MacroEngineTest, RepeatSpendsOneTickAtTheEndThenStartsOverUntilStopped)
 {
     WriteSamples(1, SamplesAt({path[0], path[1]}));
     CloseGate();
-    ASSERT_TRUE(StartPlayback(panelWindow, Hub(), 1, true));
+    ASSERT_TRUE(Engine().StartPlayback(1, true));
     for (int pass = 0; pass < 3; ++pass) {
         Tick(PlayTick);
         EXPECT_TRUE(At(path[0])) << "pass " << pass;
@@ -135,16 +138,16 @@ TEST_F(MacroEngineTest, RepeatSpendsOneTickAtTheEndThenStartsOverUntilStopped)
         SetCursorPos(path[3].x, path[3].y);
         Tick(PlayTick);  // the end of the file: back to the start, nothing else
         EXPECT_TRUE(At(path[3])) << "pass " << pass;
-        EXPECT_TRUE(MacroOperationRunning());
+        EXPECT_TRUE(Engine().Running());
     }
     EXPECT_FALSE(Gate().IsOpen());
-    StopMacro(panelWindow);
-    EXPECT_FALSE(MacroOperationRunning());
+    Engine().Stop();
+    EXPECT_FALSE(Engine().Running());
     EXPECT_TRUE(Gate().IsOpen());
 
     // Stopping when nothing runs sends nothing.
     CloseGate();
-    StopMacro(panelWindow);
+    Engine().Stop();
     EXPECT_FALSE(Gate().IsOpen());
     SendMessageA(panelWindow, WMU_TIMERGATE, 1, 0);
 }
@@ -152,7 +155,7 @@ TEST_F(MacroEngineTest, RepeatSpendsOneTickAtTheEndThenStartsOverUntilStopped)
 TEST_F(MacroEngineTest, RecordingWaitsForTheKeyThenWritesOneSampleATickUntilItGoesUp)
 {
     CloseGate();
-    ASSERT_TRUE(StartRecording(panelWindow, Hub(), 2, VK_MENU));
+    ASSERT_TRUE(Engine().StartRecording(2, VK_MENU));
     EXPECT_EQ(FileLength(2), 0);
     SetKeys({VK_SHIFT, VK_CONTROL, VK_LBUTTON});  // not the record key
     for (int i = 0; i < 3; ++i) {
@@ -160,7 +163,7 @@ TEST_F(MacroEngineTest, RecordingWaitsForTheKeyThenWritesOneSampleATickUntilItGo
         Tick(RecordTick);  // not this operation's callback yet
     }
     EXPECT_EQ(FileLength(2), 0);
-    EXPECT_TRUE(MacroOperationRunning());
+    EXPECT_TRUE(Engine().Running());
 
     SetKeys({VK_MENU});
     Tick(WaitForRecordKey);
@@ -169,7 +172,7 @@ TEST_F(MacroEngineTest, RecordingWaitsForTheKeyThenWritesOneSampleATickUntilItGo
     Tick(WaitForRecordKey);
     Tick(PlayTick);
     EXPECT_EQ(FileLength(2), 0);
-    EXPECT_TRUE(MacroOperationRunning());
+    EXPECT_TRUE(Engine().Running());
 
     const std::vector<MacroSample> expected = {
         {path[0].x, path[0].y, false, false}, {path[0].x, path[0].y, true, false},
@@ -190,7 +193,7 @@ TEST_F(MacroEngineTest, RecordingWaitsForTheKeyThenWritesOneSampleATickUntilItGo
 
     SetKeys({VK_LBUTTON});  // the record key goes up
     Tick(RecordTick);
-    EXPECT_FALSE(MacroOperationRunning());
+    EXPECT_FALSE(Engine().Running());
     EXPECT_TRUE(Gate().IsOpen());
     Tick(RecordTick);
     EXPECT_EQ(FileLength(2), static_cast<long long>(12 * expected.size()));
@@ -209,17 +212,17 @@ TEST_F(MacroEngineTest, StartsThatCannotOpenTheFileLeaveTheEngineIdle)
 {
     CloseGate();
     EXPECT_FALSE(MacroFileExists(0));
-    EXPECT_FALSE(StartPlayback(panelWindow, Hub(), 0, true));
-    EXPECT_FALSE(MacroOperationRunning());
+    EXPECT_FALSE(Engine().StartPlayback(0, true));
+    EXPECT_FALSE(Engine().Running());
 
     WriteSamples(0, SamplesAt({path[0]}));
     HANDLE lock = CreateFileA(MacroFilePath(0).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
                               FILE_ATTRIBUTE_NORMAL, nullptr);
     ASSERT_NE(lock, INVALID_HANDLE_VALUE);
     EXPECT_TRUE(MacroFileExists(0));
-    EXPECT_FALSE(StartPlayback(panelWindow, Hub(), 0, false));
-    EXPECT_FALSE(StartRecording(panelWindow, Hub(), 0, VK_SHIFT));
-    EXPECT_FALSE(MacroOperationRunning());
+    EXPECT_FALSE(Engine().StartPlayback(0, false));
+    EXPECT_FALSE(Engine().StartRecording(0, VK_SHIFT));
+    EXPECT_FALSE(Engine().Running());
     CloseHandle(lock);
     EXPECT_EQ(FileLength(0), 12) << "a failed recording truncates nothing";
     // A failed start is no operation that ended: the gate stays as the caller left it.
@@ -250,20 +253,20 @@ TEST_F(MacroEngineTest, CommandsCloseTheGateAndDisableEveryMacroControlUntilTheS
     EXPECT_EQ(EnabledMacroControls(), 3 + 5);
 
     SendMessageA(panelWindow, WM_COMMAND, IDC_MACRO1_EXECUTE, 0);
-    EXPECT_TRUE(MacroOperationRunning());
+    EXPECT_TRUE(Engine().Running());
     EXPECT_FALSE(Gate().IsOpen());
     EXPECT_EQ(EnabledMacroControls(), 0);
     Tick(PlayTick);
     EXPECT_TRUE(At(path[0]));
     Tick(PlayTick);
-    EXPECT_FALSE(MacroOperationRunning());
+    EXPECT_FALSE(Engine().Running());
     EXPECT_TRUE(Gate().IsOpen());
     EXPECT_EQ(EnabledMacroControls(), 3 + 5);
 
     // The record key comes from the list: "Alt".
     Choose(IDC_RECORD_KEY, 2);
     SendMessageA(panelWindow, WM_COMMAND, IDC_MACRO2_RECORD, 0);
-    EXPECT_TRUE(MacroOperationRunning());
+    EXPECT_TRUE(Engine().Running());
     EXPECT_FALSE(Gate().IsOpen());
     EXPECT_EQ(EnabledMacroControls(), 0);
     EXPECT_EQ(FileLength(1), 0);
@@ -277,7 +280,7 @@ TEST_F(MacroEngineTest, CommandsCloseTheGateAndDisableEveryMacroControlUntilTheS
     EXPECT_EQ(FileLength(1), 12);
     // The forced stop, as its hotkey delivers it.
     SendMessageA(panelWindow, WM_HOTKEY, 8, 0);
-    EXPECT_FALSE(MacroOperationRunning());
+    EXPECT_FALSE(Engine().Running());
     EXPECT_TRUE(Gate().IsOpen());
     EXPECT_EQ(EnabledMacroControls(), 3 + 5 + 4) << "slot 2 has a file now, its box is clear";
     EXPECT_FALSE(IsWindowEnabled(GetDlgItem(panelWindow, IDC_MACRO2_EXECUTE)));
@@ -289,7 +292,7 @@ TEST_F(MacroEngineTest, ThousandsOfTicksKeepTheirCountAndReportTheirCost)
     constexpr int TICKS = 3000;
     using Clock = std::chrono::steady_clock;
     SetCursorPos(path[0].x, path[0].y);
-    ASSERT_TRUE(StartRecording(panelWindow, Hub(), 0, VK_SHIFT));
+    ASSERT_TRUE(Engine().StartRecording(0, VK_SHIFT));
     SetKeys({VK_SHIFT});
     Tick(WaitForRecordKey);
     const auto recordStart = Clock::now();
@@ -298,15 +301,15 @@ TEST_F(MacroEngineTest, ThousandsOfTicksKeepTheirCountAndReportTheirCost)
     EXPECT_EQ(FileLength(0), 12LL * TICKS);
     SetKeys({});
     Tick(RecordTick);
-    ASSERT_FALSE(MacroOperationRunning());
+    ASSERT_FALSE(Engine().Running());
 
-    ASSERT_TRUE(StartPlayback(panelWindow, Hub(), 0, false));
+    ASSERT_TRUE(Engine().StartPlayback(0, false));
     const auto playStart = Clock::now();
     for (int i = 0; i < TICKS; ++i) Tick(PlayTick);
     const auto playTime = Clock::now() - playStart;
-    EXPECT_TRUE(MacroOperationRunning());
+    EXPECT_TRUE(Engine().Running());
     Tick(PlayTick);
-    EXPECT_FALSE(MacroOperationRunning());
+    EXPECT_FALSE(Engine().Running());
 
     auto micro = [](Clock::duration d) {
         return std::chrono::duration<double, std::micro>(d).count() / TICKS;

@@ -43,9 +43,9 @@ bool SoundServerStarted()
 }
 
 // As at process start: no endpoint held, no mixer device open, no control found.
-void ForgetMuteSwitch() { SystemOutputs().Forget(); }
+void ForgetMuteSwitch() { PanelInspection::Forget(TheDevices()); }
 
-SpeakerMixer& Mixer() { return SystemOutputs().mixer(); }
+SpeakerMixer& Mixer() { return PanelInspection::Mixer(TheDevices()); }
 
 // The speaker line's mute control of device 0, looked up independently.
 DWORD SpeakerMuteControlId()
@@ -89,8 +89,11 @@ protected:
     }
     void TearDown() override
     {
-        ConcealTest::TearDown();
+        // The device's own state comes back while the panel that reaches it
+        // is still there.
+        TheConcealment().ShowAll();
         SetDefaultMute(userMute_);
+        ConcealTest::TearDown();
     }
     int userMute_ = 0;
 };
@@ -98,12 +101,12 @@ protected:
 TEST_F(MasterMuteTest, TheDefaultOutputDeviceIsNamedAndItsSwitchHeld)
 {
     ForgetMuteSwitch();
-    SystemOutputDevices& devices = SystemOutputs();
+    SystemOutputDevices& devices = TheDevices();
     std::string id;
     ASSERT_TRUE(devices.DefaultDevice(id));
     EXPECT_FALSE(id.empty()) << "the endpoint comes before the mixer";
-    EXPECT_EQ(Mixer().handle(), nullptr);
-    EXPECT_EQ(devices.heldDevice(), id);
+    EXPECT_EQ(PanelInspection::MixerHandle(Mixer()), nullptr);
+    EXPECT_EQ(PanelInspection::HeldDevice(devices), id);
     ASSERT_TRUE(devices.SetMute(id, true));
     bool muted = false;
     ASSERT_TRUE(devices.GetMute(id, muted));
@@ -114,7 +117,7 @@ TEST_F(MasterMuteTest, TheDefaultOutputDeviceIsNamedAndItsSwitchHeld)
     EXPECT_FALSE(devices.SetMute("{no such device}", true));
     // A device named again is reached again.
     ASSERT_TRUE(devices.GetMute(id, muted));
-    EXPECT_EQ(devices.heldDevice(), id);
+    EXPECT_EQ(PanelInspection::HeldDevice(devices), id);
 }
 
 TEST_F(MasterMuteTest, FirstMixerCallOpensDeviceZeroFindsTheSpeakerMuteAndCachesIt)
@@ -123,16 +126,16 @@ TEST_F(MasterMuteTest, FirstMixerCallOpensDeviceZeroFindsTheSpeakerMuteAndCaches
     SpeakerMixer& mixer = Mixer();
     bool muted = false;
     ASSERT_TRUE(mixer.Get(muted));
-    ASSERT_NE(mixer.handle(), nullptr);
+    ASSERT_NE(PanelInspection::MixerHandle(mixer), nullptr);
     UINT device = 99;
-    EXPECT_EQ(mixerGetID(reinterpret_cast<HMIXEROBJ>(mixer.handle()), &device, MIXER_OBJECTF_HMIXER),
+    EXPECT_EQ(mixerGetID(reinterpret_cast<HMIXEROBJ>(PanelInspection::MixerHandle(mixer)), &device, MIXER_OBJECTF_HMIXER),
               static_cast<MMRESULT>(MMSYSERR_NOERROR));
     EXPECT_EQ(device, 0u);
-    EXPECT_EQ(mixer.controlId(), SpeakerMuteControlId());
-    EXPECT_NE(mixer.controlId(), SpeakerMixer::NOT_FOUND);
+    EXPECT_EQ(PanelInspection::MixerControl(mixer), SpeakerMuteControlId());
+    EXPECT_NE(PanelInspection::MixerControl(mixer), SpeakerMixer::NOT_FOUND);
 
-    const HMIXER opened = mixer.handle();
-    const DWORD found = mixer.controlId();
+    const HMIXER opened = PanelInspection::MixerHandle(mixer);
+    const DWORD found = PanelInspection::MixerControl(mixer);
     ASSERT_TRUE(mixer.Set(true));
     muted = false;
     ASSERT_TRUE(mixer.Get(muted));
@@ -141,8 +144,8 @@ TEST_F(MasterMuteTest, FirstMixerCallOpensDeviceZeroFindsTheSpeakerMuteAndCaches
     ASSERT_TRUE(mixer.Get(muted));
     EXPECT_FALSE(muted);
     // The handle stays open and the control is not looked up again.
-    EXPECT_EQ(mixer.handle(), opened);
-    EXPECT_EQ(mixer.controlId(), found);
+    EXPECT_EQ(PanelInspection::MixerHandle(mixer), opened);
+    EXPECT_EQ(PanelInspection::MixerControl(mixer), found);
 }
 
 TEST_F(MasterMuteTest, ConcealmentMutesForAsLongAsTheWindowsStayHidden)
@@ -175,7 +178,8 @@ TEST_F(MasterMuteTest, ConcealmentMutesForAsLongAsTheWindowsStayHidden)
     // The last window shown from the dialog's side ends it as well.
     ASSERT_TRUE(SetDefaultMute(0));
     SendMessageA(panelWindow, WM_COMMAND, IDC_CONCEAL, 0);
-    while (AnyWindowsHidden()) ShowHiddenWindow(HiddenWindows().back().window, Model().conceal);
+    Concealment& concealment = TheConcealment();
+    while (concealment.Active()) concealment.ShowOne(concealment.Hidden().back().window);
     ASSERT_TRUE(ReadDefaultMute(read));
     EXPECT_EQ(read, 0);
 }
@@ -183,14 +187,14 @@ TEST_F(MasterMuteTest, ConcealmentMutesForAsLongAsTheWindowsStayHidden)
 TEST_F(MasterMuteTest, AStartAfterACrashGivesTheSpeakerItsEarlierStateBack)
 {
     std::string device;
-    ASSERT_TRUE(SystemOutputs().DefaultDevice(device));
+    ASSERT_TRUE(TheDevices().DefaultDevice(device));
     for (bool mutedBefore : {false, true}) {
         RecoveryState crashed;
         crashed.mutes = {{device, mutedBefore}};
         WriteWholeFile(PathBesideExecutable(ModulePath(), "hidden", "dat"),
                        EncodeRecoveryFile(crashed));
         ASSERT_TRUE(SetDefaultMute(1));
-        RestoreStrandedWindows(Model().conceal);
+        TheConcealment().RestoreStrandedWindows();
         int read = -1;
         ASSERT_TRUE(ReadDefaultMute(read));
         EXPECT_EQ(read, mutedBefore ? 1 : 0);
@@ -206,14 +210,14 @@ TEST_F(MasterMuteTest, UntickedBoxTouchesNoMuteSwitch)
     SetBox(IDC_MUTE, false);
     SendMessageA(panelWindow, WM_COMMAND, IDC_CONCEAL, 0);
     EXPECT_FALSE(IsWindowVisible(probe.handle()));
-    EXPECT_TRUE(SystemOutputs().heldDevice().empty());
-    EXPECT_EQ(Mixer().handle(), nullptr);
+    EXPECT_TRUE(PanelInspection::HeldDevice(TheDevices()).empty());
+    EXPECT_EQ(PanelInspection::MixerHandle(Mixer()), nullptr);
     SendMessageA(panelWindow, WM_COMMAND, IDM_SHOW_HIDDEN, 0);
 
     // Ticked, the same pass does reach the switch.
     SetBox(IDC_MUTE, true);
     SendMessageA(panelWindow, WM_COMMAND, IDC_CONCEAL, 0);
-    EXPECT_FALSE(SystemOutputs().heldDevice().empty());
+    EXPECT_FALSE(PanelInspection::HeldDevice(TheDevices()).empty());
 }
 
 // Run with PULSE_SERVER naming no server (the test run's second pass).
@@ -238,8 +242,8 @@ TEST_F(MasterMuteWithoutSoundServerTest, EveryCallFailsQuietlyAndTheWindowsAreHi
     EXPECT_FALSE(SetDefaultMute(1));
     // The open is tried again on every call, and keeps failing.
     EXPECT_FALSE(ReadDefaultMute(muted));
-    EXPECT_EQ(Mixer().handle(), nullptr);
-    EXPECT_EQ(Mixer().controlId(), SpeakerMixer::NOT_FOUND);
+    EXPECT_EQ(PanelInspection::MixerHandle(Mixer()), nullptr);
+    EXPECT_EQ(PanelInspection::MixerControl(Mixer()), SpeakerMixer::NOT_FOUND);
 
     ProbeWindow probe("probe without sound", SW_SHOWMAXIMIZED);
     ASSERT_EQ(IsDlgButtonChecked(panelWindow, IDC_MUTE), static_cast<UINT>(BST_CHECKED));

@@ -4,8 +4,8 @@
 
 #include <algorithm>
 
-#include "core/shell/button_shades.h"
-#include "core/shell/colors.h"
+#include "core/panel/button_shades.h"
+#include "core/panel/colors.h"
 #include "support/wine_test_support.h"
 
 namespace {

@@ -1,15 +1,27 @@
-// A fixture that creates the program's frame (and with it the panel) in this
-// process and destroys it after each test.
+// A fixture that creates the program's frame (and with it the panel and its
+// Panel object) in this process and destroys it after each test.
 #pragma once
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
-#include "app/app_state.h"
 #include "app/frame.h"
-#include "core/shell/panel_messages.h"
+#include "app/panel.h"
 #include "app/settings_file.h"
+#include "core/panel/panel_messages.h"
+#include "core/settings/settings_codec.h"
 #include "support/wine_test_support.h"
+
+// The frame and panel of the running test (null between tests), and the
+// object that runs the panel.
+extern HWND frameWindow;
+extern HWND panelWindow;
+Panel& ThePanel();
+
+// The face the panel paints an owner-drawn button of its features with.
+COLORREF FaceOf(int controlId);
+// What the features would save now.
+SettingsValues CurrentSettings();
 
 class PanelTest : public testing::Test {
 protected:
@@ -29,37 +41,8 @@ protected:
 
     // A start and an end of the panel that leave ini.dat as they find it
     // (apart from what the panel itself writes when it ends).
-    void SetUpKeepingSettings()
-    {
-        static bool registered = false;
-        if (!registered) {
-            ASSERT_TRUE(InitInstance(appInstance));
-            registered = true;
-        } else {
-            ASSERT_NE(CreateWindowExA(0, FRAME_CLASS_NAME, FRAME_TITLE,
-                                      WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, 0, 0, 0, 0,
-                                      nullptr, nullptr, appInstance, nullptr),
-                      nullptr);
-        }
-        ASSERT_NE(frameWindow, nullptr);
-        ASSERT_NE(panelWindow, nullptr);
-        PumpMessages();
-    }
-
-    void TearDownKeepingSettings()
-    {
-        // Whatever a test left closed, the next test's panel starts open.
-        while (!Gate().IsOpen() && panelWindow && IsWindow(panelWindow))
-            SendMessageA(panelWindow, WMU_TIMERGATE, 1, 0);
-        if (frameWindow && IsWindow(frameWindow)) DestroyWindow(frameWindow);
-        // The frame posts WM_QUIT when it goes; this loop is the tests', so drop it.
-        MSG msg;
-        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            if (msg.message != WM_QUIT) DispatchMessageA(&msg);
-        }
-        frameWindow = nullptr;
-        panelWindow = nullptr;
-    }
+    void SetUpKeepingSettings();
+    void TearDownKeepingSettings();
 
     HWND Control(int id) const { return GetDlgItem(panelWindow, id); }
 

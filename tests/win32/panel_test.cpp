@@ -3,17 +3,25 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
+#include <set>
 #include <string>
+#include <vector>
 
-#include "core/shell/colors.h"
+#include "core/panel/colors.h"
 #include "core/base/exe_paths.h"
-#include "core/shell/hatch_pattern.h"
+#include "core/panel/hatch_pattern.h"
 #include "win/module_path.h"
 #include "app/panel.h"
-#include "app/panel_view.h"
-#include "core/shell/panel_messages.h"
+#include "automation/key_repeater.h"
+#include "triggers/action_controls.h"
+#include "triggers/triggers.h"
+#include "tray/tray.h"
+#include "win/panel_feature.h"
+#include "core/panel/panel_messages.h"
 #include "core/automation/key_table.h"
 #include "panel_fixture.h"
+#include "panel_inspection.h"
 #include "res/resource.h"
 
 namespace {
@@ -47,12 +55,12 @@ TEST_F(PanelTest, StartsWithTheDocumentedDefaults)
     EXPECT_EQ(SendMessageA(Control(IDC_RECORD_KEY), CB_GETITEMDATA, 1, 0), VK_CONTROL);
     EXPECT_EQ(IsDlgButtonChecked(panelWindow, IDC_MUTE), BST_CHECKED);
     EXPECT_EQ(TextOf(Control(IDC_IMAGE_FOLDER)), PathBesideExecutable(ModulePath(), "image", ""));
-    EXPECT_EQ(FaceOf(IDC_LEFT_TOGGLE, Model()), COLOR_OFF);
-    EXPECT_EQ(FaceOf(IDC_RIGHT_TOGGLE, Model()), COLOR_OFF);
-    EXPECT_EQ(FaceOf(IDC_CONCEAL, Model()), COLOR_PANEL);
-    for (const ActionState& action : Model().actions) EXPECT_EQ(action.gesture.count, 0);
-    EXPECT_EQ(Model().actions[0].modifiers, static_cast<UINT>(MOD_CONTROL));
-    EXPECT_EQ(Model().actions[0].virtualKey, static_cast<UINT>('L'));
+    EXPECT_EQ(FaceOf(IDC_LEFT_TOGGLE), COLOR_OFF);
+    EXPECT_EQ(FaceOf(IDC_RIGHT_TOGGLE), COLOR_OFF);
+    EXPECT_EQ(FaceOf(IDC_CONCEAL), COLOR_PANEL);
+    for (int i = 0; i < ACTION_COUNT; ++i) EXPECT_EQ(PanelInspection::Action(TheTriggers(), i).gesture.count, 0);
+    EXPECT_EQ(PanelInspection::Action(TheTriggers(), 0).modifiers, static_cast<UINT>(MOD_CONTROL));
+    EXPECT_EQ(PanelInspection::Action(TheTriggers(), 0).virtualKey, static_cast<UINT>('L'));
     // Spin ranges.
     int low = 0, high = 0;
     SendMessageA(Control(IDC_GESTURE_TIME_SPIN), UDM_GETRANGE32, reinterpret_cast<WPARAM>(&low),
@@ -81,16 +89,51 @@ TEST_F(PanelTest, EveryProgramButtonIsOwnerDrawn)
     for (int i = 0; i < KEY_COUNT; ++i) {
         const int id = keyTable[i].controlId;
         EXPECT_EQ(GetWindowLongPtrA(Control(id), GWL_STYLE), 0x5000000B);
-        EXPECT_EQ(FaceOf(id, Model()), COLOR_OFF);
+        EXPECT_EQ(FaceOf(id), COLOR_OFF);
         EXPECT_EQ(TextOf(Control(id)), captions[i]) << id;
     }
-    for (const ActionDefinition& action : actionDefinitions) {
-        EXPECT_EQ(GetWindowLongPtrA(Control(action.hotkeyButtonId), GWL_STYLE) & ~WS_DISABLED, 0x5000000B);
-        if (action.gestureButtonId != NO_GESTURE_BUTTON) {
-            EXPECT_EQ(GetWindowLongPtrA(Control(action.gestureButtonId), GWL_STYLE) & ~WS_DISABLED,
+    for (const ActionControls& action : actionControls) {
+        EXPECT_EQ(GetWindowLongPtrA(Control(action.hotkeyButton), GWL_STYLE) & ~WS_DISABLED, 0x5000000B);
+        if (action.gestureButton != NO_GESTURE_BUTTON) {
+            EXPECT_EQ(GetWindowLongPtrA(Control(action.gestureButton), GWL_STYLE) & ~WS_DISABLED,
                       0x5000000B);
         }
     }
+}
+
+// The route table: every control of the panel that has an id, and every item
+// of the tray menu, belongs to exactly one feature, and no feature claims an
+// id that is neither.
+TEST_F(PanelTest, EveryControlAndMenuItemHasExactlyOneOwner)
+{
+    std::map<int, int> claims;
+    for (PanelFeature* feature : Features().order) {
+        for (int id : feature->RoutedCommands()) ++claims[id];
+        for (int id : feature->InputCommands()) ++claims[id];
+    }
+    std::set<int> ids;
+    for (HWND child = GetWindow(panelWindow, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        const int id = GetDlgCtrlID(child);
+        if (id != -1 && id != 0xFFFF) ids.insert(id);
+    }
+    HMENU popup = nullptr;
+    HMENU menu = Features().tray.BuildMenu(popup);
+    std::vector<HMENU> pending = {popup};
+    while (!pending.empty()) {
+        HMENU level = pending.back();
+        pending.pop_back();
+        for (int i = 0; i < GetMenuItemCount(level); ++i) {
+            if (HMENU sub = GetSubMenu(level, i)) {
+                pending.push_back(sub);
+            } else if (const UINT id = GetMenuItemID(level, i); id != 0) {
+                ids.insert(static_cast<int>(id));
+            }
+        }
+    }
+    DestroyMenu(menu);
+    ASSERT_GT(ids.size(), static_cast<std::size_t>(KEY_COUNT)) << "the panel's controls were not found";
+    for (int id : ids) EXPECT_EQ(claims[id], 1) << id;
+    for (const auto& [id, count] : claims) EXPECT_TRUE(ids.count(id)) << id << " is claimed but no control";
 }
 
 TEST_F(PanelTest, LauncherStaticsAre34PixelsSquare)
@@ -130,6 +173,11 @@ TEST_F(PanelTest, EditsAndListsKeepTheSystemColours)
 {
     // The panel leaves these messages to the default handling, which gives
     // the system's window colours, never the hatched brush.
+    Canvas statics(4, 4);
+    const auto panelBackgroundBrush = reinterpret_cast<HBRUSH>(
+        SendMessageA(panelWindow, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(statics.dc()),
+                     reinterpret_cast<LPARAM>(Control(IDC_MUTE))));
+    ASSERT_NE(panelBackgroundBrush, nullptr);
     for (UINT message : {WM_CTLCOLOREDIT, WM_CTLCOLORLISTBOX}) {
         Canvas canvas(4, 4);
         SetBkColor(canvas.dc(), RGB(1, 2, 3));
@@ -166,7 +214,7 @@ TEST_F(PanelTest, TimerGateCountsItsClosersAndOpensWithTheLast)
 TEST_F(PanelTest, DrawItemReachesTheOwnerOfTheControl)
 {
     struct Case { int id; COLORREF face; };
-    Model().keys.held[29] = true;  // "A"
+    Features().keys.Step(1063);  // "A" held
     for (const Case& c : {Case{1063, COLOR_ON}, Case{1025, COLOR_OFF}, Case{IDC_SHOW_HIDE, COLOR_PANEL},
                           Case{IDC_LEFT_TOGGLE, COLOR_OFF}, Case{IDC_HOTKEY_STOP, COLOR_PANEL},
                           Case{IDC_GESTURE_SHOWHIDE, COLOR_PANEL}}) {
@@ -185,7 +233,7 @@ TEST_F(PanelTest, DrawItemReachesTheOwnerOfTheControl)
         EXPECT_EQ(canvas.Pixel(2, 2), c.face) << c.id << " " << ColourText(canvas.Pixel(2, 2));
         EXPECT_EQ(canvas.Pixel(0, 0), RGB(255, 255, 255)) << c.id;
     }
-    Model().keys.held[29] = false;
+    Features().keys.Step(1063);
 }
 
 TEST_F(PanelTest, ShowHideCommandsHideAndShowTheFrame)

@@ -5,15 +5,15 @@
 #include <string>
 #include <vector>
 
-#include "core/shell/colors.h"
-#include "app/panel_view.h"
+#include "core/panel/colors.h"
 #include "core/settings/settings_codec.h"
 #include "app/settings_file.h"
 #include "win/file_contents.h"
 #include "panel_fixture.h"
+#include "panel_inspection.h"
+#include "triggers/triggers.h"
 #include "support/test_files.h"
 #include "support/test_window.h"
-#include "core/model/settings_mapping.h"
 #include "res/resource.h"
 
 namespace {
@@ -78,7 +78,7 @@ TEST_F(ReplaceFileTest, ALeftoverFromAKilledWriteDoesNotMatter)
 
 TEST_F(PanelTest, NoFileGivesTheDefaultsAndTheExitWritesThem)
 {
-    const SettingsValues values = SettingsOf(Model());
+    const SettingsValues values = CurrentSettings();
     EXPECT_FALSE(values.leftClickOn);
     EXPECT_EQ(values.leftClickInterval, 100u);
     EXPECT_EQ(values.keyRepeatInterval, 100u);
@@ -97,15 +97,21 @@ TEST_F(PanelTest, NoFileGivesTheDefaultsAndTheExitWritesThem)
 
 TEST_F(PanelTest, StoredStateComesBackAtTheNextStart)
 {
+    // A hotkey and a gesture as an earlier run stored them.
+    SettingsValues earlier = CurrentSettings();
+    earlier.actions[1].modifiers = MOD_CONTROL | MOD_SHIFT;
+    earlier.actions[1].virtualKey = VK_F5;
+    earlier.actions[2] = ActionSettings{{1, 4, 3, 0, 0, 0, 0, 0}, 3, 0, 0};
+    PanelTest::TearDownKeepingSettings();
+    ASSERT_TRUE(WriteWholeFile(SettingsFilePath(), WriteSettings(earlier)));
+    PanelTest::SetUpKeepingSettings();
+
     SetDlgItemTextA(panelWindow, IDC_LEFT_INTERVAL, "50");
     SendMessageA(panelWindow, WM_COMMAND, IDC_LEFT_TOGGLE, 0);
     SetDlgItemTextA(panelWindow, IDC_KEY_INTERVAL, "");  // stored as 0
     SetBox(IDC_MUTE, false);
     SetBox(IDC_MACRO2_REPEAT, true);
     Choose(IDC_GESTURE_HOLD_KEY, 2);
-    Model().actions[1].modifiers = MOD_CONTROL | MOD_SHIFT;
-    Model().actions[1].virtualKey = VK_F5;
-    Model().actions[2].gesture = GestureSequence{{1, 4, 3, 2, 1, 0, 0, 0}, 3, 0};  // shortened from 5
     DestroyWindow(frameWindow);
 
     const std::vector<std::uint8_t> bytes = ReadWholeFile(SettingsFilePath());
@@ -123,7 +129,6 @@ TEST_F(PanelTest, StoredStateComesBackAtTheNextStart)
               std::vector<std::uint8_t>(gesture, gesture + 32));
 
     // The next start shows all of it.
-    Model().actions[2].gesture = GestureSequence{};
     PanelTest::TearDownKeepingSettings();
     PanelTest::SetUpKeepingSettings();
     char text[16] = "";
@@ -134,8 +139,8 @@ TEST_F(PanelTest, StoredStateComesBackAtTheNextStart)
     EXPECT_EQ(IsDlgButtonChecked(panelWindow, IDC_MUTE), BST_UNCHECKED);
     EXPECT_EQ(IsDlgButtonChecked(panelWindow, IDC_MACRO2_REPEAT), BST_CHECKED);
     EXPECT_EQ(SendDlgItemMessageA(panelWindow, IDC_GESTURE_HOLD_KEY, CB_GETCURSEL, 0, 0), 2);
-    EXPECT_EQ(Model().actions[1].virtualKey, static_cast<UINT>(VK_F5));
-    EXPECT_EQ(Model().actions[2].gesture.count, 3);
+    EXPECT_EQ(PanelInspection::Action(TheTriggers(), 1).virtualKey, static_cast<UINT>(VK_F5));
+    EXPECT_EQ(PanelInspection::Action(TheTriggers(), 2).gesture.count, 3);
     GetDlgItemTextA(panelWindow, IDC_GESTURE_CONCEAL, text, sizeof text);
     EXPECT_STREQ(text, "→↓←");
     // The repeater saved on does click, at its interval.
@@ -147,8 +152,7 @@ TEST_F(PanelTest, StoredStateComesBackAtTheNextStart)
 
 TEST_F(PanelTest, DamagedFilesStartCleanly)
 {
-    SettingsValues values = SettingsOf(Model());
-    std::vector<std::uint8_t> good = WriteSettings(values);
+    std::vector<std::uint8_t> good = WriteSettings(CurrentSettings());
     std::vector<std::vector<std::uint8_t>> damaged;
     for (std::size_t cut : {0u, 1u, 14u, 200u, 292u, 293u, 300u, 652u, 660u}) damaged.emplace_back(good.begin(), good.begin() + cut);
     std::vector<std::uint8_t> hugePad = good;

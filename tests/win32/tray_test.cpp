@@ -5,14 +5,15 @@
 #include <string>
 #include <vector>
 
-#include "core/shell/colors.h"
-#include "core/shell/panel_messages.h"
-#include "app/tray.h"
+#include "core/panel/colors.h"
+#include "core/panel/panel_messages.h"
+#include "conceal/concealment.h"
 #include "core/automation/key_table.h"
-#include "conceal/hidden_windows.h"
 #include "panel_fixture.h"
+#include "panel_inspection.h"
 #include "res/resource.h"
-#include "triggers/key_names.h"
+#include "tray/tray.h"
+#include "win/key_names.h"
 
 namespace {
 
@@ -37,23 +38,28 @@ std::string LayoutName(UINT vk)
 bool Checked(HMENU menu, UINT id) { return (GetMenuState(menu, id, MF_BYCOMMAND) & MF_CHECKED) != 0; }
 bool Greyed(HMENU menu, UINT id) { return (GetMenuState(menu, id, MF_BYCOMMAND) & MF_GRAYED) != 0; }
 
-class TrayTest : public PanelTest {
-protected:
-    void TearDown() override
-    {
-        for (bool& held : Model().keys.held) held = false;
-        PanelTest::TearDown();
-    }
+using TrayTest = PanelTest;
+
+// The state a menu shows, as a panel would hand it over.
+class MenuStateHost : public TrayHost {
+public:
+    TrayMenuState state;
+    TrayMenuState MenuState() override { return state; }
+    void IconDoubleClicked() override {}
 };
+
+HMENU BuildTrayMenu(HMENU& popup) { return Features().tray.BuildMenu(popup); }
 
 TEST_F(TrayTest, MenuShowsTheKeysInFourNestedLevelsCheckedWhenOn)
 {
-    bool (&held)[KEY_COUNT] = Model().keys.held;
+    MenuStateHost host;
+    bool (&held)[KEY_COUNT] = host.state.keysHeld;
     held[0] = true;   // Esc, first level
     held[29] = true;  // A, second level
     held[80] = true;  // PgDn, the last key of the fourth level
+    Tray tray(panelWindow, Gate(), host);
     HMENU popup = nullptr;
-    HMENU menu = BuildTrayMenu(popup);
+    HMENU menu = tray.BuildMenu(popup);
     ASSERT_NE(menu, nullptr);
     HMENU level = GetSubMenu(popup, 3);
     int keyIndex = 0;
@@ -77,7 +83,7 @@ TEST_F(TrayTest, MenuShowsTheKeysInFourNestedLevelsCheckedWhenOn)
         level = next;
     }
     EXPECT_EQ(keyIndex, 81);
-    EXPECT_FALSE(FormatKeyName(VK_F5)[0] == '\0');
+    EXPECT_FALSE(FormatKeyName(VK_F5).empty());
     // Without the bit the arrow would be named as its number-pad key.
     char numberPad[32] = "";
     GetKeyNameTextA(static_cast<LONG>(MapVirtualKeyA(VK_LEFT, 0) << 16), numberPad, sizeof numberPad);
@@ -114,15 +120,15 @@ TEST_F(TrayTest, MenuFollowsTheRepeatersMacrosAndTheFrame)
 
 TEST_F(TrayTest, IconFollowsTheRepeaters)
 {
-    EXPECT_EQ(CurrentTrayIconId(), 102);
+    EXPECT_EQ(PanelInspection::ShownIcon(Features().tray), TrayIcon::Neither);
     SendMessageA(panelWindow, WM_COMMAND, IDC_LEFT_TOGGLE, 0);
-    EXPECT_EQ(CurrentTrayIconId(), 103);
+    EXPECT_EQ(PanelInspection::ShownIcon(Features().tray), TrayIcon::Left);
     SendMessageA(panelWindow, WM_COMMAND, IDM_RIGHT_REPEAT, 0);
-    EXPECT_EQ(CurrentTrayIconId(), 105);
+    EXPECT_EQ(PanelInspection::ShownIcon(Features().tray), TrayIcon::Both);
     SendMessageA(panelWindow, WM_HOTKEY, 1, 0);
-    EXPECT_EQ(CurrentTrayIconId(), 104);
+    EXPECT_EQ(PanelInspection::ShownIcon(Features().tray), TrayIcon::Right);
     SendMessageA(panelWindow, WM_COMMAND, IDC_RIGHT_TOGGLE, 0);
-    EXPECT_EQ(CurrentTrayIconId(), 102);
+    EXPECT_EQ(PanelInspection::ShownIcon(Features().tray), TrayIcon::Neither);
 }
 
 TEST_F(TrayTest, DoubleClickShowsTheHiddenFrame)
@@ -139,7 +145,7 @@ TEST_F(TrayTest, WhileConcealedOnlyTheWayBackIsOffered)
 {
     SetBox(IDC_MUTE, false);
     SendMessageA(panelWindow, WM_COMMAND, IDC_CONCEAL, 0);
-    ASSERT_TRUE(AnyWindowsHidden());
+    ASSERT_TRUE(TheConcealment().Active());
     ASSERT_FALSE(IsWindowVisible(frameWindow));
     HMENU popup = nullptr;
     HMENU menu = BuildTrayMenu(popup);
@@ -152,7 +158,7 @@ TEST_F(TrayTest, WhileConcealedOnlyTheWayBackIsOffered)
     SendMessageA(panelWindow, WMU_TRAYNOTIFY, 1, WM_LBUTTONDBLCLK);
     EXPECT_FALSE(IsWindowVisible(frameWindow));
     SendMessageA(panelWindow, WM_COMMAND, IDM_SHOW_HIDDEN, 0);
-    EXPECT_FALSE(AnyWindowsHidden());
+    EXPECT_FALSE(TheConcealment().Active());
     EXPECT_TRUE(IsWindowVisible(frameWindow));
 }
 

@@ -6,13 +6,11 @@
 
 #include <gtest/gtest.h>
 
-#include "app/app_state.h"
 
 int main(int argc, char** argv)
 {
     testing::InitGoogleTest(&argc, argv);
     INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_UPDOWN_CLASS | ICC_HOTKEY_CLASS};
     InitCommonControlsEx(&controls);
-    appInstance = GetModuleHandleA(nullptr);
     return RUN_ALL_TESTS();
 }

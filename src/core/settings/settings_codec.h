@@ -2,9 +2,9 @@
 // records of 40 bytes, then one variable-length record per launcher pad. No
 // header, version or checksum; every integer is little-endian.
 //
-// The panel maps its model to a SettingsValues before it writes, and reads
-// the file into a SettingsValues mapped from the model's defaults, so that
-// whatever the file does not deliver keeps them (settings_mapping.h).
+// Each feature stores its part into a SettingsValues before the file is
+// written; the file is read into one that holds the features' defaults, so
+// that whatever it does not deliver keeps them (settings_mapping.h).
 #pragma once
 #include <cstddef>
 #include <cstdint>

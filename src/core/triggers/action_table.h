@@ -1,6 +1,7 @@
-// The nine commands that hotkeys and gestures can start: their fixed ids and
-// default hotkeys. What can change (the hotkey, the gesture and its matcher
-// state) is each action's ActionState in the panel's model.
+// The nine commands that hotkeys and gestures can start: their fixed hotkey
+// ids and default hotkeys. What can change (the hotkey, the gesture and its
+// matcher state) is each action's ActionState; the panel's controls of each
+// action belong to the triggers feature.
 #pragma once
 #include <cstdint>
 
@@ -16,17 +17,14 @@ constexpr std::uint32_t HOTKEY_MOD_SHIFT = 4;
 // What a triggered action does: send the panel a command, or stop the macro.
 enum class ActionKind { SendCommand, StopMacro };
 
-// The gesture button id of the action that has none (the forced stop).
-constexpr int NO_GESTURE_BUTTON = -1;
+// The action of the forced stop: the one without a gesture.
+constexpr int STOP_MACRO_ACTION = 7;
 
 struct ActionDefinition {
     int hotkeyId;             // 1 to 9, the id given to RegisterHotKey
-    int hotkeyButtonId;
-    int gestureButtonId;      // NO_GESTURE_BUTTON: the action has none
     std::uint32_t defaultModifiers;
     std::uint32_t defaultVirtualKey;
     ActionKind kind;
-    int commandId;            // for SendCommand: the command sent to the panel
 };
 
 extern const ActionDefinition actionDefinitions[ACTION_COUNT];

@@ -1,19 +1,9 @@
 // The rules of the gesture setting dialog over its plain values: the "有効"
 // check box and the selected index of each of the eight step lists (steps 1
-// to 8, index 0 to 7 here). The dialog procedure (GestureDlgProc) only moves
-// these values between the controls and these functions:
-//
-//   WM_INITDIALOG    fill list i with GestureListEntry (i, 0 ..
-//                    GestureListSize (i) - 1); select and check what
-//                    GestureDialogStateOf (record's gesture) gives; then the
-//                    enabling rule.
-//   WM_COMMAND 1000, 1019 to 1023
-//                    read the state, EnableWindow each list as
-//                    GestureListEnabling gives.
-//   IDOK             read the state; ApplyGestureDialog (state, record's
-//                    gesture): Stored or Disabled end the dialog with 1,
-//                    RepeatedStep shows GESTURE_REPEAT_MESSAGE and keeps it
-//                    open, MissingStep keeps it open.
+// to 8, index 0 to 7 here). A dialog fills each list from GestureListEntry,
+// selects and checks what GestureDialogStateOf gives, enables the lists as
+// GestureListEnabling says whenever the box or a list changes, and on OK
+// keeps what ApplyGestureDialog decides.
 #pragma once
 #include <cstdint>
 

@@ -11,8 +11,8 @@
 #include "core/triggers/gesture_sequence.h"
 
 struct GestureRecognition {
-    std::uint32_t gestureMinDistance = 64;  // D in pixels, from edit 1121
-    std::uint32_t gestureTimeWindow = 200;  // T in milliseconds, from edit 1123
+    std::uint32_t gestureMinDistance = 64;  // D in pixels, from IDC_GESTURE_DISTANCE
+    std::uint32_t gestureTimeWindow = 200;  // T in milliseconds, from IDC_GESTURE_TIME
     GesturePoint gestureAnchor;             // cursor position of the last accepted sample
     std::uint32_t gestureStartTime = 0;     // when a record last reached its second step
 };

@@ -1,0 +1,29 @@
+#include "app/frame_controls.h"
+
+#include "res/resource.h"
+#include "win/owner_draw_button.h"
+
+FrameControls::FrameControls(HWND panel) : panel_(panel) {}
+
+std::vector<int> FrameControls::RoutedCommands() const
+{
+    return {IDC_SHOW_HIDE, IDM_SHOW_HIDE, IDM_EXIT};
+}
+
+void FrameControls::OnCommand(int id, int)
+{
+    if (id == IDM_EXIT) {
+        SendMessageA(frame(), WM_CLOSE, 0, 0);
+    } else if (Visible()) {
+        ShowWindow(frame(), SW_HIDE);
+    } else {
+        ShowWindow(frame(), SW_SHOWNORMAL);
+        SetForegroundWindow(frame());
+    }
+}
+
+void FrameControls::SetUp() { AttachOwnerDrawButton(GetDlgItem(panel_, IDC_SHOW_HIDE)); }
+
+void FrameControls::Show() { ShowWindow(frame(), SW_SHOWNORMAL); }
+
+bool FrameControls::Visible() const { return IsWindowVisible(frame()) != FALSE; }

@@ -1,0 +1,91 @@
+#include "app/panel_features.h"
+
+#include "res/resource.h"
+
+namespace {
+
+// What each action of the table does: the command of its button, sent to the
+// panel as the button would send it. The forced stop has no button.
+const int actionCommands[ACTION_COUNT] = {
+    IDC_LEFT_TOGGLE,    IDC_RIGHT_TOGGLE,   IDC_CONCEAL,        IDC_CAPTURE, IDC_MACRO1_EXECUTE,
+    IDC_MACRO2_EXECUTE, IDC_MACRO3_EXECUTE, 0 /* forced stop */, IDM_SHOW_HIDE,
+};
+
+}  // namespace
+
+Panel::Features::Features(HWND panelWindow, TimerGate& gate)
+    : concealment(panelWindow, gate, *this),
+      macros(panelWindow, gate, *this),
+      left(panelWindow, ClickSide::Left),
+      right(panelWindow, ClickSide::Right),
+      keys(panelWindow),
+      target(panelWindow),
+      triggers(panelWindow, gate, *this),
+      capture(panelWindow, gate),
+      pads(panelWindow, gate, *this),
+      tray(panelWindow, gate, *this),
+      frame(panelWindow),
+      order{&concealment, &macros, &left, &right, &keys, &target, &triggers, &capture, &pads, &tray, &frame},
+      panel(panelWindow)
+{
+}
+
+void Panel::Features::CommandRan(const PanelFeature* owner)
+{
+    if (owner == &left || owner == &right) RepeatersChanged();
+}
+
+void Panel::Features::RepeatersChanged() { tray.ShowRepeaters(left.On(), right.On()); }
+
+void Panel::Features::TicksStopped()
+{
+    left.LetGo();
+    right.LetGo();
+}
+
+// A macro takes the mouse: a button a repeater holds down between two ticks
+// would turn the playback into a drag.
+void Panel::Features::MacroStarting() { TicksStopped(); }
+
+// The slot's F-key and gesture buttons are usable only while it has a
+// recording and no macro runs.
+void Panel::Features::SlotActionsUsable(int slot, bool usable)
+{
+    constexpr int FIRST_SLOT_ACTION = 4;
+    triggers.EnableActionButtons(FIRST_SLOT_ACTION + slot, usable);
+}
+
+// A program a pad started becomes the repeaters' target.
+void Panel::Features::ProgramStarted(HWND foreground) { target.Select(foreground); }
+
+TrayMenuState Panel::Features::MenuState()
+{
+    TrayMenuState state;
+    state.leftOn = left.On();
+    state.rightOn = right.On();
+    for (int slot = 0; slot < MACRO_SLOT_COUNT; ++slot) state.slotEnabled[slot] = macros.SlotEnabled(slot);
+    for (int i = 0; i < KEY_COUNT; ++i) state.keysHeld[i] = keys.Held(i);
+    state.concealed = concealment.Active();
+    state.frameVisible = frame.Visible();
+    return state;
+}
+
+// While windows are concealed the frame stays with them.
+void Panel::Features::IconDoubleClicked()
+{
+    if (!concealment.Active()) frame.Show();
+}
+
+// Nothing is sent while the windows are concealed: the held keys go up now
+// (the gate lets go of the buttons) and down again after.
+void Panel::Features::Concealing() { keys.LetGo(); }
+
+void Panel::Features::RunAction(int index)
+{
+    if (actionDefinitions[index].kind == ActionKind::StopMacro) {
+        macros.Stop();
+        return;
+    }
+    // Exactly as if the player had clicked the button.
+    SendMessageA(panel, WM_COMMAND, MAKEWPARAM(actionCommands[index], BN_CLICKED), 0);
+}

@@ -1,0 +1,60 @@
+// The panel's features, in the order the panel runs them (start-up,
+// settings, the end of the program and of the session), and what one
+// feature's event means for another: the hosts' calls, each an effect named
+// here.
+#pragma once
+#include <windows.h>
+
+#include <vector>
+
+#include "app/frame_controls.h"
+#include "app/panel.h"
+#include "automation/click_repeater.h"
+#include "automation/key_repeater.h"
+#include "automation/macros.h"
+#include "automation/repeat_target.h"
+#include "capture/capture.h"
+#include "conceal/concealment.h"
+#include "launcher/pads.h"
+#include "tray/tray.h"
+#include "triggers/triggers.h"
+
+struct Panel::Features final : MacroHost, PadsHost, TrayHost, ConcealHost, TriggerHost {
+    Features(HWND panel, TimerGate& gate);
+
+    // The declared order. The concealment comes first, so that windows a
+    // crashed run left hidden come back before anything else starts; the
+    // settings are saved before any feature lets go of anything.
+    Concealment concealment;
+    Macros macros;
+    ClickRepeater left;
+    ClickRepeater right;
+    KeyRepeater keys;
+    RepeatTarget target;
+    Triggers triggers;
+    Capture capture;
+    Pads pads;
+    Tray tray;
+    FrameControls frame;
+    const std::vector<PanelFeature*> order;
+
+    HWND panel;
+
+    // A command of `owner` has run: a repeater's change shows in the tray.
+    void CommandRan(const PanelFeature* owner);
+    // The tray icon shows both repeaters.
+    void RepeatersChanged();
+    // The ticks stop (a dialog, a menu, a message box, a macro, the
+    // concealment): a button a repeater holds down between two ticks is let
+    // go, since the player's own mouse would drag with it.
+    void TicksStopped();
+
+private:
+    void MacroStarting() override;
+    void SlotActionsUsable(int slot, bool usable) override;
+    void ProgramStarted(HWND foreground) override;
+    TrayMenuState MenuState() override;
+    void IconDoubleClicked() override;
+    void Concealing() override;
+    void RunAction(int index) override;
+};

@@ -1,0 +1,67 @@
+// The panel's life: start-up, the settings, and the end of the program and of
+// the Windows session, each a loop over the features in their declared order.
+#include "app/panel.h"
+
+#include "app/panel_background.h"
+#include "app/panel_features.h"
+
+void Panel::Start(HWND panel)
+{
+    panel_ = panel;
+    SetWindowLongPtrA(panel, DWLP_USER, reinterpret_cast<LONG_PTR>(this));
+    gate_ = TimerGate();
+    background_.Reset(CreatePanelBackgroundBrush());
+    features_ = std::make_unique<Features>(panel, gate_);
+    Features& f = *features_;
+    gate_.OnClose([&f] { f.TicksStopped(); });
+
+    routed_.clear();
+    inputs_.clear();
+    timers_.clear();
+    for (PanelFeature* feature : f.order) {
+        for (int id : feature->RoutedCommands()) routed_[id] = feature;
+        for (int id : feature->InputCommands()) inputs_[id] = feature;
+        for (UINT_PTR id : feature->Timers()) timers_[id] = feature;
+    }
+
+    for (PanelFeature* feature : f.order) feature->SetUp();
+    // The file is read over every feature's defaults, so that whatever it
+    // does not deliver keeps them.
+    SettingsValues values;
+    for (PanelFeature* feature : f.order) feature->Save(values);
+    settings_.Read(values);
+    for (PanelFeature* feature : f.order) feature->Load(values);
+    f.RepeatersChanged();
+}
+
+void Panel::FrameShown()
+{
+    for (PanelFeature* feature : features_->order) feature->AfterShown();
+    if (settings_.Kept()) {
+        ScopedTimerGate closed(gate_);
+        settings_.ReportUnreadable(GetParent(panel_));
+    }
+}
+
+void Panel::SaveSettings()
+{
+    SettingsValues values;
+    for (PanelFeature* feature : features_->order) feature->Save(values);
+    // Tried for about a second while another program holds the file; the
+    // player hears of a loss once the windows have gone.
+    outcome_.settingsLost = !settings_.Write(values) && !settings_.Kept();
+}
+
+void Panel::LeaveNothingBehind()
+{
+    // The settings first: features let go of what they hold afterwards.
+    SaveSettings();
+    for (PanelFeature* feature : features_->order) feature->LeaveNothingBehind();
+}
+
+void Panel::ShutDown()
+{
+    LeaveNothingBehind();
+    for (PanelFeature* feature : features_->order) feature->ShutDown();
+    SetWindowLongPtrA(panel_, DWLP_USER, 0);
+}

@@ -1,0 +1,131 @@
+#include "automation/key_repeater.h"
+
+#include "core/model/settings_mapping.h"
+#include "core/panel/colors.h"
+#include "core/panel/panel_messages.h"
+#include "res/resource.h"
+#include "win/dialog_controls.h"
+#include "win/key_state.h"
+#include "win/owner_draw_button.h"
+
+namespace {
+
+void SendKeyEvent(std::uint8_t virtualKey, bool up)
+{
+    const auto scan = static_cast<BYTE>(MapVirtualKeyA(virtualKey, 0));
+    keybd_event(virtualKey, scan, up ? KEYEVENTF_KEYUP : 0, 0);
+}
+
+}  // namespace
+
+KeyRepeater::KeyRepeater(HWND panel) : panel_(panel) {}
+
+std::vector<int> KeyRepeater::RoutedCommands() const
+{
+    std::vector<int> ids = {IDC_KEY_INTERVAL, IDC_KEY_INTERVAL_SPIN};
+    for (const KeyDefinition& key : keyTable) ids.push_back(key.controlId);
+    return ids;
+}
+
+void KeyRepeater::OnCommand(int id, int)
+{
+    if (id != IDC_KEY_INTERVAL && id != IDC_KEY_INTERVAL_SPIN) {
+        Step(id);
+        return;
+    }
+    state_.interval = GetDlgItemInt(panel_, IDC_KEY_INTERVAL, nullptr, FALSE);
+    KillTimer(panel_, TIMER_KEYREPEAT);
+    RestartTimerIfAnyKeyHeld();
+}
+
+std::vector<UINT_PTR> KeyRepeater::Timers() const { return {TIMER_KEYREPEAT}; }
+
+void KeyRepeater::OnTimer(UINT_PTR)
+{
+    if (state_.letGo) {
+        state_.letGo = false;
+        for (int i = 0; i < KEY_COUNT; ++i) {
+            if (state_.held[i]) SendKeyEvent(keyTable[i].virtualKey, false);
+        }
+        return;
+    }
+    // Table order: a held modifier's key-down comes before the other keys'.
+    for (int i = 0; i < KEY_COUNT; ++i) {
+        if (!state_.held[i]) continue;
+        const std::uint8_t key = keyTable[i].virtualKey;
+        if (KeyIsDown(key)) {
+            SendKeyEvent(key, false);
+        } else {
+            SendKeyEvent(key, true);
+            SetHeld(i, false);
+        }
+    }
+}
+
+bool KeyRepeater::FaceOf(int controlId, COLORREF& face) const
+{
+    const int key = KeyIndexOfControl(controlId);
+    if (key < 0) return false;
+    face = state_.held[key] ? COLOR_ON : COLOR_OFF;
+    return true;
+}
+
+void KeyRepeater::SetUp()
+{
+    for (const KeyDefinition& key : keyTable) AttachOwnerDrawButton(GetDlgItem(panel_, key.controlId));
+    SetUpSpin(panel_, IDC_KEY_INTERVAL_SPIN, IDC_KEY_INTERVAL, 1, 65535, state_.interval);
+}
+
+void KeyRepeater::Save(SettingsValues& values) const { StoreKeyRepeat(state_, values); }
+
+void KeyRepeater::Load(const SettingsValues& values)
+{
+    LoadKeyRepeat(values, state_);
+    SetDlgItemInt(panel_, IDC_KEY_INTERVAL, state_.interval, FALSE);
+}
+
+void KeyRepeater::LeaveNothingBehind()
+{
+    for (int i = KEY_COUNT - 1; i >= 0; --i) {
+        if (!state_.held[i]) continue;
+        if (!state_.letGo) SendKeyEvent(keyTable[i].virtualKey, true);
+        SetHeld(i, false);
+    }
+    state_.letGo = false;
+}
+
+void KeyRepeater::Step(int commandId)
+{
+    KillTimer(panel_, TIMER_KEYREPEAT);
+    const int index = KeyIndexOfControl(commandId);
+    if (index >= 0) {
+        // The first key-down goes out at once, to whatever has the focus;
+        // while the keys are let go for a pause, only the state changes.
+        const bool hold = !state_.held[index];
+        if (!state_.letGo) SendKeyEvent(keyTable[index].virtualKey, !hold);
+        SetHeld(index, hold);
+        if (!state_.AnyHeld()) state_.letGo = false;
+    }
+    RestartTimerIfAnyKeyHeld();
+}
+
+void KeyRepeater::LetGo()
+{
+    if (state_.letGo) return;
+    for (int i = KEY_COUNT - 1; i >= 0; --i) {
+        if (state_.held[i]) SendKeyEvent(keyTable[i].virtualKey, true);
+    }
+    state_.letGo = true;
+}
+
+// The key's button repaints in its new state's colour.
+void KeyRepeater::SetHeld(int index, bool held)
+{
+    state_.held[index] = held;
+    InvalidateRect(GetDlgItem(panel_, keyTable[index].controlId), nullptr, FALSE);
+}
+
+void KeyRepeater::RestartTimerIfAnyKeyHeld()
+{
+    if (state_.AnyHeld()) SetTimer(panel_, TIMER_KEYREPEAT, state_.interval, nullptr);
+}

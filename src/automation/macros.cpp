@@ -1,0 +1,164 @@
+#include "automation/macros.h"
+
+#include "core/model/settings_mapping.h"
+#include "res/resource.h"
+#include "win/dialog_controls.h"
+#include "win/owner_draw_button.h"
+
+namespace {
+
+struct SlotControls {
+    int enabled;
+    int repeat;
+    int execute;
+    int record;
+    int trayItem;
+};
+
+const SlotControls slotControls[MACRO_SLOT_COUNT] = {
+    {IDC_MACRO1_ENABLED, IDC_MACRO1_REPEAT, IDC_MACRO1_EXECUTE, IDC_MACRO1_RECORD, IDM_MACRO1},
+    {IDC_MACRO2_ENABLED, IDC_MACRO2_REPEAT, IDC_MACRO2_EXECUTE, IDC_MACRO2_RECORD, IDM_MACRO2},
+    {IDC_MACRO3_ENABLED, IDC_MACRO3_REPEAT, IDC_MACRO3_EXECUTE, IDC_MACRO3_RECORD, IDM_MACRO3},
+};
+
+// The slot one of its controls belongs to.
+int SlotOf(int id)
+{
+    for (int slot = 0; slot < MACRO_SLOT_COUNT; ++slot) {
+        const SlotControls& c = slotControls[slot];
+        if (id == c.enabled || id == c.repeat || id == c.execute || id == c.record || id == c.trayItem)
+            return slot;
+    }
+    return -1;
+}
+
+}  // namespace
+
+Macros::Macros(HWND panel, TimerGate& gate, MacroHost& host)
+    : panel_(panel), gate_(gate), host_(host), engine_(panel, *this)
+{
+}
+
+std::vector<int> Macros::RoutedCommands() const
+{
+    std::vector<int> ids;
+    for (const SlotControls& c : slotControls) ids.insert(ids.end(), {c.enabled, c.execute, c.record, c.trayItem});
+    return ids;
+}
+
+std::vector<int> Macros::InputCommands() const
+{
+    std::vector<int> ids = {IDC_RECORD_KEY};
+    for (const SlotControls& c : slotControls) ids.push_back(c.repeat);
+    return ids;
+}
+
+void Macros::OnCommand(int id, int)
+{
+    if (id == IDC_RECORD_KEY) {
+        const LRESULT index = SendDlgItemMessageA(panel_, IDC_RECORD_KEY, CB_GETCURSEL, 0, 0);
+        state_.recordKeyIndex =
+            index >= 0 && index < RECORD_KEY_CHOICES ? static_cast<std::int32_t>(index) : 0;
+        return;
+    }
+    const int slot = SlotOf(id);
+    const SlotControls& c = slotControls[slot];
+    if (id == c.record) {
+        Record(slot);
+    } else if (id == c.execute || id == c.trayItem) {
+        Execute(slot);
+    } else {
+        // A box was clicked: the state follows both boxes, the controls "有効".
+        state_.slots[slot].enabled = BoxChecked(panel_, c.enabled);
+        state_.slots[slot].repeats = BoxChecked(panel_, c.repeat);
+        UpdateSlotControls(slot);
+    }
+}
+
+void Macros::SetUp()
+{
+    for (const SlotControls& c : slotControls) {
+        AttachOwnerDrawButton(GetDlgItem(panel_, c.execute));
+        AttachOwnerDrawButton(GetDlgItem(panel_, c.record));
+    }
+    for (int i = 0; i < RECORD_KEY_CHOICES; ++i) {
+        const LRESULT index = SendDlgItemMessageA(panel_, IDC_RECORD_KEY, CB_ADDSTRING, 0,
+                                                  reinterpret_cast<LPARAM>(RECORD_KEY_NAMES[i]));
+        SendDlgItemMessageA(panel_, IDC_RECORD_KEY, CB_SETITEMDATA, static_cast<WPARAM>(index),
+                            RECORD_KEYS[i]);
+    }
+    SendDlgItemMessageA(panel_, IDC_RECORD_KEY, CB_SETCURSEL, static_cast<WPARAM>(state_.recordKeyIndex), 0);
+}
+
+void Macros::Save(SettingsValues& values) const { StoreMacros(state_, values); }
+
+void Macros::Load(const SettingsValues& values)
+{
+    LoadMacros(values, state_);
+    for (int slot = 0; slot < MACRO_SLOT_COUNT; ++slot) {
+        CheckBox(panel_, slotControls[slot].enabled, state_.slots[slot].enabled);
+        CheckBox(panel_, slotControls[slot].repeat, state_.slots[slot].repeats);
+        UpdateSlotControls(slot);
+    }
+}
+
+void Macros::LeaveNothingBehind() { engine_.Stop(); }
+
+void Macros::RestoreControls()
+{
+    for (int slot = 0; slot < MACRO_SLOT_COUNT; ++slot) UpdateSlotControls(slot);
+    gate_.Move(true);
+}
+
+// Every slot is refreshed: one that has just got its first recording becomes
+// playable.
+void Macros::MacroStopped(int) { RestoreControls(); }
+
+void Macros::UpdateSlotControls(int slot)
+{
+    const SlotControls& c = slotControls[slot];
+    const bool recorded = MacroFileExists(slot);
+    EnableControl(panel_, c.enabled, recorded);
+    EnableControl(panel_, c.repeat, recorded);
+    EnableControl(panel_, c.execute, recorded && state_.slots[slot].enabled);
+    EnableControl(panel_, c.record, true);
+    host_.SlotActionsUsable(slot, recorded);
+}
+
+void Macros::CloseGateForOperation()
+{
+    host_.MacroStarting();
+    gate_.Move(false);
+    for (int slot = 0; slot < MACRO_SLOT_COUNT; ++slot) {
+        const SlotControls& c = slotControls[slot];
+        for (int id : {c.enabled, c.repeat, c.execute, c.record}) EnableControl(panel_, id, false);
+        host_.SlotActionsUsable(slot, false);
+    }
+}
+
+// "記録": also refused while any operation runs, since every macro control
+// is disabled then; waits for the record key chosen in the list.
+void Macros::Record(int slot)
+{
+    if (!IsWindowEnabled(GetDlgItem(panel_, slotControls[slot].record))) return;
+    CloseGateForOperation();
+    const auto recordKey = static_cast<int>(RECORD_KEYS[state_.recordKeyIndex]);
+    if (!engine_.StartRecording(slot, recordKey)) RestoreControls();
+}
+
+// "実行", its tray item or its action: plays the slot when it is enabled and
+// nothing runs.
+void Macros::Execute(int slot)
+{
+    MacroSlotState& state = state_.slots[slot];
+    if (!state.enabled) return;
+    if (!IsWindowEnabled(GetDlgItem(panel_, slotControls[slot].execute))) return;
+    CloseGateForOperation();
+    if (!engine_.StartPlayback(slot, state.repeats)) {
+        // The file has gone or is held by another program since the panel
+        // last looked: the slot stops offering itself.
+        state.enabled = false;
+        CheckBox(panel_, slotControls[slot].enabled, false);
+        RestoreControls();
+    }
+}

@@ -1,0 +1,92 @@
+#include "automation/repeat_target.h"
+
+#include "res/resource.h"
+#include "win/owner_draw_button.h"
+
+namespace {
+
+LRESULT ToList(HWND panel, UINT message, WPARAM wParam = 0, LPARAM lParam = 0)
+{
+    return SendDlgItemMessageA(panel, IDC_TARGET_LIST, message, wParam, lParam);
+}
+
+void AddTarget(HWND panel, const char* title, HWND window)
+{
+    const LRESULT index = ToList(panel, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(title));
+    ToList(panel, CB_SETITEMDATA, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(window));
+}
+
+BOOL CALLBACK ListTopLevelWindow(HWND window, LPARAM panelData)
+{
+    HWND panel = reinterpret_cast<HWND>(panelData);
+    if (window == GetParent(panel) || !IsWindowVisible(window) || GetWindowTextLengthA(window) == 0)
+        return TRUE;
+    char title[256] = "";
+    GetWindowTextA(window, title, sizeof title);
+    if (title[0] != '\0') AddTarget(panel, title, window);
+    return TRUE;
+}
+
+}  // namespace
+
+RepeatTarget::RepeatTarget(HWND panel) : panel_(panel) {}
+
+std::vector<int> RepeatTarget::RoutedCommands() const { return {IDC_TARGET_REFRESH}; }
+
+std::vector<int> RepeatTarget::InputCommands() const { return {IDC_TARGET_LIST}; }
+
+void RepeatTarget::OnCommand(int id, int)
+{
+    if (id == IDC_TARGET_REFRESH) {
+        Refresh();
+        return;
+    }
+    // The player chose an entry of the list: it becomes the target.
+    const LRESULT index = ToList(panel_, CB_GETCURSEL);
+    target_ = index == CB_ERR
+                  ? nullptr
+                  : reinterpret_cast<HWND>(ToList(panel_, CB_GETITEMDATA, static_cast<WPARAM>(index)));
+}
+
+void RepeatTarget::SetUp()
+{
+    AttachOwnerDrawButton(GetDlgItem(panel_, IDC_TARGET_REFRESH));
+    Refresh();
+}
+
+bool RepeatTarget::FilterPasses() const
+{
+    HWND foreground = GetForegroundWindow();
+    if (foreground == GetParent(panel_)) return false;
+    return !target_ || foreground == target_;
+}
+
+void RepeatTarget::Select(HWND window)
+{
+    Refresh();
+    if (SelectItemOf(window)) target_ = window;
+}
+
+void RepeatTarget::Refresh()
+{
+    ToList(panel_, CB_RESETCONTENT);
+    AddTarget(panel_, "全てのウィンド", nullptr);
+    EnumWindows(ListTopLevelWindow, reinterpret_cast<LPARAM>(panel_));
+    ToList(panel_, CB_SETCURSEL, 0);
+    // The chosen window stays chosen while it is listed (found by handle,
+    // whatever its title has become).
+    if (!target_ || !SelectItemOf(target_)) target_ = nullptr;
+}
+
+// Selects the item whose window is `window`, searching from the last item to
+// the first; false when none is.
+bool RepeatTarget::SelectItemOf(HWND window)
+{
+    for (LRESULT i = ToList(panel_, CB_GETCOUNT) - 1; i >= 0; --i) {
+        if (reinterpret_cast<HWND>(ToList(panel_, CB_GETITEMDATA, static_cast<WPARAM>(i))) == window) {
+            ToList(panel_, CB_SETCURSEL, static_cast<WPARAM>(i));
+            return true;
+        }
+    }
+    return false;
+}

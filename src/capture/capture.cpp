@@ -1,0 +1,60 @@
+#include "capture/capture.h"
+
+#include "capture/folder_picker.h"
+#include "capture/image_folder.h"
+#include "capture/window_capture.h"
+#include "core/model/settings_mapping.h"
+#include "res/resource.h"
+#include "win/owner_draw_button.h"
+
+Capture::Capture(HWND panel, TimerGate& gate)
+    : panel_(panel), gate_(gate), imageFolder_(DefaultImageFolder())
+{
+}
+
+std::vector<int> Capture::RoutedCommands() const { return {IDC_CAPTURE, IDC_BROWSE_FOLDER}; }
+
+std::vector<int> Capture::InputCommands() const { return {IDC_IMAGE_FOLDER}; }
+
+void Capture::OnCommand(int id, int)
+{
+    switch (id) {
+    case IDC_CAPTURE:
+        CaptureForegroundWindow(panel_, imageFolder_);
+        break;
+    case IDC_BROWSE_FOLDER:
+        ChooseFolder();
+        break;
+    case IDC_IMAGE_FOLDER:
+        TakeImageFolder(panel_, imageFolder_);
+        break;
+    default:
+        break;
+    }
+}
+
+void Capture::SetUp()
+{
+    AttachOwnerDrawButton(GetDlgItem(panel_, IDC_CAPTURE));
+    AttachOwnerDrawButton(GetDlgItem(panel_, IDC_BROWSE_FOLDER));
+}
+
+void Capture::Save(SettingsValues& values) const { StoreImageFolder(imageFolder_, values); }
+
+void Capture::Load(const SettingsValues& values)
+{
+    LoadImageFolder(values, imageFolder_);
+    // The edit's notification brings the same text back.
+    SetDlgItemTextA(panel_, IDC_IMAGE_FOLDER, imageFolder_.c_str());
+}
+
+void Capture::ChooseFolder()
+{
+    ScopedTimerGate closed(gate_);
+    PickedFolder folder;
+    lstrcpynA(folder.path, imageFolder_.c_str(), sizeof folder.path);
+    if (BrowseImageFolder(panel_, "画像保存先フォルダの指定", folder)) {
+        imageFolder_ = folder.path;
+        SetDlgItemTextA(panel_, IDC_IMAGE_FOLDER, folder.path);
+    }
+}

@@ -1,0 +1,288 @@
+#include "conceal/concealment.h"
+
+#include <algorithm>
+
+#include "conceal/hidden_window_dialog.h"
+#include "conceal/recovery_file.h"
+#include "core/model/settings_mapping.h"
+#include "res/resource.h"
+#include "win/dialog_controls.h"
+#include "win/owner_draw_button.h"
+#include "win/window_show.h"
+
+const char STANDALONE_TRAY_CLASS[] = "__winex11_standalone_tray";
+
+namespace {
+
+bool Contains(const std::vector<HWND>& windows, HWND window)
+{
+    return std::find(windows.begin(), windows.end(), window) != windows.end();
+}
+
+// What a pass looks at: the windows shown or told to show, and the shell's
+// windows, which always stay: the desktop, the taskbar and, where the
+// notification icons live in a window of their own (Wine without a
+// desktop), that window, since the tray icon is the way back.
+struct Pass {
+    const std::vector<HWND>* pendingShows;
+    std::vector<HiddenWindow>* hidden;
+    HWND shell[3] = {FindWindowA("Progman", nullptr), FindWindowA("Shell_TrayWnd", nullptr),
+                     FindWindowA(STANDALONE_TRAY_CLASS, nullptr)};
+};
+
+BOOL CALLBACK RecordIfEligible(HWND window, LPARAM passData)
+{
+    const Pass& pass = *reinterpret_cast<const Pass*>(passData);
+    if (!IsWindowVisible(window) && !Contains(*pass.pendingShows, window)) return TRUE;
+    if (GetWindowTextLengthA(window) == 0) return TRUE;
+    for (HWND shell : pass.shell) {
+        if (window == shell) return TRUE;
+    }
+    WINDOWPLACEMENT placement = {};
+    placement.length = sizeof placement;
+    // A window whose placement cannot be read comes back as a normal window
+    // rather than being "shown" hidden.
+    if (!GetWindowPlacement(window, &placement)) placement.showCmd = SW_SHOWNORMAL;
+    pass.hidden->push_back({window, placement.showCmd});
+    return TRUE;
+}
+
+}  // namespace
+
+Concealment::Concealment(HWND panel, TimerGate& gate, ConcealHost& host)
+    : panel_(panel), gate_(gate), host_(host)
+{
+}
+
+std::vector<int> Concealment::RoutedCommands() const
+{
+    return {IDC_CONCEAL, IDM_CONCEAL, IDM_SHOW_HIDDEN, IDM_HIDDEN_DIALOG};
+}
+
+std::vector<int> Concealment::InputCommands() const { return {IDC_MUTE}; }
+
+void Concealment::OnCommand(int id, int)
+{
+    switch (id) {
+    case IDC_CONCEAL:
+    case IDM_CONCEAL:
+        Conceal();
+        break;
+    case IDM_SHOW_HIDDEN:
+        ShowAll();
+        break;
+    case IDM_HIDDEN_DIALOG:
+        OpenDialog();
+        break;
+    case IDC_MUTE:
+        state_.muteWhileConcealing = BoxChecked(panel_, IDC_MUTE);
+        break;
+    default:
+        break;
+    }
+}
+
+void Concealment::SetUp()
+{
+    AttachOwnerDrawButton(GetDlgItem(panel_, IDC_CONCEAL));
+    RestoreStrandedWindows();
+}
+
+void Concealment::Save(SettingsValues& values) const { StoreConceal(state_, values); }
+
+void Concealment::Load(const SettingsValues& values)
+{
+    LoadConceal(values, state_);
+    CheckBox(panel_, IDC_MUTE, state_.muteWhileConcealing);
+}
+
+void Concealment::AfterShown()
+{
+    if (state_.muteWhileConcealing) devices_.Prepare();
+}
+
+void Concealment::LeaveNothingBehind() { ShowAll(); }
+
+void Concealment::ShowAgain(HWND window, int showCommand)
+{
+    ShowWindowWithoutWaiting(window, showCommand);
+    if (GetWindowThreadProcessId(window, nullptr) != GetCurrentThreadId() &&
+        !Contains(pendingShows_, window))
+        pendingShows_.push_back(window);
+}
+
+bool Concealment::IsRecorded(HWND window) const
+{
+    return std::any_of(hidden_.begin(), hidden_.end(),
+                       [&](const HiddenWindow& h) { return h.window == window; });
+}
+
+// Shows every recorded window from the bottom of the Z-order up, so that the
+// one on top comes back on top, without waiting for their programs, and
+// empties the list.
+void Concealment::ShowRecordedWindows()
+{
+    CloseDialog();
+    // Messages sent to this thread meanwhile may run another pass: the list
+    // is taken whole first, so that such a pass starts from an empty one.
+    std::vector<HiddenWindow> shown;
+    shown.swap(hidden_);
+    for (auto it = shown.rbegin(); it != shown.rend(); ++it)
+        ShowAgain(it->window, static_cast<int>(it->showCommand));
+}
+
+// After the list has changed: once it is empty, nothing is concealed and the
+// devices get their earlier state back; the recovery file follows.
+void Concealment::ListChanged()
+{
+    if (hidden_.empty()) EndConcealmentMutes(devices_, state_.mutes);
+    RecoveryState recovery;
+    recovery.mutes = state_.mutes;
+    // The bottom of the Z-order first, as the windows come back.
+    for (auto it = hidden_.rbegin(); it != hidden_.rend(); ++it) {
+        StrandedWindow w;
+        w.window = reinterpret_cast<std::uintptr_t>(it->window);
+        DWORD processId = 0;
+        GetWindowThreadProcessId(it->window, &processId);
+        w.processId = processId;
+        w.showCommand = static_cast<std::int32_t>(it->showCommand);
+        recovery.windows.push_back(w);
+    }
+    UpdateRecoveryFile(recovery);
+}
+
+void Concealment::Conceal()
+{
+    host_.Concealing();
+    ScopedTimerGate closed(gate_);
+    HWND front = GetForegroundWindow();
+    // The mute holds for as long as the windows stay concealed.
+    if (state_.muteWhileConcealing) {
+        MuteForConcealment(devices_, state_.mutes);
+    } else {
+        EndConcealmentMutes(devices_, state_.mutes);
+    }
+    ShowRecordedWindows();
+    // Every eligible window is recorded first, the recovery file is written
+    // once for all of them, and only then are they hidden: a crash midway
+    // leaves a file that lists every window the pass may have hidden.
+    Pass pass;
+    pass.pendingShows = &pendingShows_;
+    pass.hidden = &hidden_;
+    EnumWindows(RecordIfEligible, reinterpret_cast<LPARAM>(&pass));
+    pendingShows_.clear();
+    // A pass while concealed finds the desktop in front: the window of the
+    // first pass stays the one to bring back.
+    if (IsRecorded(front)) {
+        frontWindow_ = front;
+    } else if (!IsRecorded(frontWindow_)) {
+        frontWindow_ = nullptr;
+    }
+    ListChanged();
+    // Told without waiting: a program that has stopped answering holds up
+    // neither the rest nor this program; its window follows when it wakes.
+    // From the bottom of the Z-order up: no hide uncovers a window that
+    // would have to repaint before its own hide.
+    for (auto it = hidden_.rbegin(); it != hidden_.rend(); ++it)
+        ShowWindowWithoutWaiting(it->window, SW_HIDE);
+}
+
+void Concealment::ShowAll()
+{
+    const bool wasConcealed = !hidden_.empty();
+    ShowRecordedWindows();
+    ListChanged();
+    // The windows' own threads may not take the front: the one in front at
+    // the concealment is brought back from here. One that has stopped
+    // answering cannot come forward and is not waited for.
+    HWND front = frontWindow_;
+    frontWindow_ = nullptr;
+    if (wasConcealed && front && IsWindow(front) && !IsHungAppWindow(front))
+        SetForegroundWindow(front);
+}
+
+bool Concealment::ShowOne(HWND window)
+{
+    const auto found = std::find_if(hidden_.begin(), hidden_.end(),
+                                    [&](const HiddenWindow& h) { return h.window == window; });
+    if (found == hidden_.end()) return false;
+    const int showCommand = static_cast<int>(found->showCommand);
+    hidden_.erase(found);
+    ShowAgain(window, showCommand);
+    ListChanged();
+    return true;
+}
+
+bool Concealment::CloseOne(HWND window)
+{
+    const auto found = std::find_if(hidden_.begin(), hidden_.end(),
+                                    [&](const HiddenWindow& h) { return h.window == window; });
+    if (found == hidden_.end()) return false;
+    const int showCommand = static_cast<int>(found->showCommand);
+    hidden_.erase(found);
+    if (GetWindowThreadProcessId(window, nullptr) == GetCurrentThreadId()) {
+        ListChanged();
+        // The program's own frame takes the panel, and this object's use,
+        // with it: nothing follows the destruction.
+        DestroyWindow(window);
+        return true;
+    }
+    // Shown first, then asked: both are queued to the window in order.
+    ShowAgain(window, showCommand);
+    PostMessageA(window, WM_CLOSE, 0, 0);
+    ListChanged();
+    return true;
+}
+
+void Concealment::RestoreStrandedWindows()
+{
+    const RecoveryState stranded = ReadRecoveryFiles();
+    for (const StrandedWindow& entry : stranded.windows) {
+        const auto window = reinterpret_cast<HWND>(static_cast<std::uintptr_t>(entry.window));
+        // A handle of a window that has gone may have been given to another one.
+        DWORD processId = 0;
+        if (!IsWindow(window) || !GetWindowThreadProcessId(window, &processId) ||
+            processId != entry.processId)
+            continue;
+        // Shown whether it looks visible or not: a busy program may still
+        // have the crashed run's hide before it, and the show lands behind
+        // that. Posted: a program that has stopped answering must not hold
+        // up the start.
+        ShowAgain(window, entry.showCommand);
+    }
+    // The devices the crashed run muted get their earlier state back; one
+    // that cannot be reached now stays recorded for the next try.
+    state_.mutes = stranded.mutes;
+    ListChanged();
+}
+
+// Runs the dialog modally, owned by the panel, with the timer gate closed
+// (no repeated click may land on its "閉じる"); does nothing while no window
+// is concealed, and brings an open dialog forward instead of opening another.
+void Concealment::OpenDialog()
+{
+    if (!Active()) return;
+    if (dialog_) {
+        SetForegroundWindow(dialog_);
+        return;
+    }
+    ScopedTimerGate closed(gate_);
+    const auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(panel_, GWLP_HINSTANCE));
+    DialogBoxParamA(instance, MAKEINTRESOURCEA(IDD_HIDDEN_WINDOWS), panel_, HiddenWindowDlgProc,
+                    reinterpret_cast<LPARAM>(this));
+}
+
+void Concealment::DialogClosed(HWND dialog)
+{
+    if (dialog_ == dialog) dialog_ = nullptr;
+}
+
+// A pass or a show-all replaces the list the lines stand for: the dialog
+// closes, hidden at once so that a pass does not record it.
+void Concealment::CloseDialog()
+{
+    if (!dialog_) return;
+    HWND dialog = dialog_;
+    dialog_ = nullptr;
+    CloseHiddenWindowDialog(dialog);
+}

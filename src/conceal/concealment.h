@@ -1,0 +1,116 @@
+// The concealment ("空蝉"): every visible titled top-level window is hidden in
+// one pass (IDC_CONCEAL, IDM_CONCEAL and its action), recorded with its show
+// state so that it can be shown again (IDM_SHOW_HIDDEN, or one at a time in
+// the hidden-window dialog, IDM_HIDDEN_DIALOG), with the output device in use
+// muted for as long as they stay hidden when "消音" (IDC_MUTE) is ticked. No
+// window of another program is waited for: hiding and showing are posted to
+// it. While windows are concealed, "hidden.dat" beside the executable lists
+// them and the muted devices, so that a start after a crash shows them again.
+#pragma once
+#include <windows.h>
+
+#include <vector>
+
+#include "conceal/master_mute.h"
+#include "core/model/feature_states.h"
+#include "core/panel/timer_gate.h"
+#include "win/panel_feature.h"
+
+// What the panel hears of the concealment.
+class ConcealHost {
+public:
+    // A pass is about to hide every window: nothing may be sent meanwhile.
+    virtual void Concealing() = 0;
+
+protected:
+    ~ConcealHost() = default;
+};
+
+struct HiddenWindow {
+    HWND window;
+    UINT showCommand;  // its show state just before it was hidden
+};
+
+// The class of the window that holds the notification icons where they have
+// no taskbar (Wine without a desktop); never concealed, like the taskbar.
+extern const char STANDALONE_TRAY_CLASS[];
+
+class Concealment final : public PanelFeature {
+public:
+    Concealment(HWND panel, TimerGate& gate, ConcealHost& host);
+
+    std::vector<int> RoutedCommands() const override;
+    std::vector<int> InputCommands() const override;  // the "消音" box
+    void OnCommand(int id, int code) override;
+    // Windows that a crashed or killed run left concealed come back first.
+    void SetUp() override;
+    void Save(SettingsValues& values) const override;
+    void Load(const SettingsValues& values) override;
+    // The output device's switch is made ready, so that no key press waits
+    // for the audio stack.
+    void AfterShown() override;
+    // Every concealed window comes back and every device muted gets its
+    // earlier state back.
+    void LeaveNothingBehind() override;
+
+    bool Active() const { return !hidden_.empty(); }
+    // The concealed windows in the order they were found (the top of the
+    // Z-order first; they are hidden from the bottom up).
+    const std::vector<HiddenWindow>& Hidden() const { return hidden_; }
+
+    // A pass, with the gate closed meanwhile. Windows still concealed from a
+    // pass before, and windows told to show that have not shown yet (a busy
+    // program), are recorded anew with the rest. With the box ticked the
+    // default output device is muted (or stays muted, from a pass before);
+    // without it the mutes held from a pass before are given back.
+    void Conceal();
+    // Shows every concealed window with its saved show command, from the
+    // bottom of the Z-order up, empties the list, gives the muted devices
+    // their earlier state back and brings the window that was in front at
+    // the concealment to the front again, if it is still there.
+    void ShowAll();
+    // One window dealt with from the hidden-window dialog; nothing happens
+    // (and false comes back) when it is not concealed. The last one gone
+    // ends the mute. Show: with its saved show command. Close: a window of
+    // this thread is destroyed (and, when it is the program's frame, the
+    // whole panel with it: nothing of this object may be used afterwards); a
+    // window of another thread is shown again and asked to close, so that a
+    // window that refuses, or asks to save first, is never left hidden
+    // without a record.
+    bool ShowOne(HWND window);
+    bool CloseOne(HWND window);
+
+    // At start-up: shows every window that the files left by an earlier run
+    // list and that still exists in the same process, with its show command
+    // (without waiting for its program); gives each device that run muted its
+    // earlier state back, keeping those that cannot be reached now.
+    void RestoreStrandedWindows();
+
+    // The hidden-window dialog tells when it opens and closes: a pass or a
+    // show-all replaces the list its lines stand for, and closes it.
+    void DialogOpened(HWND dialog) { dialog_ = dialog; }
+    void DialogClosed(HWND dialog);
+
+private:
+    friend struct PanelInspection;  // the in-process tests' view
+    void OpenDialog();
+    void ShowAgain(HWND window, int showCommand);
+    void ShowRecordedWindows();
+    void ListChanged();
+    bool IsRecorded(HWND window) const;
+    void CloseDialog();
+
+    HWND panel_;
+    TimerGate& gate_;
+    ConcealHost& host_;
+    ConcealState state_;
+    std::vector<HiddenWindow> hidden_;
+    // Windows of other programs told to show and maybe not shown yet: a
+    // program that is busy takes its posted show later. Until the next pass
+    // looks, they count as shown.
+    std::vector<HWND> pendingShows_;
+    // The window in front when the windows were concealed.
+    HWND frontWindow_ = nullptr;
+    HWND dialog_ = nullptr;
+    SystemOutputDevices devices_;
+};

@@ -1,0 +1,160 @@
+#include "tray/tray.h"
+
+#include "core/panel/panel_messages.h"
+#include "res/resource.h"
+#include "win/key_names.h"
+
+namespace {
+
+// The first version of the record: 88 bytes on the 32-bit program.
+constexpr DWORD TRAY_RECORD_SIZE = NOTIFYICONDATAA_V1_SIZE;
+#ifndef _WIN64
+static_assert(TRAY_RECORD_SIZE == 88, "first-version tray record");
+#endif
+
+constexpr UINT TRAY_ICON_ID = 1;
+const char TRAY_TIP[] = "ゲームを捨て，街に出よう";
+
+void CheckItem(HMENU menu, UINT id, bool on)
+{
+    CheckMenuItem(menu, id, MF_BYCOMMAND | (on ? MF_CHECKED : MF_UNCHECKED));
+}
+
+void EnableItem(HMENU menu, UINT id, bool on)
+{
+    EnableMenuItem(menu, id, MF_BYCOMMAND | (on ? MF_ENABLED : MF_GRAYED));
+}
+
+// The keys in table order, 20 to a level; each level but the last ends in
+// an empty-captioned submenu holding the next.
+void FillKeyboardSubmenu(HMENU keyboard, const TrayMenuState& state)
+{
+    DeleteMenu(keyboard, 0, MF_BYPOSITION);  // the placeholder
+    HMENU level = keyboard;
+    int levelIndex = 0;
+    for (int i = 0; i < KEY_COUNT; ++i) {
+        if (TrayKeyboardLevel(i) != levelIndex) {
+            HMENU next = CreatePopupMenu();
+            AppendMenuA(level, MF_POPUP, reinterpret_cast<UINT_PTR>(next), "");
+            level = next;
+            levelIndex = TrayKeyboardLevel(i);
+        }
+        const UINT checked = state.keysHeld[i] ? MF_CHECKED : MF_UNCHECKED;
+        AppendMenuA(level, MF_STRING | checked, static_cast<UINT_PTR>(keyTable[i].controlId),
+                    FormatKeyName(keyTable[i].virtualKey).c_str());
+    }
+}
+
+}  // namespace
+
+Tray::Tray(HWND panel, TimerGate& gate, TrayHost& host)
+    : panel_(panel), gate_(gate), host_(host), shellRestart_(RegisterWindowMessageA("TaskbarCreated")),
+      record_()
+{
+}
+
+void Tray::SetUp()
+{
+    const auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(panel_, GWLP_HINSTANCE));
+    for (int i = 0; i < TRAY_ICON_COUNT; ++i) {
+        icons_[i].Reset(static_cast<HICON>(
+            LoadImageA(instance, MAKEINTRESOURCEA(IDI_TRAY_NONE + i), IMAGE_ICON,
+                       GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), 0)));
+    }
+    ZeroMemory(&record_, sizeof record_);
+    record_.cbSize = TRAY_RECORD_SIZE;
+    record_.hWnd = panel_;
+    record_.uID = TRAY_ICON_ID;
+    record_.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
+    record_.uCallbackMessage = WMU_TRAYNOTIFY;
+    shown_ = TrayIcon::Neither;
+    record_.hIcon = icons_[static_cast<int>(shown_)].get();
+    lstrcpynA(record_.szTip, TRAY_TIP, sizeof record_.szTip);
+    Shell_NotifyIconA(NIM_ADD, &record_);
+}
+
+void Tray::ShutDown()
+{
+    Shell_NotifyIconA(NIM_DELETE, &record_);
+    for (ScopedIcon& icon : icons_) icon.Reset(nullptr);
+    record_.hWnd = nullptr;
+}
+
+void Tray::ShowRepeaters(bool leftOn, bool rightOn)
+{
+    // A repeater restarts on every change of its interval, and start-up alone
+    // asks for the icon several times: the shell is told only of a new picture.
+    const TrayIcon wanted = TrayIconFor(leftOn, rightOn);
+    if (wanted == shown_ || !record_.hWnd) return;
+    shown_ = wanted;
+    record_.hIcon = icons_[static_cast<int>(shown_)].get();
+    Shell_NotifyIconA(NIM_MODIFY, &record_);
+}
+
+void Tray::ReAdd()
+{
+    if (record_.hWnd) Shell_NotifyIconA(NIM_ADD, &record_);
+}
+
+HMENU Tray::BuildMenu(HMENU& popup)
+{
+    const TrayMenuState state = host_.MenuState();
+    const auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(panel_, GWLP_HINSTANCE));
+    HMENU menu = LoadMenuA(instance, MAKEINTRESOURCEA(IDM_TRAY));
+    popup = GetSubMenu(menu, 0);
+    FillKeyboardSubmenu(GetSubMenu(popup, 3), state);
+
+    MENUITEMINFOA item = {};
+    item.cbSize = sizeof item;
+    item.fMask = MIIM_TYPE | MIIM_ID;
+    item.fType = MFT_STRING;
+    item.wID = IDM_SHOW_HIDE;
+    char showHide[32];
+    lstrcpynA(showHide, state.frameVisible ? "メインウィンドを隠す" : "メインウィンドを表示",
+              sizeof showHide);
+    item.dwTypeData = showHide;
+    SetMenuItemInfoA(popup, IDM_SHOW_HIDE, FALSE, &item);
+
+    CheckItem(popup, IDM_LEFT_REPEAT, state.leftOn);
+    CheckItem(popup, IDM_RIGHT_REPEAT, state.rightOn);
+    const UINT slotItems[MACRO_SLOT_COUNT] = {IDM_MACRO1, IDM_MACRO2, IDM_MACRO3};
+    for (int slot = 0; slot < MACRO_SLOT_COUNT; ++slot)
+        EnableItem(popup, slotItems[slot], state.slotEnabled[slot]);
+    EnableItem(popup, IDM_CONCEAL, !state.concealed);
+    EnableItem(popup, IDM_SHOW_HIDE, !state.concealed);
+    EnableItem(popup, IDM_SHOW_HIDDEN, state.concealed);
+    EnableItem(popup, IDM_HIDDEN_DIALOG, state.concealed);
+    return menu;
+}
+
+void Tray::ShowMenu()
+{
+    // The menu runs a modal loop; a second right click while it is open must
+    // not open another one.
+    if (menuOpen_) return;
+    menuOpen_ = true;
+    HMENU popup = nullptr;
+    {
+        ScopedMenu menu(BuildMenu(popup));
+        POINT cursor;
+        GetCursorPos(&cursor);
+        SetForegroundWindow(panel_);
+        ScopedTimerGate closed(gate_);
+        TrackPopupMenu(popup, TPM_RIGHTBUTTON | TPM_BOTTOMALIGN, cursor.x, cursor.y, 0, panel_, nullptr);
+    }
+    menuOpen_ = false;
+}
+
+void Tray::OnNotify(LPARAM mouseMessage)
+{
+    switch (mouseMessage) {
+    case WM_RBUTTONDOWN:
+        ShowMenu();
+        break;
+    case WM_LBUTTONDBLCLK:
+        host_.IconDoubleClicked();
+        break;
+    default:
+        break;
+    }
+}

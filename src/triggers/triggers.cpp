@@ -1,0 +1,120 @@
+#include "triggers/triggers.h"
+
+#include "core/model/settings_mapping.h"
+#include "core/panel/panel_messages.h"
+#include "res/resource.h"
+#include "triggers/action_controls.h"
+#include "triggers/gesture_dialog.h"
+#include "triggers/gesture_sampling.h"
+#include "triggers/hotkey_dialog.h"
+#include "triggers/hotkeys.h"
+#include "win/dialog_controls.h"
+#include "win/owner_draw_button.h"
+
+Triggers::Triggers(HWND panel, TimerGate& gate, TriggerHost& host)
+    : panel_(panel), gate_(gate), host_(host)
+{
+    SetDefaultHotkeys(actions_);
+}
+
+std::vector<int> Triggers::RoutedCommands() const
+{
+    return {IDC_GESTURE_DISTANCE, IDC_GESTURE_DISTANCE_SPIN, IDC_GESTURE_TIME, IDC_GESTURE_TIME_SPIN};
+}
+
+std::vector<int> Triggers::InputCommands() const
+{
+    std::vector<int> ids = {IDC_GESTURE_HOLD_KEY};
+    for (const ActionControls& c : actionControls) {
+        ids.push_back(c.hotkeyButton);
+        if (c.gestureButton != NO_GESTURE_BUTTON) ids.push_back(c.gestureButton);
+    }
+    return ids;
+}
+
+void Triggers::OnCommand(int id, int)
+{
+    switch (id) {
+    case IDC_GESTURE_DISTANCE:
+    case IDC_GESTURE_DISTANCE_SPIN:
+        gestures_.recognition.gestureMinDistance = GetDlgItemInt(panel_, IDC_GESTURE_DISTANCE, nullptr, FALSE);
+        return;
+    case IDC_GESTURE_TIME:
+    case IDC_GESTURE_TIME_SPIN:
+        gestures_.recognition.gestureTimeWindow = GetDlgItemInt(panel_, IDC_GESTURE_TIME, nullptr, FALSE);
+        return;
+    case IDC_GESTURE_HOLD_KEY: {
+        const LRESULT index = SendDlgItemMessageA(panel_, IDC_GESTURE_HOLD_KEY, CB_GETCURSEL, 0, 0);
+        gestures_.holdKeyIndex =
+            index >= 0 && index < GESTURE_KEY_CHOICES ? static_cast<std::int32_t>(index) : 0;
+        return;
+    }
+    default:
+        break;
+    }
+    for (int i = 0; i < ACTION_COUNT; ++i) {
+        if (actionControls[i].gestureButton == id) {
+            EditGesture(panel_, gate_, actions_, i);
+            return;
+        }
+        if (actionControls[i].hotkeyButton == id) {
+            EditHotkey(panel_, gate_, actions_, i);
+            return;
+        }
+    }
+}
+
+std::vector<UINT_PTR> Triggers::Timers() const { return {TIMER_GESTURE}; }
+
+void Triggers::OnTimer(UINT_PTR)
+{
+    // A completed gesture runs its action as its hotkey would.
+    const int action = SampleGesture(gestures_, actions_);
+    if (action >= 0) host_.RunAction(action);
+}
+
+void Triggers::SetUp()
+{
+    for (const ActionControls& c : actionControls) {
+        AttachOwnerDrawButton(GetDlgItem(panel_, c.hotkeyButton));
+        if (c.gestureButton != NO_GESTURE_BUTTON) AttachOwnerDrawButton(GetDlgItem(panel_, c.gestureButton));
+    }
+    SetUpSpin(panel_, IDC_GESTURE_DISTANCE_SPIN, IDC_GESTURE_DISTANCE, 1, 128,
+              gestures_.recognition.gestureMinDistance);
+    SetUpSpin(panel_, IDC_GESTURE_TIME_SPIN, IDC_GESTURE_TIME, 100, 1000,
+              gestures_.recognition.gestureTimeWindow);
+    for (int i = 0; i < GESTURE_KEY_CHOICES; ++i) {
+        const LRESULT index = SendDlgItemMessageA(panel_, IDC_GESTURE_HOLD_KEY, CB_ADDSTRING, 0,
+                                                  reinterpret_cast<LPARAM>(GESTURE_HOLD_KEY_NAMES[i]));
+        SendDlgItemMessageA(panel_, IDC_GESTURE_HOLD_KEY, CB_SETITEMDATA, static_cast<WPARAM>(index),
+                            GESTURE_HOLD_KEYS[i]);
+    }
+}
+
+void Triggers::Save(SettingsValues& values) const { StoreTriggers(actions_, gestures_, values); }
+
+void Triggers::Load(const SettingsValues& values)
+{
+    LoadTriggers(values, actions_, gestures_);
+    SetDlgItemInt(panel_, IDC_GESTURE_DISTANCE, gestures_.recognition.gestureMinDistance, FALSE);
+    SetDlgItemInt(panel_, IDC_GESTURE_TIME, gestures_.recognition.gestureTimeWindow, FALSE);
+    SendDlgItemMessageA(panel_, IDC_GESTURE_HOLD_KEY, CB_SETCURSEL,
+                        static_cast<WPARAM>(gestures_.holdKeyIndex), 0);
+    CaptionAllGestureButtons(panel_, actions_);
+    for (int i = 0; i < ACTION_COUNT; ++i) CaptionHotkeyButton(panel_, actions_, i);
+    RegisterAllHotkeys(panel_, actions_);
+    SetTimer(panel_, TIMER_GESTURE, 0, nullptr);
+}
+
+void Triggers::OnHotkey(int hotkeyId)
+{
+    const int index = FindActionByHotkeyId(hotkeyId);
+    if (index >= 0) host_.RunAction(index);
+}
+
+void Triggers::EnableActionButtons(int index, bool enable)
+{
+    EnableControl(panel_, actionControls[index].hotkeyButton, enable);
+    if (actionControls[index].gestureButton != NO_GESTURE_BUTTON)
+        EnableControl(panel_, actionControls[index].gestureButton, enable);
+}

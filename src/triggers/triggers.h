@@ -1,0 +1,49 @@
+// The triggers: the nine actions' global hotkeys and mouse gestures, their
+// buttons and dialogs, the gesture settings (distance, time, the key held
+// while gesturing) and the sampling timer. A hotkey or a completed gesture
+// runs its action through the panel.
+#pragma once
+#include <windows.h>
+
+#include "core/model/feature_states.h"
+#include "core/panel/timer_gate.h"
+#include "win/panel_feature.h"
+
+// Runs what an action does (the panel knows each action's effect).
+class TriggerHost {
+public:
+    virtual void RunAction(int index) = 0;
+
+protected:
+    ~TriggerHost() = default;
+};
+
+class Triggers final : public PanelFeature {
+public:
+    Triggers(HWND panel, TimerGate& gate, TriggerHost& host);
+
+    // The distance and time edits (and their spins).
+    std::vector<int> RoutedCommands() const override;
+    // The hotkey and gesture buttons (each opens its dialog) and the key list.
+    std::vector<int> InputCommands() const override;
+    void OnCommand(int id, int code) override;
+    std::vector<UINT_PTR> Timers() const override;
+    void OnTimer(UINT_PTR id) override;
+    void SetUp() override;
+    void Save(SettingsValues& values) const override;
+    // Also registers every hotkey and starts the sampling timer.
+    void Load(const SettingsValues& values) override;
+
+    // WM_HOTKEY: the action of the hotkey id runs.
+    void OnHotkey(int hotkeyId);
+    // An action's hotkey and gesture buttons, enabled or not.
+    void EnableActionButtons(int index, bool enable);
+
+private:
+    friend struct PanelInspection;  // the in-process tests' view
+    HWND panel_;
+    TimerGate& gate_;
+    TriggerHost& host_;
+    ActionState actions_[ACTION_COUNT];
+    GestureState gestures_;
+};

@@ -1,0 +1,20 @@
+#include "win/dialog_controls.h"
+
+#include <commctrl.h>
+
+void SetUpSpin(HWND dialog, int spinId, int editId, int low, int high, std::uint32_t position)
+{
+    HWND spin = GetDlgItem(dialog, spinId);
+    SendMessageA(spin, UDM_SETBUDDY, reinterpret_cast<WPARAM>(GetDlgItem(dialog, editId)), 0);
+    SendMessageA(spin, UDM_SETRANGE32, static_cast<WPARAM>(low), static_cast<LPARAM>(high));
+    SendMessageA(spin, UDM_SETPOS32, 0, static_cast<LPARAM>(position));
+}
+
+void EnableControl(HWND dialog, int id, bool enable) { EnableWindow(GetDlgItem(dialog, id), enable); }
+
+void CheckBox(HWND dialog, int id, bool checked)
+{
+    CheckDlgButton(dialog, id, checked ? BST_CHECKED : BST_UNCHECKED);
+}
+
+bool BoxChecked(HWND dialog, int id) { return IsDlgButtonChecked(dialog, id) == BST_CHECKED; }
