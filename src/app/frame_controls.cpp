@@ -1,7 +1,6 @@
 #include "app/frame_controls.h"
 
 #include "res/resource.h"
-#include "win/owner_draw_button.h"
 
 FrameControls::FrameControls(HWND panel) : panel_(panel) {}
 
@@ -21,8 +20,6 @@ void FrameControls::OnCommand(int id, int)
         SetForegroundWindow(frame());
     }
 }
-
-void FrameControls::SetUp() { AttachOwnerDrawButton(GetDlgItem(panel_, IDC_SHOW_HIDE)); }
 
 void FrameControls::Show() { ShowWindow(frame(), SW_SHOWNORMAL); }
 

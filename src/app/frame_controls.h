@@ -12,7 +12,6 @@ public:
 
     std::vector<int> RoutedCommands() const override;
     void OnCommand(int id, int code) override;
-    void SetUp() override;
 
     // Shows the frame in its normal place.
     void Show();

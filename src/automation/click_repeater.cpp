@@ -5,7 +5,6 @@
 #include "core/panel/panel_messages.h"
 #include "res/resource.h"
 #include "win/dialog_controls.h"
-#include "win/owner_draw_button.h"
 
 struct ClickRepeater::Controls {
     int toggle;
@@ -68,7 +67,6 @@ bool ClickRepeater::FaceOf(int controlId, COLORREF& face) const
 void ClickRepeater::SetUp()
 {
     const Controls& c = controls();
-    AttachOwnerDrawButton(GetDlgItem(panel_, c.toggle));
     SetUpSpin(panel_, c.spin, c.interval, 1, 65535, state_.interval);
 }
 

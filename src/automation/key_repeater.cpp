@@ -6,7 +6,6 @@
 #include "res/resource.h"
 #include "win/dialog_controls.h"
 #include "win/key_state.h"
-#include "win/owner_draw_button.h"
 
 namespace {
 
@@ -72,7 +71,6 @@ bool KeyRepeater::FaceOf(int controlId, COLORREF& face) const
 
 void KeyRepeater::SetUp()
 {
-    for (const KeyDefinition& key : keyTable) AttachOwnerDrawButton(GetDlgItem(panel_, key.controlId));
     SetUpSpin(panel_, IDC_KEY_INTERVAL_SPIN, IDC_KEY_INTERVAL, 1, 65535, state_.interval);
 }
 

@@ -3,7 +3,6 @@
 #include "core/model/settings_mapping.h"
 #include "res/resource.h"
 #include "win/dialog_controls.h"
-#include "win/owner_draw_button.h"
 
 namespace {
 
@@ -77,10 +76,6 @@ void Macros::OnCommand(int id, int)
 
 void Macros::SetUp()
 {
-    for (const SlotControls& c : slotControls) {
-        AttachOwnerDrawButton(GetDlgItem(panel_, c.execute));
-        AttachOwnerDrawButton(GetDlgItem(panel_, c.record));
-    }
     for (int i = 0; i < RECORD_KEY_CHOICES; ++i) {
         const LRESULT index = SendDlgItemMessageA(panel_, IDC_RECORD_KEY, CB_ADDSTRING, 0,
                                                   reinterpret_cast<LPARAM>(RECORD_KEY_NAMES[i]));

@@ -1,7 +1,6 @@
 #include "automation/repeat_target.h"
 
 #include "res/resource.h"
-#include "win/owner_draw_button.h"
 
 namespace {
 
@@ -50,7 +49,6 @@ void RepeatTarget::OnCommand(int id, int)
 
 void RepeatTarget::SetUp()
 {
-    AttachOwnerDrawButton(GetDlgItem(panel_, IDC_TARGET_REFRESH));
     Refresh();
 }
 

@@ -5,7 +5,6 @@
 #include "capture/window_capture.h"
 #include "core/model/settings_mapping.h"
 #include "res/resource.h"
-#include "win/owner_draw_button.h"
 
 Capture::Capture(HWND panel, TimerGate& gate)
     : panel_(panel), gate_(gate), imageFolder_(DefaultImageFolder())
@@ -31,12 +30,6 @@ void Capture::OnCommand(int id, int)
     default:
         break;
     }
-}
-
-void Capture::SetUp()
-{
-    AttachOwnerDrawButton(GetDlgItem(panel_, IDC_CAPTURE));
-    AttachOwnerDrawButton(GetDlgItem(panel_, IDC_BROWSE_FOLDER));
 }
 
 void Capture::Save(SettingsValues& values) const { StoreImageFolder(imageFolder_, values); }

@@ -16,7 +16,6 @@ public:
     std::vector<int> RoutedCommands() const override;  // the capture and browse buttons
     std::vector<int> InputCommands() const override;   // the folder's edit
     void OnCommand(int id, int code) override;
-    void SetUp() override;
     void Save(SettingsValues& values) const override;
     void Load(const SettingsValues& values) override;
 

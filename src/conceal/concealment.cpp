@@ -7,7 +7,6 @@
 #include "core/model/settings_mapping.h"
 #include "res/resource.h"
 #include "win/dialog_controls.h"
-#include "win/owner_draw_button.h"
 #include "win/window_show.h"
 
 const char STANDALONE_TRAY_CLASS[] = "__winex11_standalone_tray";
@@ -84,7 +83,6 @@ void Concealment::OnCommand(int id, int)
 
 void Concealment::SetUp()
 {
-    AttachOwnerDrawButton(GetDlgItem(panel_, IDC_CONCEAL));
     RestoreStrandedWindows();
 }
 

@@ -9,7 +9,6 @@
 #include "triggers/hotkey_dialog.h"
 #include "triggers/hotkeys.h"
 #include "win/dialog_controls.h"
-#include "win/owner_draw_button.h"
 
 Triggers::Triggers(HWND panel, TimerGate& gate, TriggerHost& host)
     : panel_(panel), gate_(gate), host_(host)
@@ -75,10 +74,6 @@ void Triggers::OnTimer(UINT_PTR)
 
 void Triggers::SetUp()
 {
-    for (const ActionControls& c : actionControls) {
-        AttachOwnerDrawButton(GetDlgItem(panel_, c.hotkeyButton));
-        if (c.gestureButton != NO_GESTURE_BUTTON) AttachOwnerDrawButton(GetDlgItem(panel_, c.gestureButton));
-    }
     SetUpSpin(panel_, IDC_GESTURE_DISTANCE_SPIN, IDC_GESTURE_DISTANCE, 1, 128,
               gestures_.recognition.gestureMinDistance);
     SetUpSpin(panel_, IDC_GESTURE_TIME_SPIN, IDC_GESTURE_TIME, 100, 1000,

@@ -3,11 +3,6 @@
 #include "core/panel/button_shades.h"
 #include "win/scoped.h"
 
-void AttachOwnerDrawButton(HWND control)
-{
-    SetWindowLongPtrA(control, GWL_STYLE, OWNER_DRAW_BUTTON_STYLE);
-}
-
 void DrawLineSegment(HDC dc, int x1, int y1, int x2, int y2, COLORREF colour)
 {
     ScopedGdiObject<HPEN> pen(CreatePen(PS_SOLID, 1, colour));

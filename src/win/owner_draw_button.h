@@ -6,13 +6,6 @@
 #pragma once
 #include <windows.h>
 
-// The whole style of an attached control: child, visible, owner-drawn.
-constexpr LONG OWNER_DRAW_BUTTON_STYLE = WS_CHILD | WS_VISIBLE | BS_OWNERDRAW;
-static_assert(OWNER_DRAW_BUTTON_STYLE == 0x5000000B);
-
-// Makes the control owner-drawn (its tab stop goes with the old style).
-void AttachOwnerDrawButton(HWND control);
-
 // Paints the item of WM_DRAWITEM in these colours.
 void DrawOwnerDrawButton(const DRAWITEMSTRUCT& item, COLORREF face, COLORREF text);
 
