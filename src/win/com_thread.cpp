@@ -4,8 +4,9 @@
 
 void InitializeComOnThisThread()
 {
-    // One initialisation is enough (the program has one thread); counting it
-    // up on every shortcut would only pile up references never given back.
+    // Called on the window thread only (the pads' icon thread initialises its
+    // own): one initialisation is enough there, and counting it up on every
+    // shortcut would only pile up references never given back.
     static bool initialized = false;
     if (initialized) return;
     const HRESULT result = CoInitialize(nullptr);
