@@ -77,14 +77,13 @@ Panel* Panel::Of(HWND panel)
 // repeater's step (which restarts its timer).
 void Panel::Command(int id, int code)
 {
-    const auto routed = routed_.find(id);
-    if (routed != routed_.end()) {
-        routed->second->OnCommand(id, code);
-        features_->CommandRan(routed->second);
+    const auto command = static_cast<UINT_PTR>(id);
+    if (PanelFeature* owner = Owner(RouteKind::Command, command)) {
+        owner->OnCommand(id, code);
+        features_->CommandRan(owner);
         return;
     }
-    const auto input = inputs_.find(id);
-    if (input != inputs_.end()) input->second->OnCommand(id, code);
+    if (PanelFeature* owner = Owner(RouteKind::Input, command)) owner->OnCommand(id, code);
     features_->keys.Step(id);
 }
 
@@ -96,13 +95,20 @@ void Panel::Command(int id, int code)
 void Panel::Timer(UINT_PTR id)
 {
     if (!gate_.IsOpen() || features_->macros.Running()) return;
-    const auto timer = timers_.find(id);
-    if (timer == timers_.end()) return;
-    PanelFeature* owner = timer->second;
+    PanelFeature* owner = Owner(RouteKind::Timer, id);
+    if (!owner) return;
     if (owner != &features_->triggers &&
         (features_->concealment.Active() || !features_->target.FilterPasses()))
         return;
     owner->OnTimer(id);
+}
+
+PanelFeature* Panel::Owner(RouteKind kind, UINT_PTR id) const
+{
+    for (const Route& route : routes_) {
+        if (route.kind == kind && route.id == id) return route.feature;
+    }
+    return nullptr;
 }
 
 void Panel::Hotkey(int id) { features_->triggers.OnHotkey(id); }

@@ -9,7 +9,6 @@
 #pragma once
 #include <windows.h>
 
-#include <map>
 #include <memory>
 #include <vector>
 
@@ -67,7 +66,16 @@ public:
 private:
     friend struct PanelInspection;  // the in-process tests' view
     struct Features;
+    // One line of the route table: a command, an input control's command or
+    // a timer, and the feature that answers it.
+    enum class RouteKind { Command, Input, Timer };
+    struct Route {
+        RouteKind kind;
+        UINT_PTR id;
+        PanelFeature* feature;
+    };
     void SaveSettings();
+    PanelFeature* Owner(RouteKind kind, UINT_PTR id) const;
 
     RunOutcome& outcome_;
     HWND panel_ = nullptr;
@@ -75,9 +83,7 @@ private:
     SettingsFile settings_;
     ScopedGdiObject<HBRUSH> background_;
     std::unique_ptr<Features> features_;
-    // The route table: command id to the feature that answers it; the
-    // inputs' commands also take the key step.
-    std::map<int, PanelFeature*> routed_;
-    std::map<int, PanelFeature*> inputs_;
-    std::map<UINT_PTR, PanelFeature*> timers_;
+    // The route table, a hundred lines or so: the inputs' commands also take
+    // the key step.
+    std::vector<Route> routes_;
 };

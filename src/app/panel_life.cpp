@@ -15,13 +15,13 @@ void Panel::Start(HWND panel)
     Features& f = *features_;
     gate_.OnClose([&f] { f.TicksStopped(); });
 
-    routed_.clear();
-    inputs_.clear();
-    timers_.clear();
+    routes_.clear();
     for (PanelFeature* feature : f.order) {
-        for (int id : feature->RoutedCommands()) routed_[id] = feature;
-        for (int id : feature->InputCommands()) inputs_[id] = feature;
-        for (UINT_PTR id : feature->Timers()) timers_[id] = feature;
+        for (int id : feature->RoutedCommands())
+            routes_.push_back({RouteKind::Command, static_cast<UINT_PTR>(id), feature});
+        for (int id : feature->InputCommands())
+            routes_.push_back({RouteKind::Input, static_cast<UINT_PTR>(id), feature});
+        for (UINT_PTR id : feature->Timers()) routes_.push_back({RouteKind::Timer, id, feature});
     }
 
     for (PanelFeature* feature : f.order) feature->SetUp();
