@@ -64,7 +64,7 @@ public:
     void ShellRestarted();
 
 private:
-    friend struct PanelInspection;  // the in-process tests' view
+    friend struct PanelInternals;  // the in-process tests' view
     struct Features;
     // One line of the route table: a command, an input control's command or
     // a timer, and the feature that answers it.

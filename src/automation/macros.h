@@ -47,7 +47,7 @@ public:
     void RestoreControls();
 
 private:
-    friend struct PanelInspection;  // the in-process tests' view
+    friend struct PanelInternals;  // the in-process tests' view
     void MacroStopped(int slot) override;
     // Enables the slot's controls from its file and its "有効" box: without
     // a file only "記録" stays enabled; with one, "実行" follows the box.

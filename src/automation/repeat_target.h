@@ -25,7 +25,7 @@ public:
     void Select(HWND window);
 
 private:
-    friend struct PanelInspection;  // the in-process tests' view
+    friend struct PanelInternals;  // the in-process tests' view
     // Rebuilds the list from the visible titled top-level windows and
     // selects the target in it while it is still listed; otherwise
     // "全てのウィンド", and the target becomes none.

@@ -92,7 +92,7 @@ public:
     void DialogClosed(HWND dialog);
 
 private:
-    friend struct PanelInspection;  // the in-process tests' view
+    friend struct PanelInternals;  // the in-process tests' view
     void OpenDialog();
     void ShowAgain(HWND window, int showCommand);
     void ShowRecordedWindows();

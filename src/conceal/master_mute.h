@@ -34,7 +34,7 @@ public:
     static constexpr DWORD NOT_FOUND = 0xFFFFFFFF;
 
 private:
-    friend struct PanelInspection;  // the in-process tests' view
+    friend struct PanelInternals;  // the in-process tests' view
     bool FindControl();
     HMIXER mixer_ = nullptr;
     DWORD control_ = NOT_FOUND;
@@ -58,7 +58,7 @@ public:
     bool SetMute(const std::string& id, bool muted) override;
 
 private:
-    friend struct PanelInspection;  // the in-process tests' view
+    friend struct PanelInternals;  // the in-process tests' view
     bool HaveEnumerator();
     IAudioEndpointVolume* VolumeOf(const std::string& id);
     template <typename Call>

@@ -41,7 +41,7 @@ public:
     void ShutDown() override;
 
 private:
-    friend struct PanelInspection;  // the in-process tests' view
+    friend struct PanelInternals;  // the in-process tests' view
     TimerGate& Gate() override { return gate_; }
     void ProgramStarted(HWND foreground) override { host_.ProgramStarted(foreground); }
     FileDialogLibrary& FileDialog() override { return fileDialog_; }

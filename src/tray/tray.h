@@ -63,7 +63,7 @@ public:
     HMENU BuildMenu(HMENU& popup);
 
 private:
-    friend struct PanelInspection;  // the in-process tests' view
+    friend struct PanelInternals;  // the in-process tests' view
     void ShowMenu();
 
     HWND panel_;

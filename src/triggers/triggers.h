@@ -40,7 +40,7 @@ public:
     void EnableActionButtons(int index, bool enable);
 
 private:
-    friend struct PanelInspection;  // the in-process tests' view
+    friend struct PanelInternals;  // the in-process tests' view
     HWND panel_;
     TimerGate& gate_;
     TriggerHost& host_;

@@ -13,7 +13,7 @@
 #include "conceal/concealment.h"
 #include "core/conceal/recovery_list.h"
 #include "panel_fixture.h"
-#include "panel_inspection.h"
+#include "panel_internals.h"
 
 struct ShowEvent {
     HWND window;

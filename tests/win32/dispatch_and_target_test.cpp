@@ -10,7 +10,7 @@
 #include "automation/repeat_target.h"
 #include "core/automation/key_table.h"
 #include "panel_fixture.h"
-#include "panel_inspection.h"
+#include "panel_internals.h"
 #include "res/resource.h"
 #include "support/test_window.h"
 
@@ -108,7 +108,7 @@ TEST_F(PanelTest, KeyTicksWaitForTheGateAndTheChosenWindowAndLetGoOfAReleasedKey
     EXPECT_TRUE(front.keys().empty());
     // Any window will do, but the gate is closed: nothing.
     Choose(IDC_TARGET_LIST, 0);
-    ASSERT_EQ(PanelInspection::Chosen(Features().target), nullptr);
+    ASSERT_EQ(PanelInternals::Chosen(Features().target), nullptr);
     SendMessageA(panelWindow, WMU_TIMERGATE, 0, 0);
     tick();
     EXPECT_TRUE(front.keys().empty());

@@ -11,7 +11,7 @@
 #include "capture/folder_picker.h"
 #include "pad_test_files.h"
 #include "panel_fixture.h"
-#include "panel_inspection.h"
+#include "panel_internals.h"
 #include "res/resource.h"
 #include "support/message_box_catcher.h"
 

@@ -7,7 +7,7 @@
 #include "triggers/triggers.h"
 #include "core/panel/panel_messages.h"
 #include "panel_fixture.h"
-#include "panel_inspection.h"
+#include "panel_internals.h"
 #include "res/resource.h"
 #include "core/triggers/gesture_sampler.h"
 
@@ -33,7 +33,7 @@ TEST_F(PanelTest, SamplingTimerFiresARecordsGestureThroughItsHotkey)
     ASSERT_TRUE(WriteWholeFile(SettingsFilePath(), WriteSettings(values)));
     SetUpKeepingSettings();
 
-    const GestureRecognition& recognition = PanelInspection::Gestures(TheTriggers()).recognition;
+    const GestureRecognition& recognition = PanelInternals::Gestures(TheTriggers()).recognition;
     EXPECT_EQ(recognition.gestureMinDistance, 64u);
     EXPECT_EQ(recognition.gestureTimeWindow, 200u);
     SetDlgItemTextA(panelWindow, IDC_GESTURE_TIME, "1000");

@@ -18,7 +18,7 @@
 #include "launcher/shortcut.h"
 #include "pad_test_files.h"
 #include "panel_fixture.h"
-#include "panel_inspection.h"
+#include "panel_internals.h"
 #include "res/resource.h"
 #include "support/message_box_catcher.h"
 

@@ -14,7 +14,7 @@
 #include "automation/macros.h"
 #include "core/automation/macro_file.h"
 #include "panel_fixture.h"
-#include "panel_inspection.h"
+#include "panel_internals.h"
 #include "res/resource.h"
 #include "support/test_files.h"
 

@@ -43,9 +43,9 @@ bool SoundServerStarted()
 }
 
 // As at process start: no endpoint held, no mixer device open, no control found.
-void ForgetMuteSwitch() { PanelInspection::Forget(TheDevices()); }
+void ForgetMuteSwitch() { PanelInternals::Forget(TheDevices()); }
 
-SpeakerMixer& Mixer() { return PanelInspection::Mixer(TheDevices()); }
+SpeakerMixer& Mixer() { return PanelInternals::Mixer(TheDevices()); }
 
 // The speaker line's mute control of device 0, looked up independently.
 DWORD SpeakerMuteControlId()
@@ -105,8 +105,8 @@ TEST_F(MasterMuteTest, TheDefaultOutputDeviceIsNamedAndItsSwitchHeld)
     std::string id;
     ASSERT_TRUE(devices.DefaultDevice(id));
     EXPECT_FALSE(id.empty()) << "the endpoint comes before the mixer";
-    EXPECT_EQ(PanelInspection::MixerHandle(Mixer()), nullptr);
-    EXPECT_EQ(PanelInspection::HeldDevice(devices), id);
+    EXPECT_EQ(PanelInternals::MixerHandle(Mixer()), nullptr);
+    EXPECT_EQ(PanelInternals::HeldDevice(devices), id);
     ASSERT_TRUE(devices.SetMute(id, true));
     bool muted = false;
     ASSERT_TRUE(devices.GetMute(id, muted));
@@ -117,7 +117,7 @@ TEST_F(MasterMuteTest, TheDefaultOutputDeviceIsNamedAndItsSwitchHeld)
     EXPECT_FALSE(devices.SetMute("{no such device}", true));
     // A device named again is reached again.
     ASSERT_TRUE(devices.GetMute(id, muted));
-    EXPECT_EQ(PanelInspection::HeldDevice(devices), id);
+    EXPECT_EQ(PanelInternals::HeldDevice(devices), id);
 }
 
 TEST_F(MasterMuteTest, FirstMixerCallOpensDeviceZeroFindsTheSpeakerMuteAndCachesIt)
@@ -126,16 +126,16 @@ TEST_F(MasterMuteTest, FirstMixerCallOpensDeviceZeroFindsTheSpeakerMuteAndCaches
     SpeakerMixer& mixer = Mixer();
     bool muted = false;
     ASSERT_TRUE(mixer.Get(muted));
-    ASSERT_NE(PanelInspection::MixerHandle(mixer), nullptr);
+    ASSERT_NE(PanelInternals::MixerHandle(mixer), nullptr);
     UINT device = 99;
-    EXPECT_EQ(mixerGetID(reinterpret_cast<HMIXEROBJ>(PanelInspection::MixerHandle(mixer)), &device, MIXER_OBJECTF_HMIXER),
+    EXPECT_EQ(mixerGetID(reinterpret_cast<HMIXEROBJ>(PanelInternals::MixerHandle(mixer)), &device, MIXER_OBJECTF_HMIXER),
               static_cast<MMRESULT>(MMSYSERR_NOERROR));
     EXPECT_EQ(device, 0u);
-    EXPECT_EQ(PanelInspection::MixerControl(mixer), SpeakerMuteControlId());
-    EXPECT_NE(PanelInspection::MixerControl(mixer), SpeakerMixer::NOT_FOUND);
+    EXPECT_EQ(PanelInternals::MixerControl(mixer), SpeakerMuteControlId());
+    EXPECT_NE(PanelInternals::MixerControl(mixer), SpeakerMixer::NOT_FOUND);
 
-    const HMIXER opened = PanelInspection::MixerHandle(mixer);
-    const DWORD found = PanelInspection::MixerControl(mixer);
+    const HMIXER opened = PanelInternals::MixerHandle(mixer);
+    const DWORD found = PanelInternals::MixerControl(mixer);
     ASSERT_TRUE(mixer.Set(true));
     muted = false;
     ASSERT_TRUE(mixer.Get(muted));
@@ -144,8 +144,8 @@ TEST_F(MasterMuteTest, FirstMixerCallOpensDeviceZeroFindsTheSpeakerMuteAndCaches
     ASSERT_TRUE(mixer.Get(muted));
     EXPECT_FALSE(muted);
     // The handle stays open and the control is not looked up again.
-    EXPECT_EQ(PanelInspection::MixerHandle(mixer), opened);
-    EXPECT_EQ(PanelInspection::MixerControl(mixer), found);
+    EXPECT_EQ(PanelInternals::MixerHandle(mixer), opened);
+    EXPECT_EQ(PanelInternals::MixerControl(mixer), found);
 }
 
 TEST_F(MasterMuteTest, ConcealmentMutesForAsLongAsTheWindowsStayHidden)
@@ -210,14 +210,14 @@ TEST_F(MasterMuteTest, UntickedBoxTouchesNoMuteSwitch)
     SetBox(IDC_MUTE, false);
     SendMessageA(panelWindow, WM_COMMAND, IDC_CONCEAL, 0);
     EXPECT_FALSE(IsWindowVisible(probe.handle()));
-    EXPECT_TRUE(PanelInspection::HeldDevice(TheDevices()).empty());
-    EXPECT_EQ(PanelInspection::MixerHandle(Mixer()), nullptr);
+    EXPECT_TRUE(PanelInternals::HeldDevice(TheDevices()).empty());
+    EXPECT_EQ(PanelInternals::MixerHandle(Mixer()), nullptr);
     SendMessageA(panelWindow, WM_COMMAND, IDM_SHOW_HIDDEN, 0);
 
     // Ticked, the same pass does reach the switch.
     SetBox(IDC_MUTE, true);
     SendMessageA(panelWindow, WM_COMMAND, IDC_CONCEAL, 0);
-    EXPECT_FALSE(PanelInspection::HeldDevice(TheDevices()).empty());
+    EXPECT_FALSE(PanelInternals::HeldDevice(TheDevices()).empty());
 }
 
 // Run with PULSE_SERVER naming no server (the test run's second pass).
@@ -242,8 +242,8 @@ TEST_F(MasterMuteWithoutSoundServerTest, EveryCallFailsQuietlyAndTheWindowsAreHi
     EXPECT_FALSE(SetDefaultMute(1));
     // The open is tried again on every call, and keeps failing.
     EXPECT_FALSE(ReadDefaultMute(muted));
-    EXPECT_EQ(PanelInspection::MixerHandle(Mixer()), nullptr);
-    EXPECT_EQ(PanelInspection::MixerControl(Mixer()), SpeakerMixer::NOT_FOUND);
+    EXPECT_EQ(PanelInternals::MixerHandle(Mixer()), nullptr);
+    EXPECT_EQ(PanelInternals::MixerControl(Mixer()), SpeakerMixer::NOT_FOUND);
 
     ProbeWindow probe("probe without sound", SW_SHOWMAXIMIZED);
     ASSERT_EQ(IsDlgButtonChecked(panelWindow, IDC_MUTE), static_cast<UINT>(BST_CHECKED));

@@ -1,6 +1,6 @@
 #include "panel_fixture.h"
 
-#include "panel_inspection.h"
+#include "panel_internals.h"
 
 #include <memory>
 

@@ -21,7 +21,7 @@
 #include "core/panel/panel_messages.h"
 #include "core/automation/key_table.h"
 #include "panel_fixture.h"
-#include "panel_inspection.h"
+#include "panel_internals.h"
 #include "res/resource.h"
 
 namespace {
@@ -58,9 +58,9 @@ TEST_F(PanelTest, StartsWithTheDocumentedDefaults)
     EXPECT_EQ(FaceOf(IDC_LEFT_TOGGLE), COLOR_OFF);
     EXPECT_EQ(FaceOf(IDC_RIGHT_TOGGLE), COLOR_OFF);
     EXPECT_EQ(FaceOf(IDC_CONCEAL), COLOR_PANEL);
-    for (int i = 0; i < ACTION_COUNT; ++i) EXPECT_EQ(PanelInspection::Action(TheTriggers(), i).gesture.count, 0);
-    EXPECT_EQ(PanelInspection::Action(TheTriggers(), 0).modifiers, static_cast<UINT>(MOD_CONTROL));
-    EXPECT_EQ(PanelInspection::Action(TheTriggers(), 0).virtualKey, static_cast<UINT>('L'));
+    for (int i = 0; i < ACTION_COUNT; ++i) EXPECT_EQ(PanelInternals::Action(TheTriggers(), i).gesture.count, 0);
+    EXPECT_EQ(PanelInternals::Action(TheTriggers(), 0).modifiers, static_cast<UINT>(MOD_CONTROL));
+    EXPECT_EQ(PanelInternals::Action(TheTriggers(), 0).virtualKey, static_cast<UINT>('L'));
     // Spin ranges.
     int low = 0, high = 0;
     SendMessageA(Control(IDC_GESTURE_TIME_SPIN), UDM_GETRANGE32, reinterpret_cast<WPARAM>(&low),

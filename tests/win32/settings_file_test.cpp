@@ -10,7 +10,7 @@
 #include "app/settings_file.h"
 #include "win/file_contents.h"
 #include "panel_fixture.h"
-#include "panel_inspection.h"
+#include "panel_internals.h"
 #include "triggers/triggers.h"
 #include "support/test_files.h"
 #include "support/test_window.h"
@@ -139,8 +139,8 @@ TEST_F(PanelTest, StoredStateComesBackAtTheNextStart)
     EXPECT_EQ(IsDlgButtonChecked(panelWindow, IDC_MUTE), BST_UNCHECKED);
     EXPECT_EQ(IsDlgButtonChecked(panelWindow, IDC_MACRO2_REPEAT), BST_CHECKED);
     EXPECT_EQ(SendDlgItemMessageA(panelWindow, IDC_GESTURE_HOLD_KEY, CB_GETCURSEL, 0, 0), 2);
-    EXPECT_EQ(PanelInspection::Action(TheTriggers(), 1).virtualKey, static_cast<UINT>(VK_F5));
-    EXPECT_EQ(PanelInspection::Action(TheTriggers(), 2).gesture.count, 3);
+    EXPECT_EQ(PanelInternals::Action(TheTriggers(), 1).virtualKey, static_cast<UINT>(VK_F5));
+    EXPECT_EQ(PanelInternals::Action(TheTriggers(), 2).gesture.count, 3);
     GetDlgItemTextA(panelWindow, IDC_GESTURE_CONCEAL, text, sizeof text);
     EXPECT_STREQ(text, "→↓←");
     // The repeater saved on does click, at its interval.

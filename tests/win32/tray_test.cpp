@@ -10,7 +10,7 @@
 #include "conceal/concealment.h"
 #include "core/automation/key_table.h"
 #include "panel_fixture.h"
-#include "panel_inspection.h"
+#include "panel_internals.h"
 #include "res/resource.h"
 #include "tray/tray.h"
 #include "win/key_names.h"
@@ -120,15 +120,15 @@ TEST_F(TrayTest, MenuFollowsTheRepeatersMacrosAndTheFrame)
 
 TEST_F(TrayTest, IconFollowsTheRepeaters)
 {
-    EXPECT_EQ(PanelInspection::ShownIcon(Features().tray), TrayIcon::Neither);
+    EXPECT_EQ(PanelInternals::ShownIcon(Features().tray), TrayIcon::Neither);
     SendMessageA(panelWindow, WM_COMMAND, IDC_LEFT_TOGGLE, 0);
-    EXPECT_EQ(PanelInspection::ShownIcon(Features().tray), TrayIcon::Left);
+    EXPECT_EQ(PanelInternals::ShownIcon(Features().tray), TrayIcon::Left);
     SendMessageA(panelWindow, WM_COMMAND, IDM_RIGHT_REPEAT, 0);
-    EXPECT_EQ(PanelInspection::ShownIcon(Features().tray), TrayIcon::Both);
+    EXPECT_EQ(PanelInternals::ShownIcon(Features().tray), TrayIcon::Both);
     SendMessageA(panelWindow, WM_HOTKEY, 1, 0);
-    EXPECT_EQ(PanelInspection::ShownIcon(Features().tray), TrayIcon::Right);
+    EXPECT_EQ(PanelInternals::ShownIcon(Features().tray), TrayIcon::Right);
     SendMessageA(panelWindow, WM_COMMAND, IDC_RIGHT_TOGGLE, 0);
-    EXPECT_EQ(PanelInspection::ShownIcon(Features().tray), TrayIcon::Neither);
+    EXPECT_EQ(PanelInternals::ShownIcon(Features().tray), TrayIcon::Neither);
 }
 
 TEST_F(TrayTest, DoubleClickShowsTheHiddenFrame)

@@ -11,7 +11,7 @@
 #include "app/panel_features.h"
 #include "panel_fixture.h"
 
-struct PanelInspection {
+struct PanelInternals {
     static Panel::Features& Of(Panel& panel) { return *panel.features_; }
     static TimerGate& GateOf(Panel& panel) { return panel.gate_; }
     static SystemOutputDevices& Devices(Concealment& concealment) { return concealment.devices_; }
@@ -37,10 +37,10 @@ struct PanelInspection {
 };
 
 // The running test's panel, feature by feature.
-inline auto& Features() { return PanelInspection::Of(ThePanel()); }
-inline TimerGate& Gate() { return PanelInspection::GateOf(ThePanel()); }
+inline auto& Features() { return PanelInternals::Of(ThePanel()); }
+inline TimerGate& Gate() { return PanelInternals::GateOf(ThePanel()); }
 inline Concealment& TheConcealment() { return Features().concealment; }
-inline SystemOutputDevices& TheDevices() { return PanelInspection::Devices(TheConcealment()); }
+inline SystemOutputDevices& TheDevices() { return PanelInternals::Devices(TheConcealment()); }
 inline Triggers& TheTriggers() { return Features().triggers; }
-inline MacroEngine& TheEngine() { return PanelInspection::Engine(Features().macros); }
-inline cAppIconClass& ThePad(int index) { return PanelInspection::Pad(Features().pads, index); }
+inline MacroEngine& TheEngine() { return PanelInternals::Engine(Features().macros); }
+inline cAppIconClass& ThePad(int index) { return PanelInternals::Pad(Features().pads, index); }
