@@ -98,8 +98,10 @@ void Panel::Timer(UINT_PTR id)
     PanelFeature* owner = Owner(RouteKind::Timer, id);
     if (!owner) return;
     if (owner != &features_->triggers &&
-        (features_->concealment.Active() || !features_->target.FilterPasses()))
+        (features_->concealment.Active() || !features_->target.FilterPasses())) {
+        features_->RepeatersWaiting();
         return;
+    }
     owner->OnTimer(id);
 }
 

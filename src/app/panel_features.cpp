@@ -43,6 +43,12 @@ void Panel::Features::TicksStopped()
     right.LetGo();
 }
 
+void Panel::Features::RepeatersWaiting()
+{
+    TicksStopped();
+    keys.LetGo();
+}
+
 // A macro takes the mouse: a button a repeater holds down between two ticks
 // would turn the playback into a drag.
 void Panel::Features::MacroStarting() { TicksStopped(); }

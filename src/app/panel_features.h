@@ -48,6 +48,11 @@ struct Panel::Features final : MacroHost, PadsHost, TrayHost, ConcealHost, Trigg
     // concealment): a button a repeater holds down between two ticks is let
     // go, since the player's own mouse would drag with it.
     void TicksStopped();
+    // A repeater's tick finds another window in front (or the program's own,
+    // or the windows concealed): it sends nothing, and nothing of the
+    // repeaters stays held in the window that is in front instead; the held
+    // keys go down again on the first tick that sends.
+    void RepeatersWaiting();
 
 private:
     void MacroStarting() override;
