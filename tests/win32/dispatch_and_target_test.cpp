@@ -103,7 +103,12 @@ TEST_F(PanelTest, KeyTicksWaitForTheGateAndTheChosenWindowAndLetGoOfAReleasedKey
         PumpMessages();
     };
 
-    // Another window than the chosen one in front: nothing.
+    // Another window than the chosen one in front: the key is let go there
+    // and stays on; nothing more.
+    tick();
+    ASSERT_EQ(front.keys().size(), 1u);
+    EXPECT_TRUE(front.keys()[0].up);
+    EXPECT_TRUE(Features().keys.Held(keyA));
     tick();
     EXPECT_TRUE(front.keys().empty());
     // Any window will do, but the gate is closed: nothing.
@@ -112,7 +117,7 @@ TEST_F(PanelTest, KeyTicksWaitForTheGateAndTheChosenWindowAndLetGoOfAReleasedKey
     SendMessageA(panelWindow, WMU_TIMERGATE, 0, 0);
     tick();
     EXPECT_TRUE(front.keys().empty());
-    // The gate open: the key once more.
+    // The gate open: the key goes down again.
     SendMessageA(panelWindow, WMU_TIMERGATE, 1, 0);
     tick();
     ASSERT_EQ(front.keys().size(), 1u);
