@@ -199,13 +199,20 @@ void Concealment::ShowAll()
         SetForegroundWindow(front);
 }
 
-bool Concealment::ShowOne(HWND window)
+bool Concealment::TakeFromList(HWND window, int& showCommand)
 {
     const auto found = std::find_if(hidden_.begin(), hidden_.end(),
                                     [&](const HiddenWindow& h) { return h.window == window; });
     if (found == hidden_.end()) return false;
-    const int showCommand = static_cast<int>(found->showCommand);
+    showCommand = static_cast<int>(found->showCommand);
     hidden_.erase(found);
+    return true;
+}
+
+bool Concealment::ShowOne(HWND window)
+{
+    int showCommand = 0;
+    if (!TakeFromList(window, showCommand)) return false;
     ShowAgain(window, showCommand);
     ListChanged();
     return true;
@@ -213,11 +220,8 @@ bool Concealment::ShowOne(HWND window)
 
 bool Concealment::CloseOne(HWND window)
 {
-    const auto found = std::find_if(hidden_.begin(), hidden_.end(),
-                                    [&](const HiddenWindow& h) { return h.window == window; });
-    if (found == hidden_.end()) return false;
-    const int showCommand = static_cast<int>(found->showCommand);
-    hidden_.erase(found);
+    int showCommand = 0;
+    if (!TakeFromList(window, showCommand)) return false;
     if (GetWindowThreadProcessId(window, nullptr) == GetCurrentThreadId()) {
         ListChanged();
         // The program's own frame takes the panel, and this object's use,

@@ -97,6 +97,9 @@ private:
     void ShowAgain(HWND window, int showCommand);
     void ShowRecordedWindows();
     void ListChanged();
+    // Takes a window off the hidden list, with the way it was shown; false
+    // when it is not there.
+    bool TakeFromList(HWND window, int& showCommand);
     bool IsRecorded(HWND window) const;
     void CloseDialog();
 
