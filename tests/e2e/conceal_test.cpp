@@ -367,7 +367,10 @@ TEST_F(ConcealmentTest, RepeatersSendNothingWhileConcealedAndGoOnAfterwards)
     ASSERT_TRUE(desktop.TakeForeground());
     EXPECT_TRUE(WaitUntil([&] {
         return desktop.clicks().size() >= clicks.size() + 2 && desktop.keys().size() >= keys + 2;
-    }));
+    })) << "clicks \"" << desktop.clicks() << "\", " << desktop.keys().size() << " key events, in front: "
+        << (GetForegroundWindow() == desktop.handle()   ? "this window"
+            : GetForegroundWindow() == program_.frame() ? "the program"
+                                                        : "another window");
     // The first events after the pause may go to a window shown over this
     // one before it is in front again; the key is pressed, not released.
     EXPECT_FALSE(desktop.keys()[keys].up) << "the held key goes down again";
