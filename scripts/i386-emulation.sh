@@ -30,6 +30,43 @@ entry="$binfmt/qemu-i386"
 SUDO=""
 if [ "$(id -u)" != 0 ]; then SUDO="sudo"; fi
 
+# The addresses this machine's own entry for Debian bookworm uses (a mirror
+# or a proxy of its own, perhaps), from the one-line or the deb822 form of
+# its apt sources; backports lives beside bookworm on every Debian mirror.
+debian_uris() {
+  local files=()
+  [ -f /etc/apt/sources.list ] && files+=(/etc/apt/sources.list)
+  for f in /etc/apt/sources.list.d/*.list /etc/apt/sources.list.d/*.sources; do
+    [ -f "$f" ] && [ "$f" != "$backports" ] && files+=("$f")
+  done
+  [ ${#files[@]} -gt 0 ] || return 0
+  awk '
+    function flush() {
+      if (types ~ /(^| )deb( |$)/ && (" " suites " ") ~ / bookworm / && uris != "" && !done) {
+        print uris; done = 1
+      }
+      types = ""; suites = ""; uris = ""
+    }
+    FNR == 1 { flush() }
+    FILENAME ~ /\.sources$/ {
+      if ($0 ~ /^[ \t]*$/) { flush(); next }
+      if ($0 ~ /^[ \t]*#/) next
+      line = $0; key = tolower(line); sub(/:.*/, "", key)
+      value = line; sub(/^[^:]*:[ \t]*/, "", value)
+      if (key == "types") types = value
+      else if (key == "suites") suites = value
+      else if (key == "uris") uris = value
+      next
+    }
+    /^[ \t]*deb[ \t]/ && !done {
+      n = split($0, f, /[ \t]+/); i = 2
+      if (f[i] ~ /^\[/) { while (i <= n && f[i] !~ /\]$/) i++; i++ }
+      if (f[i + 1] == "bookworm") { print f[i]; done = 1 }
+    }
+    END { flush() }
+  ' "${files[@]}" | head -1
+}
+
 registered() { [ -f "$entry" ] && head -1 "$entry" | grep -qx enabled; }
 
 status() {
@@ -50,7 +87,13 @@ enable() {
   if [ ! -x "$QEMU" ]; then
     echo "i386-emulation: installing qemu-user from bookworm-backports"
     if [ ! -f "$backports" ]; then
-      printf '%s\n' 'Types: deb' 'URIs: http://deb.debian.org/debian' 'Suites: bookworm-backports' \
+      local uris
+      uris=$(debian_uris)
+      if [ -z "$uris" ]; then
+        echo "i386-emulation: no Debian bookworm source in this machine's apt sources to take backports from" >&2
+        return 1
+      fi
+      printf '%s\n' 'Types: deb' "URIs: $uris" 'Suites: bookworm-backports' \
         'Components: main' 'Signed-By: /usr/share/keyrings/debian-archive-keyring.gpg' |
         $SUDO tee "$backports" >/dev/null
     fi
