@@ -49,9 +49,17 @@ void Panel::Features::RepeatersWaiting()
     keys.LetGo();
 }
 
+// While every window is concealed nothing is sent, and while the hotkey
+// dialog is open the forced stop's hotkey is released.
+bool Panel::Features::MacroMayStart() { return !concealment.Active() && !triggers.EditingHotkey(); }
+
 // A macro takes the mouse: a button a repeater holds down between two ticks
 // would turn the playback into a drag.
 void Panel::Features::MacroStarting() { TicksStopped(); }
+
+// The forced stop's hotkey is about to go with the others: a running macro
+// ends now, as the forced stop would end it.
+void Panel::Features::ReleasingHotkeys() { macros.Stop(); }
 
 // The slot's F-key and gesture buttons are usable only while it has a
 // recording and no macro runs.
@@ -69,7 +77,9 @@ TrayMenuState Panel::Features::MenuState()
     TrayMenuState state;
     state.leftOn = left.On();
     state.rightOn = right.On();
-    for (int slot = 0; slot < MACRO_SLOT_COUNT; ++slot) state.slotEnabled[slot] = macros.SlotEnabled(slot);
+    const bool macroMayStart = MacroMayStart();
+    for (int slot = 0; slot < MACRO_SLOT_COUNT; ++slot)
+        state.slotEnabled[slot] = macroMayStart && macros.SlotEnabled(slot);
     for (int i = 0; i < KEY_COUNT; ++i) state.keysHeld[i] = keys.Held(i);
     state.concealed = concealment.Active();
     state.frameVisible = frame.Visible();
@@ -83,8 +93,13 @@ void Panel::Features::IconDoubleClicked()
 }
 
 // Nothing is sent while the windows are concealed: the held keys go up now
-// (the gate lets go of the buttons) and down again after.
-void Panel::Features::Concealing() { keys.LetGo(); }
+// (the gate lets go of the buttons) and down again after; a macro ends as
+// the forced stop would end it.
+void Panel::Features::Concealing()
+{
+    macros.Stop();
+    keys.LetGo();
+}
 
 void Panel::Features::RunAction(int index)
 {

@@ -40,6 +40,11 @@ struct Panel::Features final : MacroHost, PadsHost, TrayHost, ConcealHost, Trigg
 
     HWND panel;
 
+    // The click and key repeaters: they send into the window in front.
+    bool IsRepeater(const PanelFeature* feature) const
+    {
+        return feature == &left || feature == &right || feature == &keys;
+    }
     // A command of `owner` has run: a repeater's change shows in the tray.
     void CommandRan(const PanelFeature* owner);
     // The tray icon shows both repeaters.
@@ -55,6 +60,7 @@ struct Panel::Features final : MacroHost, PadsHost, TrayHost, ConcealHost, Trigg
     void RepeatersWaiting();
 
 private:
+    bool MacroMayStart() override;
     void MacroStarting() override;
     void SlotActionsUsable(int slot, bool usable) override;
     void ProgramStarted(HWND foreground) override;
@@ -62,4 +68,5 @@ private:
     void IconDoubleClicked() override;
     void Concealing() override;
     void RunAction(int index) override;
+    void ReleasingHotkeys() override;
 };

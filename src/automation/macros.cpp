@@ -135,18 +135,18 @@ void Macros::CloseGateForOperation()
 // is disabled then; waits for the record key chosen in the list.
 void Macros::Record(int slot)
 {
-    if (!IsWindowEnabled(GetDlgItem(panel_, slotControls[slot].record))) return;
+    if (!IsWindowEnabled(GetDlgItem(panel_, slotControls[slot].record)) || !host_.MacroMayStart()) return;
     CloseGateForOperation();
     const auto recordKey = static_cast<int>(RECORD_KEYS[state_.recordKeyIndex]);
     if (!engine_.StartRecording(slot, recordKey)) RestoreControls();
 }
 
-// "実行", its tray item or its action: plays the slot when it is enabled and
-// nothing runs.
+// "実行", its tray item or its action: plays the slot when it is enabled,
+// nothing runs and the panel lets it.
 void Macros::Execute(int slot)
 {
     MacroSlotState& state = state_.slots[slot];
-    if (!state.enabled) return;
+    if (!state.enabled || !host_.MacroMayStart()) return;
     if (!IsWindowEnabled(GetDlgItem(panel_, slotControls[slot].execute))) return;
     CloseGateForOperation();
     if (!engine_.StartPlayback(slot, state.repeats)) {

@@ -13,6 +13,10 @@
 // What the panel hears of the macros.
 class MacroHost {
 public:
+    // Whether an operation may start now: not while every window is
+    // concealed (a macro would click the bare desktop), nor while the
+    // hotkeys are released for the hotkey dialog (nothing could stop it).
+    virtual bool MacroMayStart() = 0;
     // An operation starts: what the repeaters hold down is let go.
     virtual void MacroStarting() = 0;
     // The slot's action buttons (its hotkey and gesture) follow the slot's

@@ -57,7 +57,11 @@ void Triggers::OnCommand(int id, int)
             return;
         }
         if (actionControls[i].hotkeyButton == id) {
+            if (editingHotkey_) return;
+            host_.ReleasingHotkeys();
+            editingHotkey_ = true;
             EditHotkey(panel_, gate_, actions_, i);
+            editingHotkey_ = false;
             return;
         }
     }

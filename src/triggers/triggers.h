@@ -13,6 +13,9 @@
 class TriggerHost {
 public:
     virtual void RunAction(int index) = 0;
+    // Every hotkey is about to be released for the hotkey dialog: nothing
+    // that only a hotkey could stop may go on meanwhile.
+    virtual void ReleasingHotkeys() = 0;
 
 protected:
     ~TriggerHost() = default;
@@ -38,6 +41,8 @@ public:
     void OnHotkey(int hotkeyId);
     // An action's hotkey and gesture buttons, enabled or not.
     void EnableActionButtons(int index, bool enable);
+    // The hotkey dialog is open, and with it every hotkey released.
+    bool EditingHotkey() const { return editingHotkey_; }
 
 private:
     friend struct PanelInternals;  // the in-process tests' view
@@ -46,4 +51,5 @@ private:
     TriggerHost& host_;
     ActionState actions_[ACTION_COUNT];
     GestureState gestures_;
+    bool editingHotkey_ = false;
 };

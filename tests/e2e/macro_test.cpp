@@ -639,8 +639,8 @@ TEST_F(MacroTest, WhilePlayingOtherMacroCommandsRepeatersAndDialogsDoNothing)
     }, 700)) << target.clicks();
 
     // A dialog that opens and closes the gate leaves the repeaters paused.
-    PostMessageA(program_.panel(), WM_COMMAND, IDC_HOTKEY_LEFT, 0);
-    HWND dialog = WaitForProcessWindow(program_.processId(), "#32770", "ホットキーの設定");
+    PostMessageA(program_.panel(), WM_COMMAND, IDC_GESTURE_LEFT, 0);
+    HWND dialog = WaitForProcessWindow(program_.processId(), "#32770", "マウスジェスチャ設定");
     ASSERT_NE(dialog, nullptr);
     PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
     ASSERT_TRUE(WaitUntil([&] { return !IsWindow(dialog); }));
@@ -658,6 +658,50 @@ TEST_F(MacroTest, WhilePlayingOtherMacroCommandsRepeatersAndDialogsDoNothing)
     EXPECT_EQ(SlotState(0), "111111");
     EXPECT_EQ(SlotState(1), "111111");
     EXPECT_EQ(SlotState(2), "111111");
+}
+
+TEST_F(MacroTest, NoMacroPlaysWhileEveryWindowIsConcealedOrTheHotkeysAreReleased)
+{
+    TestWindow target("macro target", 40, 40);
+    const POINT a = Inside(target, 30, 40);
+    ASSERT_TRUE(WriteWholeFile(Em(0), FileOf({Sample(a, true), Sample(a)})));
+    EnableSlot(0, true);
+    auto playing = [&] {
+        EXPECT_TRUE(target.TakeForeground());
+        target.Clear();
+        Command(IDC_MACRO1_EXECUTE);
+        return WaitUntil([&] { return target.clicks().size() >= 2; });
+    };
+    // Stopped as the forced stop stops it: idle, no button left down.
+    auto stopped = [&] {
+        return WaitForIdle() && GetAsyncKeyState(VK_LBUTTON) >= 0;
+    };
+    // Neither the slot's hotkey nor its tray item starts it.
+    auto nothingStarts = [&] {
+        PostMessageA(program_.panel(), WM_HOTKEY, 5, 0);
+        PostMessageA(program_.panel(), WM_COMMAND, IDM_MACRO1, 0);
+        return StaysTrue([&] { return Idle(); });
+    };
+
+    // The boss key while a macro loops: the macro ends.
+    ASSERT_TRUE(playing());
+    PostMessageA(program_.panel(), WM_HOTKEY, 3, 0);  // the boss key's hotkey
+    ASSERT_TRUE(WaitUntil([&] { return !IsWindowVisible(program_.frame()); }));
+    EXPECT_TRUE(stopped()) << "the macro plays on the bare desktop";
+    EXPECT_TRUE(nothingStarts()) << "a macro started while concealed";
+    PostMessageA(program_.panel(), WM_COMMAND, IDM_SHOW_HIDDEN, 0);
+    ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(target.handle()) != FALSE; }));
+
+    // The hotkey dialog releases the forced stop's hotkey: the macro ends
+    // when it opens, and none starts while it is open.
+    ASSERT_TRUE(playing());
+    PostMessageA(program_.panel(), WM_COMMAND, IDC_HOTKEY_LEFT, 0);
+    HWND dialog = WaitForProcessWindow(program_.processId(), "#32770", "ホットキーの設定");
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_TRUE(stopped()) << "a macro nothing can stop";
+    EXPECT_TRUE(nothingStarts()) << "a macro started while the hotkeys are released";
+    PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
+    ASSERT_TRUE(WaitUntil([&] { return !IsWindow(dialog); }));
 }
 
 // ---------------------------------------------------------------------------
