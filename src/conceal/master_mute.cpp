@@ -230,3 +230,15 @@ bool SystemOutputDevices::SetMute(const std::string& id, bool muted)
         return SUCCEEDED(volume->SetMute(muted ? TRUE : FALSE, nullptr));
     });
 }
+
+bool SystemOutputDevices::Knows(const std::string& id)
+{
+    // The empty id is whatever device is the default; without the endpoint
+    // interface nothing can be told.
+    if (id.empty() || !HaveEnumerator()) return true;
+    ScopedComPtr<IMMDevice> device;
+    DWORD state = 0;
+    if (FAILED(devices_->GetDevice(WideOf(id).c_str(), reinterpret_cast<IMMDevice**>(device.out()))))
+        return false;
+    return FAILED(device->GetState(&state)) || state != DEVICE_STATE_NOTPRESENT;
+}

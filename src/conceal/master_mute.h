@@ -56,6 +56,7 @@ public:
     bool DefaultDevice(std::string& id) override;
     bool GetMute(const std::string& id, bool& muted) override;
     bool SetMute(const std::string& id, bool muted) override;
+    bool Knows(const std::string& id) override;
 
 private:
     friend struct PanelInternals;  // the in-process tests' view

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <set>
 
 namespace {
 
@@ -11,7 +12,10 @@ namespace {
 class Devices : public OutputDevices {
 public:
     std::string defaultId = "speakers";
+    // The devices plugged in; one unplugged is known to the system still.
     std::map<std::string, bool> muted = {{"speakers", false}, {"headset", false}};
+    std::set<std::string> refusing;   // plugged in, but their switch cannot be set
+    std::set<std::string> forgotten;  // removed for good: the system knows them no more
 
     bool DefaultDevice(std::string& id) override
     {
@@ -28,10 +32,11 @@ public:
     bool SetMute(const std::string& id, bool value) override
     {
         const auto device = muted.find(id.empty() ? defaultId : id);
-        if (device == muted.end()) return false;
+        if (device == muted.end() || refusing.count(device->first)) return false;
         device->second = value;
         return true;
     }
+    bool Knows(const std::string& id) override { return forgotten.count(id) == 0; }
 };
 
 TEST(ConcealmentMute, TheDeviceInUseIsMutedAndThatDeviceIsGivenItsStateBack)
@@ -58,6 +63,11 @@ TEST(ConcealmentMute, TheDeviceInUseIsMutedAndThatDeviceIsGivenItsStateBack)
     EXPECT_FALSE(devices.muted["speakers"]);
     EndConcealmentMutes(devices, mutes);
     EXPECT_TRUE(devices.muted["headset"]) << "it was muted before the concealment";
+
+    // A device whose switch refuses is not recorded as muted.
+    devices.refusing.insert("headset");
+    MuteForConcealment(devices, mutes);
+    EXPECT_TRUE(mutes.empty());
 }
 
 TEST(ConcealmentMute, ADeviceUnpluggedWhileConcealedStaysRecordedUntilItIsBack)
@@ -82,6 +92,35 @@ TEST(ConcealmentMute, ADeviceUnpluggedWhileConcealedStaysRecordedUntilItIsBack)
     EXPECT_FALSE(devices.muted["headset"]);
     EXPECT_FALSE(devices.muted["speakers"]);
     EXPECT_TRUE(mutes.empty());
+}
+
+TEST(ConcealmentMute, RecordsThatCanNeverBeGivenBackAreDroppedAndNeverStopTheMute)
+{
+    Devices devices;
+    std::vector<MutedDevice> mutes;
+    // A full list of devices muted, then unplugged: each stays recorded.
+    for (std::size_t i = 0; i < MUTED_DEVICE_LIMIT; ++i) {
+        devices.defaultId = "usb" + std::to_string(i);
+        devices.muted[devices.defaultId] = false;
+        MuteForConcealment(devices, mutes);
+        devices.muted.erase(devices.defaultId);
+        EndConcealmentMutes(devices, mutes);
+    }
+    ASSERT_EQ(mutes.size(), MUTED_DEVICE_LIMIT);
+    // The next concealment still mutes the device in use; the oldest record goes.
+    devices.defaultId = "speakers";
+    MuteForConcealment(devices, mutes);
+    EXPECT_TRUE(devices.muted["speakers"]);
+    ASSERT_EQ(mutes.size(), MUTED_DEVICE_LIMIT);
+    EXPECT_EQ(mutes.front().id, "usb1");
+    EXPECT_EQ(mutes.back().id, "speakers");
+    // Devices the system has forgotten are dropped when the windows come back.
+    for (std::size_t i = 0; i < MUTED_DEVICE_LIMIT; ++i) devices.forgotten.insert("usb" + std::to_string(i));
+    devices.forgotten.erase("usb5");
+    EndConcealmentMutes(devices, mutes);
+    EXPECT_FALSE(devices.muted["speakers"]);
+    ASSERT_EQ(mutes.size(), 1u);
+    EXPECT_EQ(mutes[0].id, "usb5");
 }
 
 }  // namespace

@@ -19,6 +19,10 @@ public:
     virtual bool GetMute(const std::string& id, bool& muted) = 0;
     // False when the device is not there or refused.
     virtual bool SetMute(const std::string& id, bool muted) = 0;
+    // False when the system no longer knows the device at all (removed for
+    // good, or a damaged id); true for one that is only unplugged or
+    // disabled for now, and whenever the system cannot tell.
+    virtual bool Knows(const std::string& id) = 0;
 
 protected:
     ~OutputDevices() = default;
@@ -29,14 +33,16 @@ struct MutedDevice {
     bool mutedBefore = false;  // its switch before the concealment muted it
 };
 
-// No more devices than this are muted and recorded at once.
+// No more devices than this are recorded at once.
 constexpr std::size_t MUTED_DEVICE_LIMIT = 8;
 
 // Mutes the default output device, unless a record of it is held already
 // (a second pass keeps the state from before the first). Nothing is muted
-// when the device's switch cannot be read.
+// when the device's switch cannot be read. A full list of records that
+// could not be given back makes room: the oldest goes.
 void MuteForConcealment(OutputDevices& devices, std::vector<MutedDevice>& mutes);
 
 // Gives every recorded device its earlier state back, the last muted first;
-// a device that refuses stays recorded.
+// a device that refuses stays recorded, one the system no longer knows is
+// dropped.
 void EndConcealmentMutes(OutputDevices& devices, std::vector<MutedDevice>& mutes);
