@@ -40,7 +40,18 @@ TEST_F(PanelTest, HotkeysOneAndTwoToggleTheRepeatersLikeTheirButtons)
     SendMessageA(panelWindow, WM_HOTKEY, 1, 0);
     EXPECT_EQ(FaceOf(IDC_LEFT_TOGGLE), COLOR_ON);
     EXPECT_EQ(ToggleText(IDC_LEFT_TOGGLE), "ON");
+    // Each tick flips the button; turning the repeater off lets go of it
+    // and stops its timer.
+    TestWindow under("under the cursor", 40, 40);
+    const POINT centre = under.Centre();
+    SetCursorPos(centre.x, centre.y);
+    for (bool down : {true, false, true}) {
+        Features().left.OnTimer(TIMER_LEFTCLICK);
+        EXPECT_EQ(GetAsyncKeyState(VK_LBUTTON) < 0, down);
+    }
     SendMessageA(panelWindow, WM_COMMAND, IDM_LEFT_REPEAT, 0);
+    EXPECT_GE(GetAsyncKeyState(VK_LBUTTON), 0);
+    EXPECT_FALSE(KillTimer(panelWindow, TIMER_LEFTCLICK));
     EXPECT_EQ(FaceOf(IDC_LEFT_TOGGLE), COLOR_OFF);
     EXPECT_EQ(ToggleText(IDC_LEFT_TOGGLE), "OFF");
     SendMessageA(panelWindow, WM_HOTKEY, 2, 0);
@@ -111,6 +122,16 @@ TEST_F(PanelTest, KeyTicksWaitForTheGateAndTheChosenWindowAndLetGoOfAReleasedKey
     EXPECT_TRUE(Features().keys.Held(keyA));
     tick();
     EXPECT_TRUE(front.keys().empty());
+    // Switched off and on while let go, the key goes down at once; off, it
+    // stops the timer with it.
+    SendMessageA(panelWindow, WM_COMMAND, keyTable[keyA].controlId, 0);
+    EXPECT_FALSE(KillTimer(panelWindow, TIMER_KEYREPEAT));
+    front.Clear();
+    SendMessageA(panelWindow, WM_COMMAND, keyTable[keyA].controlId, 0);
+    PumpMessages();
+    ASSERT_EQ(front.keys().size(), 1u);
+    EXPECT_FALSE(front.keys()[0].up);
+    tick();
     // Any window will do, but the gate is closed: nothing.
     Choose(IDC_TARGET_LIST, 0);
     ASSERT_EQ(PanelInternals::Chosen(Features().target), nullptr);
