@@ -90,14 +90,14 @@ void Panel::Command(int id, int code)
 // Every tick waits while the gate is closed or a macro runs (a dialog that
 // reopens the gate behind a running macro must not wake the repeaters). The
 // repeaters also wait while the windows are concealed (whatever is in front
-// then is no game) and for their target window; the gesture sampling does
-// not.
+// then is no game) and for their target window; the gesture sampling and
+// the concealment's own look at the windows it showed do not.
 void Panel::Timer(UINT_PTR id)
 {
     if (!gate_.IsOpen() || features_->macros.Running()) return;
     PanelFeature* owner = Owner(RouteKind::Timer, id);
     if (!owner) return;
-    if (owner != &features_->triggers &&
+    if (features_->IsRepeater(owner) &&
         (features_->concealment.Active() || !features_->target.FilterPasses())) {
         features_->RepeatersWaiting();
         return;

@@ -14,11 +14,6 @@ namespace {
 // settings and is not read.
 constexpr std::size_t MAX_SETTINGS_BYTES = 64 * 1024;
 
-// A virus scanner or a sync client holds a file for a moment: a file that
-// is there but cannot be read or replaced is tried again for about a second.
-constexpr int FILE_ATTEMPTS = 10;
-constexpr DWORD FILE_RETRY_MS = 100;
-
 }  // namespace
 
 std::string SettingsFilePath()
@@ -32,12 +27,7 @@ SettingsLoad SettingsFile::Read(SettingsValues& values)
     if (!ModulePathFitsCodePage()) return keptBecause_ = SettingsLoad::BadFolder;
     const std::string path = SettingsFilePath();
     std::vector<std::uint8_t> bytes;
-    FileRead outcome = FileRead::Failed;
-    for (int attempt = 0; attempt < FILE_ATTEMPTS; ++attempt) {
-        if (attempt > 0) Sleep(FILE_RETRY_MS);
-        outcome = ReadWholeFile(path, MAX_SETTINGS_BYTES, bytes);
-        if (outcome != FileRead::Failed) break;
-    }
+    const FileRead outcome = ReadWholeFileWaiting(path, MAX_SETTINGS_BYTES, bytes);
     if (outcome == FileRead::Missing) return SettingsLoad::NoFile;
     if (outcome == FileRead::Failed) return keptBecause_ = SettingsLoad::Unreadable;
     ReadSettings(bytes.data(), bytes.size(), values);
@@ -53,11 +43,8 @@ bool SettingsFile::Write(const SettingsValues& values) const
 {
     if (Kept()) return false;
     const std::vector<std::uint8_t> bytes = WriteSettings(values);
-    for (int attempt = 0; attempt < FILE_ATTEMPTS; ++attempt) {
-        if (attempt > 0) Sleep(FILE_RETRY_MS);
-        if (ReplaceFileContents(SettingsFilePath(), bytes)) return true;
-    }
-    return false;
+    // Another program may hold the file for a moment.
+    return RetryForASecond([&] { return ReplaceFileContents(SettingsFilePath(), bytes); });
 }
 
 void SettingsFile::ReportUnreadable(HWND owner) const

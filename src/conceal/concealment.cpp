@@ -3,8 +3,8 @@
 #include <algorithm>
 
 #include "conceal/hidden_window_dialog.h"
-#include "conceal/recovery_file.h"
 #include "core/model/settings_mapping.h"
+#include "core/panel/panel_messages.h"
 #include "res/resource.h"
 #include "win/dialog_controls.h"
 #include "win/window_show.h"
@@ -13,9 +13,25 @@ const char STANDALONE_TRAY_CLASS[] = "__winex11_standalone_tray";
 
 namespace {
 
-bool Contains(const std::vector<HWND>& windows, HWND window)
+// A window told to show and not seen shown counts as shown for this long: a
+// program busy for longer has its window recorded as it is then.
+constexpr DWORD PENDING_SHOW_MS = 2000;
+// How often the concealment looks whether the windows told to show have.
+constexpr UINT SHOW_CHECK_MS = 15;
+
+// The show command that brings a window back as `showCommand` would, without
+// taking the activation. A maximised window keeps its state while hidden and
+// is shown in it.
+int WithoutActivating(int showCommand)
 {
-    return std::find(windows.begin(), windows.end(), window) != windows.end();
+    switch (showCommand) {
+    case SW_SHOWMINIMIZED:
+        return SW_SHOWMINNOACTIVE;
+    case SW_SHOWMAXIMIZED:
+        return SW_SHOWNA;
+    default:
+        return SW_SHOWNOACTIVATE;
+    }
 }
 
 // What a pass looks at: the windows shown or told to show, and the shell's
@@ -23,8 +39,9 @@ bool Contains(const std::vector<HWND>& windows, HWND window)
 // notification icons live in a window of their own (Wine without a
 // desktop), that window, since the tray icon is the way back.
 struct Pass {
-    const std::vector<HWND>* pendingShows;
+    const Concealment* concealment;
     std::vector<HiddenWindow>* hidden;
+    DWORD now = GetTickCount();
     HWND shell[3] = {FindWindowA("Progman", nullptr), FindWindowA("Shell_TrayWnd", nullptr),
                      FindWindowA(STANDALONE_TRAY_CLASS, nullptr)};
 };
@@ -32,7 +49,7 @@ struct Pass {
 BOOL CALLBACK RecordIfEligible(HWND window, LPARAM passData)
 {
     const Pass& pass = *reinterpret_cast<const Pass*>(passData);
-    if (!IsWindowVisible(window) && !Contains(*pass.pendingShows, window)) return TRUE;
+    if (!IsWindowVisible(window) && !pass.concealment->ShowPending(window, pass.now)) return TRUE;
     if (GetWindowTextLengthA(window) == 0) return TRUE;
     for (HWND shell : pass.shell) {
         if (window == shell) return TRUE;
@@ -59,6 +76,10 @@ std::vector<int> Concealment::RoutedCommands() const
 }
 
 std::vector<int> Concealment::InputCommands() const { return {IDC_MUTE}; }
+
+std::vector<UINT_PTR> Concealment::Timers() const { return {TIMER_SHOWS}; }
+
+void Concealment::OnTimer(UINT_PTR) { SettleShows(); }
 
 void Concealment::OnCommand(int id, int)
 {
@@ -97,6 +118,10 @@ void Concealment::Load(const SettingsValues& values)
 void Concealment::AfterShown()
 {
     if (state_.muteWhileConcealing) devices_.Prepare();
+    if (recovery_.Kept()) {
+        ScopedTimerGate closed(gate_);
+        recovery_.ReportUnreadable(GetParent(panel_));
+    }
 }
 
 void Concealment::LeaveNothingBehind() { ShowAll(); }
@@ -104,9 +129,44 @@ void Concealment::LeaveNothingBehind() { ShowAll(); }
 void Concealment::ShowAgain(HWND window, int showCommand)
 {
     ShowWindowWithoutWaiting(window, showCommand);
-    if (GetWindowThreadProcessId(window, nullptr) != GetCurrentThreadId() &&
-        !Contains(pendingShows_, window))
-        pendingShows_.push_back(window);
+    if (GetWindowThreadProcessId(window, nullptr) == GetCurrentThreadId()) return;
+    const DWORD now = GetTickCount();
+    const auto same = std::find_if(pendingShows_.begin(), pendingShows_.end(),
+                                   [&](const PendingShow& p) { return p.window == window; });
+    if (same == pendingShows_.end()) {
+        pendingShows_.push_back({window, now});
+    } else {
+        same->since = now;
+    }
+    SetTimer(panel_, TIMER_SHOWS, SHOW_CHECK_MS, nullptr);
+}
+
+bool Concealment::ShowPending(HWND window, DWORD now) const
+{
+    return std::any_of(pendingShows_.begin(), pendingShows_.end(), [&](const PendingShow& p) {
+        return p.window == window && now - p.since <= PENDING_SHOW_MS;
+    });
+}
+
+void Concealment::SettleShows()
+{
+    const DWORD now = GetTickCount();
+    if (frontToRaise_) {
+        HWND front = frontToRaise_;
+        if (!IsWindow(front) || (!IsWindowVisible(front) && !ShowPending(front, now))) {
+            frontToRaise_ = nullptr;
+        } else if (IsWindowVisible(front)) {
+            frontToRaise_ = nullptr;
+            SetForegroundWindow(front);
+        }
+    }
+    pendingShows_.erase(std::remove_if(pendingShows_.begin(), pendingShows_.end(),
+                                       [&](const PendingShow& p) {
+                                           return !IsWindow(p.window) || IsWindowVisible(p.window) ||
+                                                  now - p.since > PENDING_SHOW_MS;
+                                       }),
+                        pendingShows_.end());
+    if (pendingShows_.empty() && !frontToRaise_) KillTimer(panel_, TIMER_SHOWS);
 }
 
 bool Concealment::IsRecorded(HWND window) const
@@ -117,23 +177,31 @@ bool Concealment::IsRecorded(HWND window) const
 
 // Shows every recorded window from the bottom of the Z-order up, so that the
 // one on top comes back on top, without waiting for their programs, and
-// empties the list.
-void Concealment::ShowRecordedWindows()
+// empties the list. Their programs take the shows in their own time: only
+// `front` may take the activation, so that whichever shows last does not
+// take it from the window the player had in front.
+void Concealment::ShowRecordedWindows(HWND front)
 {
     CloseDialog();
     // Messages sent to this thread meanwhile may run another pass: the list
     // is taken whole first, so that such a pass starts from an empty one.
     std::vector<HiddenWindow> shown;
     shown.swap(hidden_);
-    for (auto it = shown.rbegin(); it != shown.rend(); ++it)
-        ShowAgain(it->window, static_cast<int>(it->showCommand));
+    for (auto it = shown.rbegin(); it != shown.rend(); ++it) {
+        const int command = static_cast<int>(it->showCommand);
+        ShowAgain(it->window, it->window == front ? command : WithoutActivating(command));
+    }
 }
 
-// After the list has changed: once it is empty, nothing is concealed and the
-// devices get their earlier state back; the recovery file follows.
+// After the list has changed: once it is empty, nothing is concealed, the
+// devices get their earlier state back and the front window of that
+// concealment is forgotten; the recovery file follows.
 void Concealment::ListChanged()
 {
-    if (hidden_.empty()) EndConcealmentMutes(devices_, state_.mutes);
+    if (hidden_.empty()) {
+        EndConcealmentMutes(devices_, state_.mutes);
+        frontWindow_ = nullptr;
+    }
     RecoveryState recovery;
     recovery.mutes = state_.mutes;
     // The bottom of the Z-order first, as the windows come back.
@@ -146,7 +214,7 @@ void Concealment::ListChanged()
         w.showCommand = static_cast<std::int32_t>(it->showCommand);
         recovery.windows.push_back(w);
     }
-    UpdateRecoveryFile(recovery);
+    recovery_.Update(recovery);
 }
 
 void Concealment::Conceal()
@@ -165,10 +233,12 @@ void Concealment::Conceal()
     // once for all of them, and only then are they hidden: a crash midway
     // leaves a file that lists every window the pass may have hidden.
     Pass pass;
-    pass.pendingShows = &pendingShows_;
+    pass.concealment = this;
     pass.hidden = &hidden_;
     EnumWindows(RecordIfEligible, reinterpret_cast<LPARAM>(&pass));
     pendingShows_.clear();
+    frontToRaise_ = nullptr;
+    KillTimer(panel_, TIMER_SHOWS);
     // A pass while concealed finds the desktop in front: the window of the
     // first pass stays the one to bring back.
     if (IsRecorded(front)) {
@@ -187,16 +257,20 @@ void Concealment::Conceal()
 
 void Concealment::ShowAll()
 {
-    const bool wasConcealed = !hidden_.empty();
-    ShowRecordedWindows();
+    HWND front = hidden_.empty() ? nullptr : frontWindow_;
+    ShowRecordedWindows(front);
     ListChanged();
+    if (!front || !IsWindow(front)) return;
     // The windows' own threads may not take the front: the one in front at
-    // the concealment is brought back from here. One that has stopped
-    // answering cannot come forward and is not waited for.
-    HWND front = frontWindow_;
-    frontWindow_ = nullptr;
-    if (wasConcealed && front && IsWindow(front) && !IsHungAppWindow(front))
+    // the concealment is brought forward from here, once its program has
+    // shown it (it cannot come forward hidden). Nothing waits for it: one
+    // that has not shown within a while stays where it is.
+    if (IsWindowVisible(front)) {
         SetForegroundWindow(front);
+    } else {
+        frontToRaise_ = front;
+        SetTimer(panel_, TIMER_SHOWS, SHOW_CHECK_MS, nullptr);
+    }
 }
 
 bool Concealment::TakeFromList(HWND window, int& showCommand)
@@ -238,7 +312,7 @@ bool Concealment::CloseOne(HWND window)
 
 void Concealment::RestoreStrandedWindows()
 {
-    const RecoveryState stranded = ReadRecoveryFiles();
+    const RecoveryState stranded = recovery_.Read();
     for (const StrandedWindow& entry : stranded.windows) {
         const auto window = reinterpret_cast<HWND>(static_cast<std::uintptr_t>(entry.window));
         // A handle of a window that has gone may have been given to another one.

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "conceal/master_mute.h"
+#include "conceal/recovery_file.h"
 #include "core/model/feature_states.h"
 #include "core/panel/timer_gate.h"
 #include "win/panel_feature.h"
@@ -42,12 +43,15 @@ public:
     std::vector<int> RoutedCommands() const override;
     std::vector<int> InputCommands() const override;  // the "消音" box
     void OnCommand(int id, int code) override;
+    // TIMER_SHOWS: whether the windows told to show have shown.
+    std::vector<UINT_PTR> Timers() const override;
+    void OnTimer(UINT_PTR id) override;
     // Windows that a crashed or killed run left concealed come back first.
     void SetUp() override;
     void Save(SettingsValues& values) const override;
     void Load(const SettingsValues& values) override;
     // The output device's switch is made ready, so that no key press waits
-    // for the audio stack.
+    // for the audio stack; a recovery file that could not be read is told.
     void AfterShown() override;
     // Every concealed window comes back and every device muted gets its
     // earlier state back.
@@ -59,15 +63,16 @@ public:
     const std::vector<HiddenWindow>& Hidden() const { return hidden_; }
 
     // A pass, with the gate closed meanwhile. Windows still concealed from a
-    // pass before, and windows told to show that have not shown yet (a busy
-    // program), are recorded anew with the rest. With the box ticked the
-    // default output device is muted (or stays muted, from a pass before);
-    // without it the mutes held from a pass before are given back.
+    // pass before, and windows told to show a moment ago that have not shown
+    // yet (a busy program), are recorded anew with the rest. With the box
+    // ticked the default output device is muted (or stays muted, from a pass
+    // before); without it the mutes held from a pass before are given back.
     void Conceal();
     // Shows every concealed window with its saved show command, from the
-    // bottom of the Z-order up, empties the list, gives the muted devices
-    // their earlier state back and brings the window that was in front at
-    // the concealment to the front again, if it is still there.
+    // bottom of the Z-order up, empties the list and gives the muted devices
+    // their earlier state back. The window that was in front at the
+    // concealment comes back in front, once its program has shown it; the
+    // others come back without taking the activation.
     void ShowAll();
     // One window dealt with from the hidden-window dialog; nothing happens
     // (and false comes back) when it is not concealed. The last one gone
@@ -86,6 +91,10 @@ public:
     // earlier state back, keeping those that cannot be reached now.
     void RestoreStrandedWindows();
 
+    // Whether `window` was told to show a moment before `now` and has not
+    // been seen shown since.
+    bool ShowPending(HWND window, DWORD now) const;
+
     // The hidden-window dialog tells when it opens and closes: a pass or a
     // show-all replaces the list its lines stand for, and closes it.
     void DialogOpened(HWND dialog) { dialog_ = dialog; }
@@ -93,9 +102,19 @@ public:
 
 private:
     friend struct PanelInternals;  // the in-process tests' view
+    // A window of another program told to show, at that moment.
+    struct PendingShow {
+        HWND window;
+        DWORD since;
+    };
     void OpenDialog();
     void ShowAgain(HWND window, int showCommand);
-    void ShowRecordedWindows();
+    // Shows every recorded window; all but `front` without activating them.
+    void ShowRecordedWindows(HWND front = nullptr);
+    // Forgets the shows that have happened or waited too long, and brings
+    // the front window forward once it has shown.
+    void SettleShows();
+
     void ListChanged();
     // Takes a window off the hidden list, with the way it was shown; false
     // when it is not there.
@@ -108,12 +127,18 @@ private:
     ConcealHost& host_;
     ConcealState state_;
     std::vector<HiddenWindow> hidden_;
-    // Windows of other programs told to show and maybe not shown yet: a
-    // program that is busy takes its posted show later. Until the next pass
-    // looks, they count as shown.
-    std::vector<HWND> pendingShows_;
-    // The window in front when the windows were concealed.
+    // Windows of other programs told to show and not seen shown yet: a
+    // program that is busy takes its posted show later, and a pass a moment
+    // later counts them as shown. Once a window has shown, or after a
+    // while, its own program's hide counts.
+    std::vector<PendingShow> pendingShows_;
+    // The window in front when the windows were concealed, for as long as it
+    // is concealed.
     HWND frontWindow_ = nullptr;
+    // The window in front at the concealment, waiting for its show after a
+    // show-all, to be brought forward then.
+    HWND frontToRaise_ = nullptr;
     HWND dialog_ = nullptr;
     SystemOutputDevices devices_;
+    RecoveryFile recovery_;
 };

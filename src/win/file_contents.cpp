@@ -25,6 +25,19 @@ FileRead ReadWholeFile(const std::string& path, std::size_t maxBytes, std::vecto
     return FileRead::Read;
 }
 
+void PauseBeforeRetry() { Sleep(100); }
+
+FileRead ReadWholeFileWaiting(const std::string& path, std::size_t maxBytes,
+                              std::vector<std::uint8_t>& bytes, unsigned long share)
+{
+    FileRead outcome = FileRead::Failed;
+    RetryForASecond([&] {
+        outcome = ReadWholeFile(path, maxBytes, bytes, share);
+        return outcome != FileRead::Failed;
+    });
+    return outcome;
+}
+
 std::string NewFilePath(const std::string& path) { return path + ".new"; }
 
 bool ReplaceFileContents(const std::string& path, const std::vector<std::uint8_t>& bytes,

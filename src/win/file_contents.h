@@ -14,6 +14,25 @@ enum class FileRead { Read, Missing, Failed };
 FileRead ReadWholeFile(const std::string& path, std::size_t maxBytes, std::vector<std::uint8_t>& bytes,
                        unsigned long share = 0);
 
+// A virus scanner or a sync client holds a file for a moment: a file that is
+// there but cannot be read is tried again for about a second before Failed.
+FileRead ReadWholeFileWaiting(const std::string& path, std::size_t maxBytes,
+                              std::vector<std::uint8_t>& bytes, unsigned long share = 0);
+
+// The same wait for anything else: tries `attempt` until it returns true,
+// for about a second.
+void PauseBeforeRetry();
+template <typename Attempt>
+bool RetryForASecond(Attempt attempt)
+{
+    constexpr int ATTEMPTS = 10;
+    for (int i = 0; i < ATTEMPTS; ++i) {
+        if (i > 0) PauseBeforeRetry();
+        if (attempt()) return true;
+    }
+    return false;
+}
+
 enum class Replace {
     // Flushed to the medium and moved in write-through; on any failure the
     // new file goes again.
@@ -31,3 +50,4 @@ bool ReplaceFileContents(const std::string& path, const std::vector<std::uint8_t
 
 // Where ReplaceFileContents writes before it moves in: the name and ".new".
 std::string NewFilePath(const std::string& path);
+

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "core/conceal/recovery_list.h"
 #include "e2e/e2e_fixture.h"
 #include "support/concealable.h"
 #include "e2e/window_owner.h"
@@ -191,20 +192,56 @@ protected:
 
     std::string RecoveryFile() const { return program_.folder().File("hidden.dat"); }
 
+    // `window` in front, from this process, as a click on it would put it.
+    bool InFront(HWND window)
+    {
+        return WaitUntil([&] {
+            if (GetForegroundWindow() != window) SetForegroundWindow(window);
+            return GetForegroundWindow() == window;
+        });
+    }
+
+    // The files a run that ended while concealing leaves, listing `windows`
+    // of the helper with their show commands.
+    std::vector<std::uint8_t> RecoveryBytes(const std::vector<std::pair<HWND, int>>& windows)
+    {
+        RecoveryState state;
+        for (const auto& entry : windows) {
+            DWORD processId = 0;
+            GetWindowThreadProcessId(entry.first, &processId);
+            state.windows.push_back(
+                {reinterpret_cast<std::uintptr_t>(entry.first), processId, entry.second});
+        }
+        return EncodeRecoveryFile(state);
+    }
+
     std::unique_ptr<WindowOwner> owner_;
     std::vector<HWND> concealable_;  // visible and titled when the test began
 };
 
 TEST_F(ConcealmentTest, HotkeyHidesTheTitledWindowsAndTrayShowAllRestoresThemFromTheBottomUp)
 {
+    // The player's game, a window of another program than the helper's and
+    // the program's, is in front.
+    TestWindow game("game", 40, 40);
+    concealable_.push_back(game.handle());
+    ASSERT_TRUE(game.TakeForeground());
     const std::size_t logStart = owner_->Log().size();
     ASSERT_TRUE(Conceal(concealable_));
     EXPECT_TRUE(IsWindowVisible(owner_->untitled));
     EXPECT_EQ(program_.WaitForExit(0), static_cast<DWORD>(STILL_ACTIVE));
 
+    // The helper is busy for a moment and shows its windows after the game.
+    PostMessageA(owner_->normal, WM_APP, 300, 0);
     PostMessageA(program_.panel(), WM_COMMAND, IDM_SHOW_HIDDEN, 0);
     ExpectShowStatesBack();
     EXPECT_FALSE(IsIconic(program_.frame()));
+    // The game comes back in front, once it has been shown; the windows
+    // shown after it do not take the activation from it.
+    EXPECT_TRUE(WaitUntil([&] { return GetForegroundWindow() == game.handle(); }))
+        << "in front: \"" << RemoteText(GetForegroundWindow()) << "\"";
+    EXPECT_TRUE(StaysTrue([&] { return GetForegroundWindow() == game.handle(); }, 700))
+        << "in front: \"" << RemoteText(GetForegroundWindow()) << "\"";
 
     std::vector<std::string> log;
     ASSERT_TRUE(WaitUntil([&] {
@@ -237,6 +274,29 @@ TEST_F(ConcealmentTest, SecondConcealmentRecordsExactlyTheWindowsVisibleThen)
     PostMessageA(dialog, WM_COMMAND, IDC_HIDDEN_SHOW_ALL, 0);
     EXPECT_TRUE(WaitUntil([&] { return !IsWindow(dialog); }));
     EXPECT_TRUE(WaitUntil([&] { return AllBack(expected); }));
+}
+
+TEST_F(ConcealmentTest, AWindowItsOwnProgramHidAfterShowAllStaysHidden)
+{
+    ASSERT_TRUE(Conceal(concealable_));
+    PostMessageA(program_.panel(), WM_COMMAND, IDM_SHOW_HIDDEN, 0);
+    ASSERT_TRUE(WaitUntil([&] { return AllBack(concealable_); }));
+    const DWORD shownAt = GetTickCount();
+    // A launcher hides itself while its game runs, a moment later: a show
+    // the program posted counts as pending for two seconds at the most.
+    PostMessageA(owner_->normal, WM_APP + 1, 0, 0);
+    ASSERT_TRUE(WaitUntil([&] { return !IsWindowVisible(owner_->normal); }));
+    ASSERT_TRUE(WaitUntil([&] { return GetTickCount() - shownAt > 2200; }, std::chrono::seconds(4)));
+
+    std::vector<HWND> rest;
+    for (HWND w : concealable_)
+        if (w != owner_->normal) rest.push_back(w);
+    ASSERT_TRUE(Conceal(rest));
+    PostMessageA(program_.panel(), WM_COMMAND, IDM_SHOW_HIDDEN, 0);
+    ASSERT_TRUE(WaitUntil([&] { return AllBack(rest); }));
+    EXPECT_TRUE(StaysTrue([&] { return !IsWindowVisible(owner_->normal); }))
+        << "the window its program hid came back";
+    ShowWindow(owner_->normal, SW_SHOWNA);
 }
 
 TEST_F(ConcealmentTest, TheTrayStaysInReach)
@@ -286,6 +346,56 @@ TEST_F(ConcealmentTest, KilledWhileConcealedTheNextStartShowsTheWindows)
     ExpectShowStatesBack();
     EXPECT_TRUE(WaitUntil([&] { return IsWindowVisible(late.handle()) != FALSE; }));
     EXPECT_EQ(GetFileAttributesA(RecoveryFile().c_str()), INVALID_FILE_ATTRIBUTES);
+}
+
+TEST_F(ConcealmentTest, OfTwoRecoveryFilesTheNewerWholeOneAloneCounts)
+{
+    ASSERT_EQ(program_.Close(), 0u);
+    // A run ended while concealing, after a replace that another program
+    // kept from happening: the old file still lists both windows, the normal
+    // one minimised; the newer, whole record lists the normal one alone.
+    ShowWindow(owner_->normal, SW_HIDE);
+    ShowWindow(owner_->maximised, SW_HIDE);
+    ASSERT_TRUE(WriteWholeFile(RecoveryFile(), RecoveryBytes({{owner_->normal, SW_SHOWMINIMIZED},
+                                                              {owner_->maximised, SW_SHOWMAXIMIZED}})));
+    ASSERT_TRUE(WriteWholeFile(RecoveryFile() + ".new", RecoveryBytes({{owner_->normal, SW_SHOWNORMAL}})));
+
+    ASSERT_TRUE(program_.Start());
+    EXPECT_TRUE(WaitUntil([&] { return IsWindowVisible(owner_->normal) != FALSE; }));
+    EXPECT_FALSE(IsIconic(owner_->normal)) << "shown as the older file had it";
+    EXPECT_TRUE(StaysTrue([&] { return !IsWindowVisible(owner_->maximised); }))
+        << "the older file's window, which the newer record no longer lists, was shown";
+    ShowWindow(owner_->maximised, SW_SHOWNA);
+    EXPECT_TRUE(WaitUntil([&] {
+        return GetFileAttributesA(RecoveryFile().c_str()) == INVALID_FILE_ATTRIBUTES &&
+               GetFileAttributesA((RecoveryFile() + ".new").c_str()) == INVALID_FILE_ATTRIBUTES;
+    }));
+}
+
+TEST_F(ConcealmentTest, ARecoveryFileHeldAtStartIsToldAndKeptForTheNextStart)
+{
+    ASSERT_EQ(program_.Close(), 0u);
+    ShowWindow(owner_->normal, SW_HIDE);
+    const std::vector<std::uint8_t> stranded = RecoveryBytes({{owner_->normal, SW_SHOWNORMAL}});
+    ASSERT_TRUE(WriteWholeFile(RecoveryFile(), stranded));
+    // Held all through the start, as a scanner holds it: the player is told
+    // which file, and the program never deletes or overwrites it.
+    HANDLE hold = CreateFileA(RecoveryFile().c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(hold, INVALID_HANDLE_VALUE);
+    ASSERT_TRUE(program_.Start());
+    HWND box = WaitForProcessWindow(program_.processId(), "#32770", WindowsPathOf(RecoveryFile()));
+    CloseHandle(hold);
+    ASSERT_NE(box, nullptr) << "the player is not told";
+    PostMessageA(box, WM_COMMAND, IDOK, 0);
+    ASSERT_TRUE(WaitUntil([&] { return !IsWindow(box); }));
+    EXPECT_FALSE(IsWindowVisible(owner_->normal));
+    ASSERT_EQ(program_.Close(), 0u);
+    EXPECT_EQ(ReadWholeFile(RecoveryFile()), stranded);
+
+    // The next start reads it.
+    ASSERT_TRUE(program_.Start());
+    EXPECT_TRUE(WaitUntil([&] { return IsWindowVisible(owner_->normal) != FALSE; }));
+    EXPECT_TRUE(WaitUntil([&] { return GetFileAttributesA(RecoveryFile().c_str()) == INVALID_FILE_ATTRIBUTES; }));
 }
 
 TEST_F(ConcealmentTest, AProgramThatHasStoppedAnsweringHoldsUpNothing)
@@ -410,6 +520,7 @@ TEST_F(HiddenWindowDialogTest, NoRepeatedClickGoesAnywhereWhileItIsOpen)
 
 TEST_F(HiddenWindowDialogTest, ListsCurrentTitlesAndShowSelectsAsTheListShrinksThenCloses)
 {
+    ASSERT_TRUE(InFront(owner_->normal));
     const std::size_t logStart = owner_->Log().size();
     ASSERT_TRUE(Conceal(concealable_));
     SetRemoteText(owner_->normal, "helper renamed");
@@ -468,6 +579,16 @@ TEST_F(HiddenWindowDialogTest, ListsCurrentTitlesAndShowSelectsAsTheListShrinksT
     // Nothing is concealed any more: the dialog does not open.
     PostMessageA(program_.panel(), WM_COMMAND, IDM_HIDDEN_DIALOG, 0);
     EXPECT_TRUE(StaysTrue([&] { return DialogCount() == 0; }));
+
+    // The window in front at that concealment belongs to it: the next one,
+    // with the desktop in front, brings nothing forward at show-all.
+    TestWindow desktop("", 40, 40);
+    ASSERT_TRUE(desktop.TakeForeground());
+    PostMessageA(program_.panel(), WM_COMMAND, IDC_CONCEAL, 0);
+    ASSERT_TRUE(WaitUntil([&] { return AllHidden(concealable_); }));
+    PostMessageA(program_.panel(), WM_COMMAND, IDM_SHOW_HIDDEN, 0);
+    ASSERT_TRUE(WaitUntil([&] { return AllBack(concealable_); }));
+    EXPECT_TRUE(StaysTrue([&] { return GetForegroundWindow() != owner_->normal; }, 700));
 }
 
 TEST_F(HiddenWindowDialogTest, CloseEndsAnotherProgramsWindowAndOneThatRefusesComesBack)

@@ -7,8 +7,9 @@
 //
 // "helper maximised" refuses WM_CLOSE, as a program with unsaved work would.
 // WM_APP to any of its windows stalls its thread for wParam milliseconds, as
-// a game that has stopped answering. The helper ends when its thread
-// receives WM_QUIT.
+// a game that has stopped answering; WM_APP + 1 makes it hide that window
+// itself, as a launcher does while its game runs. The helper ends when its
+// thread receives WM_QUIT.
 #include <windows.h>
 
 #include <string>
@@ -43,6 +44,9 @@ LRESULT CALLBACK HelperProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
     }
     case WM_APP:
         Sleep(static_cast<DWORD>(wParam));
+        return 0;
+    case WM_APP + 1:
+        ShowWindow(window, SW_HIDE);
         return 0;
     case WM_CLOSE:
         if (TitleOf(window) == "helper maximised") {

@@ -40,9 +40,11 @@ TEST(RecoveryList, EntriesAndMutedDevicesSurviveTheRoundTrip)
                                    {0x2A, 0, SHOW_COMMAND_MAXIMIZED}});
     for (const bool withWindows : {true, false}) {
         if (!withWindows) state.windows.clear();
-        state.mutes = {{"speakers", false}, {"", true}, {"headset", true}};
+        state.mutes = {{"speakers", false}, {"", true}, {std::string(RECOVERY_DEVICE_ID_LIMIT, 'h'), true}};
         const Bytes bytes = EncodeRecoveryFile(state);
-        const RecoveryState back = DecodeRecoveryFile(bytes.data(), bytes.size());
+        bool whole = false;
+        const RecoveryState back = DecodeRecoveryFile(bytes.data(), bytes.size(), &whole);
+        EXPECT_TRUE(whole);
         ASSERT_EQ(back.mutes.size(), 3u) << withWindows;
         for (int i = 0; i < 3; ++i) {
             EXPECT_EQ(back.mutes[i].id, state.mutes[i].id) << i;
@@ -70,6 +72,10 @@ TEST(RecoveryList, EarlierVersionsAreStillRead)
     EXPECT_EQ(back.windows[0].window, 7u);
     const Bytes secondUnmuted = {'P', 'L', 'H', '2', 0, 0, 0, 0};
     EXPECT_TRUE(DecodeRecoveryFile(secondUnmuted.data(), secondUnmuted.size()).mutes.empty());
+    const Bytes secondMutedOnly = {'P', 'L', 'H', '2', 1, 0, 0, 0};
+    back = DecodeRecoveryFile(secondMutedOnly.data(), secondMutedOnly.size());
+    ASSERT_EQ(back.mutes.size(), 1u);
+    EXPECT_FALSE(back.mutes[0].mutedBefore);
 
     const Bytes first = {'P', 'L', 'H', 'W', 7, 0, 0, 0, 0, 0, 0, 0, 8, 0, 0, 0, 2, 0, 0, 0};
     back = DecodeRecoveryFile(first.data(), first.size());
@@ -95,9 +101,17 @@ TEST(RecoveryList, DamagedFilesYieldOnlyWholeEntriesAndNeverAHideCommand)
     muted.mutes = {{"speakers", false}};
     Bytes cutId = EncodeRecoveryFile(muted);
     cutId.pop_back();
-    RecoveryState read = DecodeRecoveryFile(cutId.data(), cutId.size());
+    bool whole = true;
+    RecoveryState read = DecodeRecoveryFile(cutId.data(), cutId.size(), &whole);
+    EXPECT_FALSE(whole);
     EXPECT_EQ(read.windows.size(), 1u);
     EXPECT_TRUE(read.mutes.empty());
+    // Only bit 0 of a device's flags says it was muted before.
+    Bytes otherFlag = EncodeRecoveryFile(muted);
+    otherFlag[4 + 4 + 16 + 4] = 2;
+    read = DecodeRecoveryFile(otherFlag.data(), otherFlag.size());
+    ASSERT_EQ(read.mutes.size(), 1u);
+    EXPECT_FALSE(read.mutes[0].mutedBefore);
     Bytes longId = EncodeRecoveryFile(muted);
     longId[4 + 4 + 16 + 4 + 4 + 2] = 1;  // the id's length, past any id
     read = DecodeRecoveryFile(longId.data(), longId.size());
@@ -125,10 +139,35 @@ TEST(RecoveryList, AnOverlongFileIsReadUpToTheLimit)
 {
     std::vector<StrandedWindow> many(RECOVERY_ENTRY_LIMIT + 5);
     for (std::size_t i = 0; i < many.size(); ++i) many[i].window = i + 1;
-    const Bytes bytes = EncodeRecoveryFile(Windows(many));
-    const RecoveryState back = DecodeRecoveryFile(bytes.data(), bytes.size());
+    RecoveryState state = Windows(many);
+    state.mutes = {{"speakers", true}};
+    const Bytes bytes = EncodeRecoveryFile(state);
+    RecoveryState back = DecodeRecoveryFile(bytes.data(), bytes.size());
     ASSERT_EQ(back.windows.size(), RECOVERY_ENTRY_LIMIT);
     EXPECT_EQ(back.windows.back().window, RECOVERY_ENTRY_LIMIT);
+    ASSERT_EQ(back.mutes.size(), 1u) << "the devices after the windows past the limit";
+    EXPECT_EQ(back.mutes[0].id, "speakers");
+
+    // The earlier versions, whose windows run to the end.
+    for (const Bytes& head : {Bytes{'P', 'L', 'H', 'W'}, Bytes{'P', 'L', 'H', '2', 0, 0, 0, 0}}) {
+        Bytes older = head;
+        older.insert(older.end(), bytes.begin() + 8, bytes.begin() + 8 + static_cast<std::ptrdiff_t>(
+                                                                          many.size() * RECOVERY_ENTRY_BYTES));
+        back = DecodeRecoveryFile(older.data(), older.size());
+        ASSERT_EQ(back.windows.size(), RECOVERY_ENTRY_LIMIT) << head[3];
+        EXPECT_EQ(back.windows.back().window, RECOVERY_ENTRY_LIMIT);
+    }
+
+    // A file that counts more devices than the limit: the limit is read.
+    RecoveryState devices;
+    for (std::size_t i = 0; i < MUTED_DEVICE_LIMIT; ++i) devices.mutes.push_back({"d" + std::to_string(i), false});
+    Bytes overcounted = EncodeRecoveryFile(devices);
+    overcounted[8] = static_cast<std::uint8_t>(MUTED_DEVICE_LIMIT + 2);
+    const Bytes extra = {0, 0, 0, 0, 1, 0, 0, 0, 'x'};
+    for (int i = 0; i < 2; ++i) overcounted.insert(overcounted.end(), extra.begin(), extra.end());
+    back = DecodeRecoveryFile(overcounted.data(), overcounted.size());
+    ASSERT_EQ(back.mutes.size(), MUTED_DEVICE_LIMIT);
+    EXPECT_EQ(back.mutes.back().id, "d" + std::to_string(MUTED_DEVICE_LIMIT - 1));
 }
 
 }  // namespace

@@ -70,36 +70,40 @@ private:
     std::size_t offset_ = 0;
 };
 
-void ReadWindowsToTheEnd(Reader& in, RecoveryState& state)
+// True when the entries end where the file does (or at the limit).
+bool ReadWindowsToTheEnd(Reader& in, RecoveryState& state)
 {
     StrandedWindow w;
     while (state.windows.size() < RECOVERY_ENTRY_LIMIT && in.Window(w)) state.windows.push_back(w);
+    return in.Left() == 0 || state.windows.size() == RECOVERY_ENTRY_LIMIT;
 }
 
-void ReadThirdVersion(Reader& in, RecoveryState& state)
+// True when every part the file counts is there.
+bool ReadThirdVersion(Reader& in, RecoveryState& state)
 {
     std::uint32_t windows = 0;
-    if (!in.Word(windows)) return;
+    if (!in.Word(windows)) return false;
     StrandedWindow w;
     for (std::uint32_t i = 0; i < windows; ++i) {
         if (i >= RECOVERY_ENTRY_LIMIT) {
-            if (!in.Skip(RECOVERY_ENTRY_BYTES)) return;
+            if (!in.Skip(RECOVERY_ENTRY_BYTES)) return false;
             continue;
         }
-        if (!in.Window(w)) return;
+        if (!in.Window(w)) return false;
         state.windows.push_back(w);
     }
     std::uint32_t devices = 0;
-    if (!in.Word(devices)) return;
+    if (!in.Word(devices)) return false;
     for (std::uint32_t i = 0; i < devices && i < MUTED_DEVICE_LIMIT; ++i) {
         std::uint32_t flags = 0, length = 0;
         MutedDevice device;
         if (!in.Word(flags) || !in.Word(length) || length > RECOVERY_DEVICE_ID_LIMIT ||
             !in.Text(length, device.id))
-            return;
+            return false;
         device.mutedBefore = (flags & DEVICE_MUTED_BEFORE) != 0;
         state.mutes.push_back(device);
     }
+    return true;
 }
 
 }  // namespace
@@ -127,20 +131,23 @@ std::vector<std::uint8_t> EncodeRecoveryFile(const RecoveryState& state)
     return bytes;
 }
 
-RecoveryState DecodeRecoveryFile(const std::uint8_t* data, std::size_t size)
+RecoveryState DecodeRecoveryFile(const std::uint8_t* data, std::size_t size, bool* whole)
 {
     RecoveryState state;
     Reader in(data, size);
+    bool complete = false;
     if (in.Starts(SIGNATURE)) {
-        ReadThirdVersion(in, state);
+        complete = ReadThirdVersion(in, state);
     } else if (in.Starts(SECOND_SIGNATURE)) {
         std::uint32_t flags = 0;
-        if (!in.Word(flags)) return state;
-        // That version muted whatever device was the default.
-        if (flags & FLAG_MUTED) state.mutes.push_back({"", (flags & FLAG_MUTED_BEFORE) != 0});
-        ReadWindowsToTheEnd(in, state);
+        if (in.Word(flags)) {
+            // That version muted whatever device was the default.
+            if (flags & FLAG_MUTED) state.mutes.push_back({"", (flags & FLAG_MUTED_BEFORE) != 0});
+            complete = ReadWindowsToTheEnd(in, state);
+        }
     } else if (in.Starts(FIRST_SIGNATURE)) {
-        ReadWindowsToTheEnd(in, state);
+        complete = ReadWindowsToTheEnd(in, state);
     }
+    if (whole) *whole = complete;
     return state;
 }

@@ -56,5 +56,6 @@ std::vector<std::uint8_t> EncodeRecoveryFile(const RecoveryState& state);
 // without a known signature holds nothing; a cut or damaged part ends the
 // reading, keeping what came before it; a show command other than minimised
 // or maximised reads as normal, so that a damaged entry can never hide a
-// window. data may be null when size is 0.
-RecoveryState DecodeRecoveryFile(const std::uint8_t* data, std::size_t size);
+// window. data may be null when size is 0. `whole`, when given, tells
+// whether the file had a known signature and every part it counts.
+RecoveryState DecodeRecoveryFile(const std::uint8_t* data, std::size_t size, bool* whole = nullptr);

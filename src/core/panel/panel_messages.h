@@ -15,3 +15,6 @@ constexpr unsigned TIMER_KEYREPEAT = 4;
 // The macro timer runs with a callback of its own, so its ticks bypass the
 // panel's WM_TIMER routing and its gate.
 constexpr unsigned TIMER_MACRO = 5;
+// While windows of other programs have been told to show and may not have
+// shown yet: the concealment looks whether they have.
+constexpr unsigned TIMER_SHOWS = 6;
