@@ -7,12 +7,13 @@ cd "$(dirname "${BASH_SOURCE[0]}")/.."
 
 bash scripts/setup.sh
 
-for preset in native win64 win32; do
+for preset in native native-clang win64 win32; do
   cmake --preset "$preset" >/dev/null
   cmake --build --preset "$preset"
 done
 
 ctest --preset native
+ctest --preset native-clang
 # The settings reader against arbitrary bytes, for a bounded time.
 bash scripts/fuzz.sh "${PLOV_FUZZ_SECONDS:-30}"
 

@@ -13,7 +13,9 @@ const char* GestureArrow(std::int32_t code)
 std::int32_t BuildGestureCaption(const GestureSequence& gesture,
                                  char (&caption)[GESTURE_CAPTION_SIZE])
 {
+#ifndef PLOV_UTF8_LITERALS  // the sizes of the program's code page
     static_assert(sizeof(GESTURE_DISABLED_CAPTION) <= GESTURE_CAPTION_SIZE);
+#endif
     // Eight two-byte arrows and the terminator fit the buffer.
     static_assert(GESTURE_MAX_STEPS * 2 + 1 <= GESTURE_CAPTION_SIZE);
 
