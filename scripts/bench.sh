@@ -13,8 +13,8 @@
 # enough for a 1920x1080 client area, with a Wine prefix per build
 # (build/bench-win64/wineprefix, build/bench-win32/wineprefix). The 64-bit
 # build runs every driver; the shipped 32-bit build runs start-up, idle cost,
-# click repeat and working set, unless the kernel cannot execute 32-bit code,
-# in which case its rows say so. The native ones need Google Benchmark
+# click repeat, concealment and working set, unless the kernel cannot execute
+# 32-bit code, in which case its rows say so. The native ones need Google Benchmark
 # (libbenchmark-dev), and are left out without it.
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
@@ -91,6 +91,9 @@ run 32 startup_benchmark 7
 if ! grep -q '^SKIPPED 32 ' "$results"; then
   run 32 idle_benchmark 30
   run 32 click_benchmark 4
+  bash scripts/sound-server.sh start "$sound" >&2
+  PULSE_SERVER="unix:$sound/native" run 32 conceal_benchmark 7
+  bash scripts/sound-server.sh stop "$sound" >&2
 fi
 
 size=$(stat -c %s "$out/plovnikar.exe")
@@ -126,9 +129,9 @@ macro_positions|64|Macro replay: the recorded points, in order|yes|
 macro_buttons|64|Macro replay: the button transitions at the recorded points|yes|
 macro_ticks|64|Macro replay: one tick a sample (ticks from the first point to the last, by the floor'"'"'s rate)|yes|
 capture|64|Capture of a 1920x1080 client area, median of 20 (floor: one BitBlt and the same bytes written)|max|1.3
-conceal|64|Concealment of 100 titled windows of another process, key press to the last hidden, "消音" unticked, median of 7 (floor: one enumeration, then ShowWindow alone from the bottom of the Z-order up)|max|1.1
-conceal_mute_first|64|  the same with "消音" ticked: the first press in a program just started, median of 7|max|1.2
-conceal_mute|64|  and later presses with "消音" ticked|none|
+conceal|64 32|Concealment of 100 titled windows of another process, key press to the last hidden, "消音" unticked, median of 7 (floor: one enumeration, then ShowWindow alone from the bottom of the Z-order up)|max|1.1
+conceal_mute_first|64 32|  the same with "消音" ticked: the first press in a program just started, median of 7|max|1.1
+conceal_mute|64 32|  and later presses with "消音" ticked|none|
 memory|64 32|Working set at rest (floor: one window of the same size)|max|1.3
 memory_panel|64 32|  of which the main panel'"'"'s template alone in a frame (floor: one window)|none|
 memory_own|64 32|  and the program'"'"'s own (program against the template alone)|none|

@@ -1,9 +1,9 @@
 // The least a concealment does: on the hotkey Ctrl+H, one enumeration of the
 // top-level windows that finds every visible titled one (but the desktop,
-// the taskbar and the window of the tray icons), then ShowWindow alone on
-// each, from the bottom of the Z-order up, so that no hide uncovers a window
-// that must repaint. It records nothing and mutes nothing. It ends when its
-// hidden window gets WM_CLOSE.
+// the taskbar and the window of the tray icons, looked up once per press),
+// then ShowWindow alone on each, from the bottom of the Z-order up, so that
+// no hide uncovers a window that must repaint. It records nothing and mutes
+// nothing. It ends when its hidden window gets WM_CLOSE.
 //
 //   floor_conceal.exe
 #include <windows.h>
@@ -14,20 +14,28 @@ namespace {
 
 constexpr int HOTKEY_ID = 3;
 
+// The shell's windows, looked up once per press.
+struct Press {
+    HWND shell[3] = {FindWindowA("Progman", nullptr), FindWindowA("Shell_TrayWnd", nullptr),
+                     FindWindowA("__winex11_standalone_tray", nullptr)};
+    std::vector<HWND> windows;
+};
+
 BOOL CALLBACK CollectTitled(HWND window, LPARAM data)
 {
+    auto* press = reinterpret_cast<Press*>(data);
     if (!IsWindowVisible(window) || GetWindowTextLengthA(window) == 0) return TRUE;
-    if (window == FindWindowA("Progman", nullptr) || window == FindWindowA("Shell_TrayWnd", nullptr) ||
-        window == FindWindowA("__winex11_standalone_tray", nullptr))
-        return TRUE;
-    reinterpret_cast<std::vector<HWND>*>(data)->push_back(window);
+    for (HWND shell : press->shell)
+        if (window == shell) return TRUE;
+    press->windows.push_back(window);
     return TRUE;
 }
 
 void HideAllTitled()
 {
-    std::vector<HWND> windows;
-    EnumWindows(CollectTitled, reinterpret_cast<LPARAM>(&windows));
+    Press press;
+    EnumWindows(CollectTitled, reinterpret_cast<LPARAM>(&press));
+    const std::vector<HWND>& windows = press.windows;
     for (auto it = windows.rbegin(); it != windows.rend(); ++it) ShowWindow(*it, SW_HIDE);
 }
 
