@@ -31,6 +31,9 @@ void TakeNewerWindows(const RecoveryState& newer, RecoveryState& older)
 RecoveryState RecoveryFile::Read()
 {
     kept_.clear();
+    // A folder whose name the code page cannot write holds no file this
+    // program could have written (the settings tell the player of it).
+    if (!ModulePathFitsCodePage()) return {};
     auto readOne = [this](const std::string& path, RecoveryState& state, bool& whole) {
         std::vector<std::uint8_t> bytes;
         const FileRead outcome = ReadWholeFileWaiting(path, RECOVERY_FILE_LIMIT, bytes, FILE_SHARE_READ);
