@@ -12,7 +12,7 @@ protected:
     void SetUp() override
     {
         ASSERT_EQ(CountProgramFrames(), 0) << "a program from an earlier test is still running";
-        ASSERT_TRUE(program_.Start()) << "the program's frame did not appear";
+        ASSERT_TRUE(program_.Start()) << "the program's frame did not appear: " << program_.StartFailure();
         // Wine may hand the focus to the new frame a moment after it shows;
         // a test that takes the foreground before that would lose it again.
         auto since = std::chrono::steady_clock::now();

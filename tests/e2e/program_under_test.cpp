@@ -69,15 +69,24 @@ bool ProgramUnderTest::Start()
     STARTUPINFOA startup = {};
     startup.cb = sizeof startup;
     std::string commandLine = "\"" + exe_ + "\"";
+    startFailure_.clear();
     if (!CreateProcessA(exe_.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr,
                         folder_.path().c_str(), &startup, &process_)) {
+        startFailure_ = "CreateProcess failed with error " + std::to_string(GetLastError()) + " for " +
+                        exe_ + (GetFileAttributesA(exe_.c_str()) == INVALID_FILE_ATTRIBUTES ? " (no such file)" : "");
         return false;
     }
     const bool shown = WaitUntil([&] {
         frame_ = FindFrameOfProcess(process_.dwProcessId);
         return frame_ && IsWindowVisible(frame_);
     });
-    if (!shown) return false;
+    if (!shown) {
+        DWORD code = 0;
+        GetExitCodeProcess(process_.hProcess, &code);
+        startFailure_ = code == STILL_ACTIVE ? "no visible frame in time"
+                                             : "the process ended with " + std::to_string(code);
+        return false;
+    }
     panel_ = GetWindow(frame_, GW_CHILD);
     return panel_ != nullptr;
 }

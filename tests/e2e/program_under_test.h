@@ -20,8 +20,10 @@ public:
     ProgramUnderTest(const ProgramUnderTest&) = delete;
     ProgramUnderTest& operator=(const ProgramUnderTest&) = delete;
 
-    // Starts the copy and waits for its frame to show; false after a bounded wait.
+    // Starts the copy and waits for its frame to show; false after a bounded
+    // wait, with the reason in StartFailure().
     bool Start();
+    const std::string& StartFailure() const { return startFailure_; }
     // Starts the copy once more as a separate process and returns its handle.
     HANDLE StartAnother() const;
 
@@ -46,6 +48,7 @@ private:
     PROCESS_INFORMATION process_ = {};
     HWND frame_ = nullptr;
     HWND panel_ = nullptr;
+    std::string startFailure_;
 };
 
 // Every frame window of the program on the desktop.
