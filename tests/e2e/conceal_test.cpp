@@ -447,8 +447,11 @@ TEST_F(ConcealmentTest, AProgramThatHasStoppedAnsweringHoldsUpNothing)
 TEST_F(ConcealmentTest, RepeatersSendNothingWhileConcealedAndGoOnAfterwards)
 {
     // An untitled window stays, as the desktop and the taskbar do: with
-    // "全てのウィンド" chosen, it is what would get the clicks.
+    // "全てのウィンド" chosen, it is what would get the clicks. Above the
+    // others, as the taskbar is: the maximised window that comes back must
+    // not cover it, or the clicks would land on it.
     TestWindow desktop("", 40, 40);
+    SetWindowPos(desktop.handle(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     SetRemoteText(program_.Control(IDC_LEFT_INTERVAL), "20");
     SetRemoteText(program_.Control(IDC_KEY_INTERVAL), "20");
     ASSERT_TRUE(desktop.TakeForeground());
@@ -485,7 +488,7 @@ TEST_F(ConcealmentTest, RepeatersSendNothingWhileConcealedAndGoOnAfterwards)
     })) << "clicks \"" << desktop.clicks() << "\", " << desktop.keys().size() << " key events, in front: "
         << (GetForegroundWindow() == desktop.handle()   ? "this window"
             : GetForegroundWindow() == program_.frame() ? "the program"
-                                                        : "another window");
+                                                        : "\"" + RemoteText(GetForegroundWindow()) + "\"");
     EXPECT_FALSE(desktop.keys()[keys].up) << "the held key goes down again";
     PostMessageA(program_.panel(), WM_COMMAND, IDC_LEFT_TOGGLE, 0);
     PostMessageA(program_.panel(), WM_COMMAND, KEY_A, 0);
