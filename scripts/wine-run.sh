@@ -62,7 +62,9 @@ fi
 
 export WINEPREFIX="$prefix" WINEARCH=win64 WINEDEBUG="${WINEDEBUG:--all}"
 export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
-export LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8
+# PLOV_WINE_LOCALE: another locale, for a start on a system whose code page is
+# not 932.
+export LANG="${PLOV_WINE_LOCALE:-ja_JP.UTF-8}" LC_ALL="${PLOV_WINE_LOCALE:-ja_JP.UTF-8}"
 
 # Without an X display Wine cannot create windows: give the run one of its own
 # and shut Wine down before the display goes away.

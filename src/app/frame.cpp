@@ -48,29 +48,6 @@ void RefitToPanel(HWND frame)
     }
 }
 
-// Run as administrator, the program hears nothing from a shell of lower
-// integrity unless it says so: without "TaskbarCreated" the tray icon, the
-// way back while windows are concealed, would not come back after the shell
-// restarts. The call exists from Windows 7 on (and in a first form from
-// Vista); before that no filter exists.
-void LetTheShellRestartIn(HWND frame, UINT message)
-{
-    HMODULE user = GetModuleHandleA("user32.dll");
-    if (!user) return;
-    constexpr DWORD ALLOW = 1;  // MSGFLT_ALLOW and MSGFLT_ADD
-    using FilterForWindow = BOOL(WINAPI*)(HWND, UINT, DWORD, void*);
-    using FilterForProcess = BOOL(WINAPI*)(UINT, DWORD);
-    const auto forWindow = reinterpret_cast<FilterForWindow>(
-        reinterpret_cast<void (*)()>(GetProcAddress(user, "ChangeWindowMessageFilterEx")));
-    const auto forProcess = reinterpret_cast<FilterForProcess>(
-        reinterpret_cast<void (*)()>(GetProcAddress(user, "ChangeWindowMessageFilter")));
-    if (forWindow) {
-        forWindow(frame, message, ALLOW, nullptr);
-    } else if (forProcess) {
-        forProcess(message, ALLOW);
-    }
-}
-
 LRESULT OnCreate(HWND frame, const CREATESTRUCTA& create)
 {
     auto* panelObject = static_cast<Panel*>(create.lpCreateParams);
@@ -82,7 +59,10 @@ LRESULT OnCreate(HWND frame, const CREATESTRUCTA& create)
                                     MainPanelDlgProc, reinterpret_cast<LPARAM>(panelObject));
     if (!panel) return -1;
     FitAndCentre(frame);
-    LetTheShellRestartIn(frame, panelObject->ShellRestartMessage());
+    // Run as administrator, the program would not hear the shell's restart,
+    // and the tray icon, the way back while windows are concealed, would not
+    // come back.
+    panelObject->Desktop().LetThroughFromLowerIntegrity(frame, panelObject->ShellRestartMessage());
     ShowWindow(frame, SW_SHOWNORMAL);
     // Painted at once, so that what waits for the frame to be on screen can
     // follow as the first message of the loop.

@@ -63,7 +63,7 @@ INT_PTR CALLBACK MainPanelDlgProc(HWND window, UINT message, WPARAM wParam, LPAR
     }
 }
 
-Panel::Panel(RunOutcome& outcome) : outcome_(outcome) {}
+Panel::Panel(RunOutcome& outcome, DesktopRules& desktop) : outcome_(outcome), desktop_(desktop) {}
 
 Panel::~Panel() = default;
 
@@ -97,10 +97,13 @@ void Panel::Timer(UINT_PTR id)
     if (!gate_.IsOpen() || features_->macros.Running()) return;
     PanelFeature* owner = Owner(RouteKind::Timer, id);
     if (!owner) return;
-    if (features_->IsRepeater(owner) &&
-        (features_->concealment.Active() || !features_->target.FilterPasses())) {
-        features_->RepeatersWaiting();
-        return;
+    if (features_->IsRepeater(owner)) {
+        HWND front = GetForegroundWindow();
+        if (features_->concealment.Active() || !features_->target.FilterPasses(front)) {
+            features_->RepeatersWaiting();
+            return;
+        }
+        features_->SendingTo(front);
     }
     owner->OnTimer(id);
 }

@@ -14,6 +14,7 @@
 
 #include "app/settings_file.h"
 #include "core/panel/timer_gate.h"
+#include "win/desktop_rules.h"
 #include "win/scoped.h"
 
 class PanelFeature;
@@ -27,7 +28,9 @@ INT_PTR CALLBACK MainPanelDlgProc(HWND panel, UINT message, WPARAM wParam, LPARA
 
 class Panel {
 public:
-    explicit Panel(RunOutcome& outcome);
+    // `desktop` answers the questions on other programs' windows, the
+    // cursor, the keys and the buttons (the system's own but in tests).
+    explicit Panel(RunOutcome& outcome, DesktopRules& desktop = SystemDesktop());
     ~Panel();
     Panel(const Panel&) = delete;
     Panel& operator=(const Panel&) = delete;
@@ -59,6 +62,7 @@ public:
     void UpdateTrayIcon();
     // WMU_FRAMESHOWN: the frame is on screen and painted.
     void FrameShown();
+    DesktopRules& Desktop() const { return desktop_; }
     // The shell restarted ("TaskbarCreated", heard by the frame).
     UINT ShellRestartMessage() const;
     void ShellRestarted();
@@ -78,6 +82,7 @@ private:
     PanelFeature* Owner(RouteKind kind, UINT_PTR id) const;
 
     RunOutcome& outcome_;
+    DesktopRules& desktop_;
     HWND panel_ = nullptr;
     TimerGate gate_;
     SettingsFile settings_;

@@ -1,5 +1,7 @@
 #include "app/panel_features.h"
 
+#include <algorithm>
+
 #include "res/resource.h"
 
 namespace {
@@ -13,20 +15,21 @@ const int actionCommands[ACTION_COUNT] = {
 
 }  // namespace
 
-Panel::Features::Features(HWND panelWindow, TimerGate& gate)
-    : concealment(panelWindow, gate, *this),
-      macros(panelWindow, gate, *this),
-      left(panelWindow, ClickSide::Left),
-      right(panelWindow, ClickSide::Right),
-      keys(panelWindow),
-      target(panelWindow),
-      triggers(panelWindow, gate, *this),
-      capture(panelWindow, gate),
-      pads(panelWindow, gate, *this),
-      tray(panelWindow, gate, *this),
+Panel::Features::Features(HWND panelWindow, TimerGate& gate, DesktopRules& desktopRules)
+    : concealment(panelWindow, gate, desktopRules, *this),
+      macros(panelWindow, gate, desktopRules, *this),
+      left(panelWindow, desktopRules, ClickSide::Left),
+      right(panelWindow, desktopRules, ClickSide::Right),
+      keys(panelWindow, desktopRules),
+      target(panelWindow, desktopRules),
+      triggers(panelWindow, gate, desktopRules, *this),
+      capture(panelWindow, gate, desktopRules),
+      pads(panelWindow, gate, desktopRules, *this),
+      tray(panelWindow, gate, desktopRules, *this),
       frame(panelWindow),
       order{&concealment, &macros, &left, &right, &keys, &target, &triggers, &capture, &pads, &tray, &frame},
-      panel(panelWindow)
+      panel(panelWindow),
+      desktop(desktopRules)
 {
 }
 
@@ -41,6 +44,29 @@ void Panel::Features::TicksStopped()
 {
     left.LetGo();
     right.LetGo();
+}
+
+void Panel::Features::SendingTo(HWND front)
+{
+    if (front == lastFront_) return;
+    lastFront_ = front;
+    if (std::find(toldElevated_.begin(), toldElevated_.end(), front) != toldElevated_.end() ||
+        !desktop.OfHigherIntegrity(front))
+        return;
+    toldElevated_.push_back(front);
+    char title[128] = "";
+    GetWindowTextA(front, title, sizeof title);
+    tray.ShowBalloon("PLOVNIKAR",
+                     std::string("「") + title +
+                         "」は管理者として実行されているため、クリックやキーが届きません。"
+                         "PLOVNIKAR も管理者として実行してください。");
+}
+
+void Panel::Features::CouldNotHide(const std::string& titles)
+{
+    tray.ShowBalloon("PLOVNIKAR", "管理者として実行されているため、隠せなかったウィンドがあります。"
+                                  "PLOVNIKAR も管理者として実行すると隠せます。" +
+                                      titles);
 }
 
 void Panel::Features::RepeatersWaiting()
@@ -70,7 +96,7 @@ void Panel::Features::SlotActionsUsable(int slot, bool usable)
 }
 
 // A program a pad started becomes the repeaters' target.
-void Panel::Features::ProgramStarted(HWND foreground) { target.Select(foreground); }
+void Panel::Features::ProgramStarted(HWND window) { target.Select(window); }
 
 TrayMenuState Panel::Features::MenuState()
 {

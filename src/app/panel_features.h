@@ -20,7 +20,7 @@
 #include "triggers/triggers.h"
 
 struct Panel::Features final : MacroHost, PadsHost, TrayHost, ConcealHost, TriggerHost {
-    Features(HWND panel, TimerGate& gate);
+    Features(HWND panel, TimerGate& gate, DesktopRules& desktop);
 
     // The declared order. The concealment comes first, so that windows a
     // crashed run left hidden come back before anything else starts; the
@@ -39,6 +39,7 @@ struct Panel::Features final : MacroHost, PadsHost, TrayHost, ConcealHost, Trigg
     const std::vector<PanelFeature*> order;
 
     HWND panel;
+    DesktopRules& desktop;
 
     // The click and key repeaters: they send into the window in front.
     bool IsRepeater(const PanelFeature* feature) const
@@ -53,6 +54,10 @@ struct Panel::Features final : MacroHost, PadsHost, TrayHost, ConcealHost, Trigg
     // concealment): a button a repeater holds down between two ticks is let
     // go, since the player's own mouse would drag with it.
     void TicksStopped();
+    // A repeater's tick is about to send into `front`: a window of a program
+    // run as administrator gets nothing from this program, and the player
+    // hears of it once per window (asked once while it stays in front).
+    void SendingTo(HWND front);
     // A repeater's tick finds another window in front (or the program's own,
     // or the windows concealed): it sends nothing, and nothing of the
     // repeaters stays held in the window that is in front instead; the held
@@ -63,10 +68,15 @@ private:
     bool MacroMayStart() override;
     void MacroStarting() override;
     void SlotActionsUsable(int slot, bool usable) override;
-    void ProgramStarted(HWND foreground) override;
+    void ProgramStarted(HWND window) override;
     TrayMenuState MenuState() override;
     void IconDoubleClicked() override;
     void Concealing() override;
     void RunAction(int index) override;
     void ReleasingHotkeys() override;
+    void CouldNotHide(const std::string& titles) override;
+
+    HWND lastFront_ = nullptr;
+    // Windows of higher integrity the player has been told of.
+    std::vector<HWND> toldElevated_;
 };

@@ -11,7 +11,7 @@ void Panel::Start(HWND panel)
     SetWindowLongPtrA(panel, DWLP_USER, reinterpret_cast<LONG_PTR>(this));
     gate_ = TimerGate();
     background_.Reset(CreatePanelBackgroundBrush());
-    features_ = std::make_unique<Features>(panel, gate_);
+    features_ = std::make_unique<Features>(panel, gate_, desktop_);
     Features& f = *features_;
     gate_.OnClose([&f] { f.TicksStopped(); });
 

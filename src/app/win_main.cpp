@@ -5,10 +5,39 @@
 #include "app/frame.h"
 #include "app/panel.h"
 #include "app/settings_file.h"
+#include "win/com_thread.h"
+
+namespace {
+
+// Every text of the program is Shift_JIS (code page 932). On a system whose
+// code page for programs that are not Unicode is another one (a Windows of
+// another language, or the "UTF-8 for worldwide language support" option),
+// they come out garbled: the player is told once, in text that does not
+// depend on that code page, and the program runs on.
+void TellOfAnotherCodePage()
+{
+    constexpr UINT JAPANESE = 932;
+    if (GetACP() == JAPANESE) return;
+    MessageBoxW(nullptr,
+                L"このシステムでは、PLOVNIKAR の文字が正しく表示されません。\n"
+                L"コントロール パネルの「地域」→「管理」→「システム ロケールの変更」で「日本語 (日本)」を選び、"
+                L"「ベータ: ワールドワイド言語サポートで Unicode UTF-8 を使用」のチェックを外して、"
+                L"Windows を再起動してください。\n\n"
+                L"PLOVNIKAR shows garbled text on this system: its texts are Japanese (code page 932).\n"
+                L"In Control Panel, open Region, then Administrative, then \"Change system locale\", choose "
+                L"\"Japanese (Japan)\", clear \"Beta: Use Unicode UTF-8 for worldwide language support\", "
+                L"and restart Windows.",
+                L"PLOVNIKAR", MB_OK | MB_ICONWARNING);
+}
+
+}  // namespace
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
 {
     if (ActivateRunningInstance()) return 0;
+    // The window thread asks the shell for file icons from the start.
+    InitializeComOnThisThread();
+    TellOfAnotherCodePage();
 
     // The panel's spin controls and the hotkey dialog's control.
     INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_UPDOWN_CLASS | ICC_HOTKEY_CLASS};

@@ -5,6 +5,7 @@
 #include "core/panel/panel_messages.h"
 #include "res/resource.h"
 #include "win/dialog_controls.h"
+#include "win/mouse_buttons.h"
 
 struct ClickRepeater::Controls {
     int toggle;
@@ -12,22 +13,22 @@ struct ClickRepeater::Controls {
     int interval;
     int spin;
     UINT_PTR timer;
-    DWORD downEvent;
-    DWORD upEvent;
 };
 
 const ClickRepeater::Controls& ClickRepeater::controls() const
 {
     static const Controls sides[2] = {
-        {IDC_LEFT_TOGGLE, IDM_LEFT_REPEAT, IDC_LEFT_INTERVAL, IDC_LEFT_INTERVAL_SPIN, TIMER_LEFTCLICK,
-         MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP},
+        {IDC_LEFT_TOGGLE, IDM_LEFT_REPEAT, IDC_LEFT_INTERVAL, IDC_LEFT_INTERVAL_SPIN, TIMER_LEFTCLICK},
         {IDC_RIGHT_TOGGLE, IDM_RIGHT_REPEAT, IDC_RIGHT_INTERVAL, IDC_RIGHT_INTERVAL_SPIN,
-         TIMER_RIGHTCLICK, MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP},
+         TIMER_RIGHTCLICK},
     };
     return sides[side_ == ClickSide::Left ? 0 : 1];
 }
 
-ClickRepeater::ClickRepeater(HWND panel, ClickSide side) : panel_(panel), side_(side) {}
+ClickRepeater::ClickRepeater(HWND panel, DesktopRules& desktop, ClickSide side)
+    : panel_(panel), desktop_(desktop), side_(side)
+{
+}
 
 std::vector<int> ClickRepeater::RoutedCommands() const
 {
@@ -50,11 +51,19 @@ void ClickRepeater::OnCommand(int id, int)
 
 std::vector<UINT_PTR> ClickRepeater::Timers() const { return {controls().timer}; }
 
+// The left repeater clicks the player's primary button, the right one the
+// secondary, whichever physical buttons they are now; the up goes to the
+// button that went down.
 void ClickRepeater::OnTimer(UINT_PTR)
 {
-    const Controls& c = controls();
-    mouse_event(state_.buttonDown ? c.upEvent : c.downEvent, 0, 0, 0, 0);
-    state_.buttonDown = !state_.buttonDown;
+    if (state_.buttonDown) {
+        LetGo();
+        return;
+    }
+    const PhysicalButton button = PhysicalButtonFor(side_ == ClickSide::Left, desktop_.ButtonsSwapped());
+    mouse_event(button.downEvent, 0, 0, 0, 0);
+    upEvent_ = button.upEvent;
+    state_.buttonDown = true;
 }
 
 bool ClickRepeater::FaceOf(int controlId, COLORREF& face) const
@@ -87,7 +96,7 @@ void ClickRepeater::ShutDown() { KillTimer(panel_, controls().timer); }
 void ClickRepeater::LetGo()
 {
     if (!state_.buttonDown) return;
-    mouse_event(controls().upEvent, 0, 0, 0, 0);
+    mouse_event(upEvent_, 0, 0, 0, 0);
     state_.buttonDown = false;
 }
 

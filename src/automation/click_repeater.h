@@ -6,11 +6,12 @@
 #include <windows.h>
 
 #include "core/model/feature_states.h"
+#include "win/desktop_rules.h"
 #include "win/panel_feature.h"
 
 class ClickRepeater final : public PanelFeature {
 public:
-    ClickRepeater(HWND panel, ClickSide side);
+    ClickRepeater(HWND panel, DesktopRules& desktop, ClickSide side);
 
     std::vector<int> RoutedCommands() const override;
     void OnCommand(int id, int code) override;
@@ -38,6 +39,8 @@ private:
     void Apply();
 
     HWND panel_;
+    DesktopRules& desktop_;
     ClickSide side_;
     ClickRepeatState state_;
+    DWORD upEvent_ = 0;  // the physical button's up, while one is down
 };

@@ -5,19 +5,22 @@
 #include "core/panel/panel_messages.h"
 #include "res/resource.h"
 #include "win/dialog_controls.h"
-#include "win/key_state.h"
 
 namespace {
 
-void SendKeyEvent(std::uint8_t virtualKey, bool up)
+// As a real keyboard sends it: the arrows and the editing keys with the
+// extended flag, or a game that reads scan codes takes them for the numeric
+// pad's.
+void SendKeyEvent(const KeyDefinition& key, bool up)
 {
-    const auto scan = static_cast<BYTE>(MapVirtualKeyA(virtualKey, 0));
-    keybd_event(virtualKey, scan, up ? KEYEVENTF_KEYUP : 0, 0);
+    const auto scan = static_cast<BYTE>(MapVirtualKeyA(key.virtualKey, 0));
+    const DWORD flags = (up ? KEYEVENTF_KEYUP : 0) | (key.extended ? KEYEVENTF_EXTENDEDKEY : 0);
+    keybd_event(key.virtualKey, scan, flags, 0);
 }
 
 }  // namespace
 
-KeyRepeater::KeyRepeater(HWND panel) : panel_(panel) {}
+KeyRepeater::KeyRepeater(HWND panel, DesktopRules& desktop) : panel_(panel), desktop_(desktop) {}
 
 std::vector<int> KeyRepeater::RoutedCommands() const
 {
@@ -44,18 +47,19 @@ void KeyRepeater::OnTimer(UINT_PTR)
     if (state_.letGo) {
         state_.letGo = false;
         for (int i = 0; i < KEY_COUNT; ++i) {
-            if (state_.held[i]) SendKeyEvent(keyTable[i].virtualKey, false);
+            if (state_.held[i]) SendKeyEvent(keyTable[i], false);
         }
         return;
     }
     // Table order: a held modifier's key-down comes before the other keys'.
     for (int i = 0; i < KEY_COUNT; ++i) {
         if (!state_.held[i]) continue;
-        const std::uint8_t key = keyTable[i].virtualKey;
-        if (KeyIsDown(key)) {
-            SendKeyEvent(key, false);
+        // Still down for the system (whichever thread read the key: after a
+        // pause the game's, not this program's), or let go by someone else.
+        if (desktop_.KeyDown(keyTable[i].virtualKey)) {
+            SendKeyEvent(keyTable[i], false);
         } else {
-            SendKeyEvent(key, true);
+            SendKeyEvent(keyTable[i], true);
             SetHeld(i, false);
         }
     }
@@ -86,7 +90,7 @@ void KeyRepeater::LeaveNothingBehind()
 {
     for (int i = KEY_COUNT - 1; i >= 0; --i) {
         if (!state_.held[i]) continue;
-        if (!state_.letGo) SendKeyEvent(keyTable[i].virtualKey, true);
+        if (!state_.letGo) SendKeyEvent(keyTable[i], true);
         SetHeld(i, false);
     }
     state_.letGo = false;
@@ -100,7 +104,7 @@ void KeyRepeater::Step(int commandId)
         // The first key-down goes out at once, to whatever has the focus;
         // while the keys are let go for a pause, only the state changes.
         const bool hold = !state_.held[index];
-        if (!state_.letGo) SendKeyEvent(keyTable[index].virtualKey, !hold);
+        if (!state_.letGo) SendKeyEvent(keyTable[index], !hold);
         SetHeld(index, hold);
         if (!state_.AnyHeld()) state_.letGo = false;
     }
@@ -111,7 +115,7 @@ void KeyRepeater::LetGo()
 {
     if (state_.letGo) return;
     for (int i = KEY_COUNT - 1; i >= 0; --i) {
-        if (state_.held[i]) SendKeyEvent(keyTable[i].virtualKey, true);
+        if (state_.held[i]) SendKeyEvent(keyTable[i], true);
     }
     state_.letGo = true;
 }

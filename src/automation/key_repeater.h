@@ -6,11 +6,12 @@
 #include <windows.h>
 
 #include "core/model/feature_states.h"
+#include "win/desktop_rules.h"
 #include "win/panel_feature.h"
 
 class KeyRepeater final : public PanelFeature {
 public:
-    explicit KeyRepeater(HWND panel);
+    KeyRepeater(HWND panel, DesktopRules& desktop);
 
     // The keys (whose command is the key step) and the interval edit.
     std::vector<int> RoutedCommands() const override;
@@ -42,5 +43,6 @@ private:
     void RestartTimerIfAnyKeyHeld();
 
     HWND panel_;
+    DesktopRules& desktop_;
     KeyRepeatState state_;
 };

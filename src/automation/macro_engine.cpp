@@ -5,27 +5,12 @@
 #include "core/automation/macro_file.h"
 #include "core/base/exe_paths.h"
 #include "core/panel/panel_messages.h"
-#include "win/key_state.h"
 #include "win/module_path.h"
+#include "win/mouse_buttons.h"
 
 namespace {
 
 constexpr char ENGINE_PROPERTY[] = "PlovMacroEngine";
-
-// Presses or releases a button only where the sample differs from now, and
-// remembers whether the playback holds it.
-void FollowButton(int virtualKey, bool wanted, DWORD downEvent, DWORD upEvent, bool& pressed)
-{
-    const bool down = KeyIsDown(virtualKey);
-    if (down && !wanted) {
-        mouse_event(upEvent, 0, 0, 0, 0);
-        pressed = false;
-    }
-    if (!down && wanted) {
-        mouse_event(downEvent, 0, 0, 0, 0);
-        pressed = true;
-    }
-}
 
 }  // namespace
 
@@ -36,7 +21,8 @@ std::string MacroFilePath(int slot)
 
 bool MacroFileExists(int slot) { return PathFileExistsA(MacroFilePath(slot).c_str()) != FALSE; }
 
-MacroEngine::MacroEngine(HWND panel, MacroObserver& observer) : panel_(panel), observer_(observer)
+MacroEngine::MacroEngine(HWND panel, DesktopRules& desktop, MacroObserver& observer)
+    : panel_(panel), desktop_(desktop), observer_(observer)
 {
     SetPropA(panel_, ENGINE_PROPERTY, this);
 }
@@ -109,14 +95,32 @@ void MacroEngine::Stop()
 // ends it; a button the player holds is left alone.
 void MacroEngine::ReleasePressedButtons()
 {
-    if (leftPressed_) mouse_event(MOUSEEVENTF_LEFTUP, 0, 0, 0, 0);
-    if (rightPressed_) mouse_event(MOUSEEVENTF_RIGHTUP, 0, 0, 0, 0);
-    leftPressed_ = rightPressed_ = false;
+    for (DWORD* up : {&primaryUp_, &secondaryUp_}) {
+        if (*up) mouse_event(*up, 0, 0, 0, 0);
+        *up = 0;
+    }
+}
+
+// Presses or releases the player's primary or secondary button only where
+// the sample differs from now, and remembers the up of a button the playback
+// holds. The buttons are the physical ones the player's setting maps them to.
+void MacroEngine::FollowButton(bool primary, bool wanted, DWORD& heldUp)
+{
+    const PhysicalButton button = PhysicalButtonFor(primary, desktop_.ButtonsSwapped());
+    const bool down = desktop_.KeyDown(button.virtualKey);
+    if (down && !wanted) {
+        mouse_event(button.upEvent, 0, 0, 0, 0);
+        heldUp = 0;
+    }
+    if (!down && wanted) {
+        mouse_event(button.downEvent, 0, 0, 0, 0);
+        heldUp = button.upEvent;
+    }
 }
 
 void MacroEngine::WaitTick()
 {
-    if (operation_ != Operation::Waiting || !KeyIsDown(recordKey_)) return;
+    if (operation_ != Operation::Waiting || !desktop_.KeyDown(recordKey_)) return;
     // The first sample is taken on the next tick.
     operation_ = Operation::Recording;
     if (SetTimer(panel_, TIMER_MACRO, 0, ::RecordTick) == 0) Stop();
@@ -125,19 +129,21 @@ void MacroEngine::WaitTick()
 void MacroEngine::RecordTick()
 {
     if (operation_ != Operation::Recording) return;
-    if (!KeyIsDown(recordKey_)) {
+    if (!desktop_.KeyDown(recordKey_)) {
         Stop();
         return;
     }
     POINT cursor;
     // Without a position (a locked desktop) the tick is lost rather than a
     // jump to a made-up point recorded.
-    if (!GetCursorPos(&cursor)) return;
+    if (!desktop_.CursorPosition(cursor)) return;
     MacroSample sample;
     sample.x = cursor.x;
     sample.y = cursor.y;
-    sample.left = KeyIsDown(VK_LBUTTON);
-    sample.right = KeyIsDown(VK_RBUTTON);
+    // The file keeps the player's primary and secondary buttons.
+    const bool swapped = desktop_.ButtonsSwapped();
+    sample.left = desktop_.KeyDown(PhysicalButtonFor(true, swapped).virtualKey);
+    sample.right = desktop_.KeyDown(PhysicalButtonFor(false, swapped).virtualKey);
     const MacroSampleBytes bytes = EncodeMacroSample(sample);
     // Written as taken; a write error loses the sample and nothing else.
     DWORD written = 0;
@@ -162,8 +168,8 @@ void MacroEngine::PlayTick()
     }
     const MacroSample sample = DecodeMacroSample(bytes);
     SetCursorPos(sample.x, sample.y);
-    FollowButton(VK_LBUTTON, sample.left, MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP, leftPressed_);
-    FollowButton(VK_RBUTTON, sample.right, MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP, rightPressed_);
+    FollowButton(true, sample.left, primaryUp_);
+    FollowButton(false, sample.right, secondaryUp_);
 }
 
 void CALLBACK WaitForRecordKey(HWND panel, UINT, UINT_PTR, DWORD)

@@ -9,6 +9,7 @@
 
 #include <string>
 
+#include "win/desktop_rules.h"
 #include "win/scoped.h"
 
 // Told, before Stop returns, that the operation of a slot has ended,
@@ -27,7 +28,7 @@ bool MacroFileExists(int slot);
 
 class MacroEngine {
 public:
-    MacroEngine(HWND panel, MacroObserver& observer);
+    MacroEngine(HWND panel, DesktopRules& desktop, MacroObserver& observer);
     ~MacroEngine();
     MacroEngine(const MacroEngine&) = delete;
     MacroEngine& operator=(const MacroEngine&) = delete;
@@ -59,17 +60,20 @@ private:
     enum class Operation { Idle, Waiting, Recording, Playing };
     bool StartOperation(HANDLE file, Operation operation, TIMERPROC firstTick);
     void ReleasePressedButtons();
+    void FollowButton(bool primary, bool wanted, DWORD& heldUp);
 
     HWND panel_;
+    DesktopRules& desktop_;
     MacroObserver& observer_;
     ScopedHandle file_;
     int slot_ = 0;
     int recordKey_ = VK_SHIFT;
     bool repeat_ = false;
     Operation operation_ = Operation::Idle;
-    // Buttons a playback pressed and has not let go yet.
-    bool leftPressed_ = false;
-    bool rightPressed_ = false;
+    // The ups of the buttons a playback pressed and has not let go yet (0:
+    // none), the player's primary and secondary.
+    DWORD primaryUp_ = 0;
+    DWORD secondaryUp_ = 0;
 };
 
 // The macro timer's callbacks, one per operation state: each finds the

@@ -33,8 +33,8 @@ int SlotOf(int id)
 
 }  // namespace
 
-Macros::Macros(HWND panel, TimerGate& gate, MacroHost& host)
-    : panel_(panel), gate_(gate), host_(host), engine_(panel, *this)
+Macros::Macros(HWND panel, TimerGate& gate, DesktopRules& desktop, MacroHost& host)
+    : panel_(panel), gate_(gate), host_(host), engine_(panel, desktop, *this)
 {
 }
 

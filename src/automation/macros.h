@@ -29,7 +29,7 @@ protected:
 
 class Macros final : public PanelFeature, private MacroObserver {
 public:
-    Macros(HWND panel, TimerGate& gate, MacroHost& host);
+    Macros(HWND panel, TimerGate& gate, DesktopRules& desktop, MacroHost& host);
 
     // The "有効" boxes, "実行", "記録" and the tray items.
     std::vector<int> RoutedCommands() const override;

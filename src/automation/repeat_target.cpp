@@ -15,10 +15,20 @@ void AddTarget(HWND panel, const char* title, HWND window)
     ToList(panel, CB_SETITEMDATA, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(window));
 }
 
-BOOL CALLBACK ListTopLevelWindow(HWND window, LPARAM panelData)
+struct Listing {
+    HWND panel;
+    const DesktopRules* desktop;
+};
+
+// Visible, titled windows but the frame; not one the window manager keeps
+// out of the player's sight (a suspended store app, a window on another
+// virtual desktop), which the player could never bring to the front.
+BOOL CALLBACK ListTopLevelWindow(HWND window, LPARAM listingData)
 {
-    HWND panel = reinterpret_cast<HWND>(panelData);
-    if (window == GetParent(panel) || !IsWindowVisible(window) || GetWindowTextLengthA(window) == 0)
+    const Listing& listing = *reinterpret_cast<const Listing*>(listingData);
+    HWND panel = listing.panel;
+    if (window == GetParent(panel) || !IsWindowVisible(window) || GetWindowTextLengthA(window) == 0 ||
+        listing.desktop->Cloaked(window))
         return TRUE;
     char title[256] = "";
     GetWindowTextA(window, title, sizeof title);
@@ -28,7 +38,7 @@ BOOL CALLBACK ListTopLevelWindow(HWND window, LPARAM panelData)
 
 }  // namespace
 
-RepeatTarget::RepeatTarget(HWND panel) : panel_(panel) {}
+RepeatTarget::RepeatTarget(HWND panel, DesktopRules& desktop) : panel_(panel), desktop_(desktop) {}
 
 std::vector<int> RepeatTarget::RoutedCommands() const { return {IDC_TARGET_REFRESH}; }
 
@@ -52,9 +62,8 @@ void RepeatTarget::SetUp()
     Refresh();
 }
 
-bool RepeatTarget::FilterPasses() const
+bool RepeatTarget::FilterPasses(HWND foreground) const
 {
-    HWND foreground = GetForegroundWindow();
     if (foreground == GetParent(panel_)) return false;
     return !target_ || foreground == target_;
 }
@@ -69,7 +78,8 @@ void RepeatTarget::Refresh()
 {
     ToList(panel_, CB_RESETCONTENT);
     AddTarget(panel_, "全てのウィンド", nullptr);
-    EnumWindows(ListTopLevelWindow, reinterpret_cast<LPARAM>(panel_));
+    Listing listing = {panel_, &desktop_};
+    EnumWindows(ListTopLevelWindow, reinterpret_cast<LPARAM>(&listing));
     ToList(panel_, CB_SETCURSEL, 0);
     // The chosen window stays chosen while it is listed (found by handle,
     // whatever its title has become).

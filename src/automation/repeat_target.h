@@ -4,11 +4,12 @@
 #pragma once
 #include <windows.h>
 
+#include "win/desktop_rules.h"
 #include "win/panel_feature.h"
 
 class RepeatTarget final : public PanelFeature {
 public:
-    explicit RepeatTarget(HWND panel);
+    RepeatTarget(HWND panel, DesktopRules& desktop);
 
     std::vector<int> RoutedCommands() const override;  // the refresh button
     std::vector<int> InputCommands() const override;   // the list
@@ -16,10 +17,11 @@ public:
     // The list is filled once the panel is set up.
     void SetUp() override;
 
-    // True when a repeater tick may send now: the program's frame (the
-    // panel's parent) is not in the foreground and, when a window is chosen,
-    // that window is.
-    bool FilterPasses() const;
+    // True when a repeater tick may send into `foreground`, the window in
+    // front now: it is not the program's frame (the panel's parent) and,
+    // when a window is chosen, it is that window.
+    bool FilterPasses(HWND foreground) const;
+    bool FilterPasses() const { return FilterPasses(GetForegroundWindow()); }
     // Refreshes the list and makes `window` the target when it is listed;
     // when it is not, the refresh's choice stays.
     void Select(HWND window);
@@ -33,5 +35,6 @@ private:
     bool SelectItemOf(HWND window);
 
     HWND panel_;
+    DesktopRules& desktop_;
     HWND target_ = nullptr;  // none: any window
 };

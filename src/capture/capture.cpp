@@ -6,8 +6,8 @@
 #include "core/model/settings_mapping.h"
 #include "res/resource.h"
 
-Capture::Capture(HWND panel, TimerGate& gate)
-    : panel_(panel), gate_(gate), imageFolder_(DefaultImageFolder())
+Capture::Capture(HWND panel, TimerGate& gate, DesktopRules& desktop)
+    : panel_(panel), gate_(gate), desktop_(desktop), imageFolder_(DefaultImageFolder())
 {
 }
 
@@ -19,7 +19,7 @@ void Capture::OnCommand(int id, int)
 {
     switch (id) {
     case IDC_CAPTURE:
-        CaptureForegroundWindow(panel_, imageFolder_);
+        CaptureForegroundWindow(desktop_, panel_, imageFolder_);
         break;
     case IDC_BROWSE_FOLDER:
         ChooseFolder();

@@ -7,11 +7,12 @@
 #include <string>
 
 #include "core/panel/timer_gate.h"
+#include "win/desktop_rules.h"
 #include "win/panel_feature.h"
 
 class Capture final : public PanelFeature {
 public:
-    Capture(HWND panel, TimerGate& gate);
+    Capture(HWND panel, TimerGate& gate, DesktopRules& desktop);
 
     std::vector<int> RoutedCommands() const override;  // the capture and browse buttons
     std::vector<int> InputCommands() const override;   // the folder's edit
@@ -26,5 +27,6 @@ private:
 
     HWND panel_;
     TimerGate& gate_;
+    DesktopRules& desktop_;
     std::string imageFolder_;  // code page 932
 };

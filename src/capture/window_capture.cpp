@@ -14,6 +14,10 @@
 
 namespace {
 
+#ifndef PW_RENDERFULLCONTENT
+#define PW_RENDERFULLCONTENT 0x00000002
+#endif
+
 // A bottom-up 24-bit section laid out exactly as the file's pixel rows.
 HBITMAP CreateCaptureSection(HDC windowDc, LONG width, LONG height, DWORD imageSize, BYTE** bits)
 {
@@ -40,6 +44,43 @@ void ClearRowPadding(BYTE* bits, LONG width, LONG height)
     if (stride == pixelBytes) return;
     for (LONG row = 0; row < height; ++row)
         std::memset(bits + static_cast<std::size_t>(row) * stride + pixelBytes, 0, stride - pixelBytes);
+}
+
+bool AllBlack(const BYTE* bits, LONG width, LONG height)
+{
+    const std::size_t stride = static_cast<std::size_t>(BmpRowStride(width));
+    const std::size_t pixelBytes = static_cast<std::size_t>(width) * 3;
+    for (LONG row = 0; row < height; ++row) {
+        const BYTE* line = bits + static_cast<std::size_t>(row) * stride;
+        if (std::any_of(line, line + pixelBytes, [](BYTE b) { return b != 0; })) return false;
+    }
+    return true;
+}
+
+// The client area into `memory` (its section `bits`). A window drawn with
+// Direct3D or OpenGL, or presented in flip model, reads as black from its
+// own device context: a copy that comes out all black is taken again as the
+// window manager composes the window (Windows 8.1 and later), then from the
+// screen where the client area is while the window is still in front. A
+// window that really shows black is saved black.
+void CopyClientArea(const DesktopRules& desktop, HWND window, HDC memory, BYTE* bits, LONG width,
+                    LONG height)
+{
+    desktop.CopyFromWindow(window, memory, width, height);
+    GdiFlush();
+    if (!AllBlack(bits, width, height)) return;
+    if (PrintWindow(window, memory, PW_CLIENTONLY | PW_RENDERFULLCONTENT)) {
+        GdiFlush();
+        if (!AllBlack(bits, width, height)) return;
+    }
+    if (GetForegroundWindow() != window) return;
+    POINT origin = {0, 0};
+    ClientToScreen(window, &origin);
+    ScopedWindowDC screen(nullptr);
+    if (!screen.get()) return;
+    BitBlt(memory, 0, 0, width, height, screen.get(), origin.x, origin.y, SRCCOPY);
+    screen.Release();
+    GdiFlush();
 }
 
 // A name taken by another program between the search and the creation is
@@ -89,7 +130,7 @@ bool WriteNewBmpFile(const std::string& directory, const BmpHeaderBytes& header,
 
 }  // namespace
 
-void CaptureForegroundWindow(HWND panel, std::string& imageFolder)
+void CaptureForegroundWindow(const DesktopRules& desktop, HWND panel, std::string& imageFolder)
 {
     // Taken first: what the user looked at when the command came.
     HWND window = GetForegroundWindow();
@@ -104,17 +145,12 @@ void CaptureForegroundWindow(HWND panel, std::string& imageFolder)
     if (!MakeBmpHeader(width, height, header)) return;  // empty, or too large for the file
     const auto imageSize = static_cast<DWORD>(BmpImageSize(width, height));
 
-    ScopedWindowDC windowDc(window);
-    if (!windowDc.get()) return;
     BYTE* bits = nullptr;
-    ScopedMemoryDC memory(windowDc.get());
-    ScopedGdiObject<HBITMAP> section(
-        CreateCaptureSection(windowDc.get(), width, height, imageSize, &bits));
+    ScopedMemoryDC memory(nullptr);
+    ScopedGdiObject<HBITMAP> section(CreateCaptureSection(nullptr, width, height, imageSize, &bits));
     if (!memory.get() || !section.get() || !bits) return;
     ScopedSelectObject select(memory.get(), section.get());
-    BitBlt(memory.get(), 0, 0, width, height, windowDc.get(), 0, 0, SRCCOPY);
-    windowDc.Release();
-    GdiFlush();
+    CopyClientArea(desktop, window, memory.get(), bits, width, height);
     ClearRowPadding(bits, width, height);
     WriteNewBmpFile(directory, header, bits, imageSize);
 }

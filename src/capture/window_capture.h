@@ -5,6 +5,8 @@
 
 #include <string>
 
+#include "win/desktop_rules.h"
+
 // The capture command of the panel (IDC_CAPTURE and its hotkey or gesture).
 // Shows nothing, whatever fails: no foreground window, an empty or
 // unreadable client area (a minimised window) or a bitmap that cannot be
@@ -12,4 +14,4 @@
 // written whole or not at all (one cut short by a full disk is removed), and
 // never in the place of an existing one. The image folder may change on the
 // way (ResolveImageFolder).
-void CaptureForegroundWindow(HWND panel, std::string& imageFolder);
+void CaptureForegroundWindow(const DesktopRules& desktop, HWND panel, std::string& imageFolder);

@@ -7,7 +7,6 @@
 #include "core/panel/panel_messages.h"
 #include "res/resource.h"
 #include "win/dialog_controls.h"
-#include "win/window_show.h"
 
 const char STANDALONE_TRAY_CLASS[] = "__winex11_standalone_tray";
 
@@ -18,6 +17,9 @@ namespace {
 constexpr DWORD PENDING_SHOW_MS = 2000;
 // How often the concealment looks whether the windows told to show have.
 constexpr UINT SHOW_CHECK_MS = 15;
+// How often, while windows are concealed with the mute, it looks for output
+// devices plugged in meanwhile.
+constexpr UINT DEVICE_CHECK_MS = 2000;
 
 // The show command that brings a window back as `showCommand` would, without
 // taking the activation. A maximised window keeps its state while hidden and
@@ -40,6 +42,7 @@ int WithoutActivating(int showCommand)
 // desktop), that window, since the tray icon is the way back.
 struct Pass {
     const Concealment* concealment;
+    const DesktopRules* desktop;
     std::vector<HiddenWindow>* hidden;
     DWORD now = GetTickCount();
     HWND shell[3] = {FindWindowA("Progman", nullptr), FindWindowA("Shell_TrayWnd", nullptr),
@@ -54,6 +57,9 @@ BOOL CALLBACK RecordIfEligible(HWND window, LPARAM passData)
     for (HWND shell : pass.shell) {
         if (window == shell) return TRUE;
     }
+    // Out of the player's sight already (a suspended store app, a window on
+    // another virtual desktop): it is not the player's to conceal.
+    if (pass.desktop->Cloaked(window)) return TRUE;
     WINDOWPLACEMENT placement = {};
     placement.length = sizeof placement;
     // A window whose placement cannot be read comes back as a normal window
@@ -65,8 +71,8 @@ BOOL CALLBACK RecordIfEligible(HWND window, LPARAM passData)
 
 }  // namespace
 
-Concealment::Concealment(HWND panel, TimerGate& gate, ConcealHost& host)
-    : panel_(panel), gate_(gate), host_(host)
+Concealment::Concealment(HWND panel, TimerGate& gate, DesktopRules& desktop, ConcealHost& host)
+    : panel_(panel), gate_(gate), desktop_(desktop), host_(host)
 {
 }
 
@@ -77,9 +83,18 @@ std::vector<int> Concealment::RoutedCommands() const
 
 std::vector<int> Concealment::InputCommands() const { return {IDC_MUTE}; }
 
-std::vector<UINT_PTR> Concealment::Timers() const { return {TIMER_SHOWS}; }
+std::vector<UINT_PTR> Concealment::Timers() const { return {TIMER_SHOWS, TIMER_DEVICES}; }
 
-void Concealment::OnTimer(UINT_PTR) { SettleShows(); }
+void Concealment::OnTimer(UINT_PTR id)
+{
+    if (id == TIMER_SHOWS) {
+        SettleShows();
+        return;
+    }
+    // An output device plugged in while the windows stay concealed is muted
+    // too, and recorded.
+    if (Active() && state_.muteWhileConcealing && MuteNewDevices(devices_, state_.mutes)) ListChanged();
+}
 
 void Concealment::OnCommand(int id, int)
 {
@@ -128,7 +143,7 @@ void Concealment::LeaveNothingBehind() { ShowAll(); }
 
 void Concealment::ShowAgain(HWND window, int showCommand)
 {
-    ShowWindowWithoutWaiting(window, showCommand);
+    desktop_.ShowWithoutWaiting(window, showCommand);
     if (GetWindowThreadProcessId(window, nullptr) == GetCurrentThreadId()) return;
     const DWORD now = GetTickCount();
     const auto same = std::find_if(pendingShows_.begin(), pendingShows_.end(),
@@ -199,6 +214,7 @@ void Concealment::ShowRecordedWindows(HWND front)
 void Concealment::ListChanged()
 {
     if (hidden_.empty()) {
+        KillTimer(panel_, TIMER_DEVICES);
         EndConcealmentMutes(devices_, state_.mutes);
         frontWindow_ = nullptr;
     }
@@ -225,7 +241,9 @@ void Concealment::Conceal()
     // The mute holds for as long as the windows stay concealed.
     if (state_.muteWhileConcealing) {
         MuteForConcealment(devices_, state_.mutes);
+        SetTimer(panel_, TIMER_DEVICES, DEVICE_CHECK_MS, nullptr);
     } else {
+        KillTimer(panel_, TIMER_DEVICES);
         EndConcealmentMutes(devices_, state_.mutes);
     }
     ShowRecordedWindows();
@@ -234,6 +252,7 @@ void Concealment::Conceal()
     // leaves a file that lists every window the pass may have hidden.
     Pass pass;
     pass.concealment = this;
+    pass.desktop = &desktop_;
     pass.hidden = &hidden_;
     EnumWindows(RecordIfEligible, reinterpret_cast<LPARAM>(&pass));
     pendingShows_.clear();
@@ -252,7 +271,44 @@ void Concealment::Conceal()
     // From the bottom of the Z-order up: no hide uncovers a window that
     // would have to repaint before its own hide.
     for (auto it = hidden_.rbegin(); it != hidden_.rend(); ++it)
-        ShowWindowWithoutWaiting(it->window, SW_HIDE);
+        desktop_.ShowWithoutWaiting(it->window, SW_HIDE);
+    DropWhatCannotBeHidden();
+}
+
+// Windows does not let this program hide a window of a program of higher
+// integrity (a game run as administrator) and says nothing of it: such a
+// window that is still visible after the hides is taken off the list, so
+// that no show-all or recovery counts on it, and the player hears of it once.
+// Other windows still visible are only slow to take their hide.
+void Concealment::DropWhatCannotBeHidden()
+{
+    std::vector<std::pair<DWORD, bool>> higher;  // per process, asked once a pass
+    std::string titles;
+    const std::size_t before = hidden_.size();
+    for (auto it = hidden_.begin(); it != hidden_.end();) {
+        DWORD processId = 0;
+        if (!IsWindowVisible(it->window) || !GetWindowThreadProcessId(it->window, &processId)) {
+            ++it;
+            continue;
+        }
+        auto known = std::find_if(higher.begin(), higher.end(),
+                                  [&](const std::pair<DWORD, bool>& p) { return p.first == processId; });
+        if (known == higher.end())
+            known = higher.insert(higher.end(), {processId, desktop_.OfHigherIntegrity(it->window)});
+        if (!known->second) {
+            ++it;
+            continue;
+        }
+        if (std::find(toldCannotHide_.begin(), toldCannotHide_.end(), it->window) == toldCannotHide_.end()) {
+            toldCannotHide_.push_back(it->window);
+            char title[128] = "";
+            GetWindowTextA(it->window, title, sizeof title);
+            titles += std::string("「") + title + "」";
+        }
+        it = hidden_.erase(it);
+    }
+    if (hidden_.size() != before) ListChanged();
+    if (!titles.empty()) host_.CouldNotHide(titles);
 }
 
 void Concealment::ShowAll()

@@ -9,12 +9,14 @@
 #pragma once
 #include <windows.h>
 
+#include <string>
 #include <vector>
 
 #include "conceal/master_mute.h"
 #include "conceal/recovery_file.h"
 #include "core/model/feature_states.h"
 #include "core/panel/timer_gate.h"
+#include "win/desktop_rules.h"
 #include "win/panel_feature.h"
 
 // What the panel hears of the concealment.
@@ -22,6 +24,9 @@ class ConcealHost {
 public:
     // A pass is about to hide every window: nothing may be sent meanwhile.
     virtual void Concealing() = 0;
+    // Windows of programs run as administrator could not be hidden: their
+    // titles, each in brackets, told once per window.
+    virtual void CouldNotHide(const std::string& titles) = 0;
 
 protected:
     ~ConcealHost() = default;
@@ -38,12 +43,13 @@ extern const char STANDALONE_TRAY_CLASS[];
 
 class Concealment final : public PanelFeature {
 public:
-    Concealment(HWND panel, TimerGate& gate, ConcealHost& host);
+    Concealment(HWND panel, TimerGate& gate, DesktopRules& desktop, ConcealHost& host);
 
     std::vector<int> RoutedCommands() const override;
     std::vector<int> InputCommands() const override;  // the "消音" box
     void OnCommand(int id, int code) override;
-    // TIMER_SHOWS: whether the windows told to show have shown.
+    // TIMER_SHOWS: whether the windows told to show have shown; while
+    // concealed with the mute, TIMER_DEVICES: devices plugged in meanwhile.
     std::vector<UINT_PTR> Timers() const override;
     void OnTimer(UINT_PTR id) override;
     // Windows that a crashed or killed run left concealed come back first.
@@ -114,6 +120,7 @@ private:
     // Forgets the shows that have happened or waited too long, and brings
     // the front window forward once it has shown.
     void SettleShows();
+    void DropWhatCannotBeHidden();
 
     void ListChanged();
     // Takes a window off the hidden list, with the way it was shown; false
@@ -124,6 +131,7 @@ private:
 
     HWND panel_;
     TimerGate& gate_;
+    DesktopRules& desktop_;
     ConcealHost& host_;
     ConcealState state_;
     std::vector<HiddenWindow> hidden_;
@@ -139,6 +147,8 @@ private:
     // show-all, to be brought forward then.
     HWND frontToRaise_ = nullptr;
     HWND dialog_ = nullptr;
+    // Windows the player has been told could not be hidden.
+    std::vector<HWND> toldCannotHide_;
     SystemOutputDevices devices_;
     RecoveryFile recovery_;
 };

@@ -3,6 +3,8 @@
 #include <mmdeviceapi.h>
 #include <endpointvolume.h>
 
+#include <algorithm>
+
 #include "win/com_thread.h"
 
 // The mixer records this program hands over, at their sizes in the 32-bit
@@ -156,13 +158,7 @@ bool SystemOutputDevices::DefaultDevice(std::string& id)
             id = Utf8Of(wide);
             CoTaskMemFree(wide);
             // The device about to be muted: its switch is taken now.
-            if (id != volumeId_ || !volume_.get()) {
-                volume_.reset();
-                volumeId_.clear();
-                if (SUCCEEDED(device->Activate(__uuidof(IAudioEndpointVolume), CLSCTX_INPROC_SERVER,
-                                               nullptr, volume_.out())))
-                    volumeId_ = id;
-            }
+            if (!Held(id)) Hold(id, device.get());
             return !id.empty();
         }
     }
@@ -172,23 +168,65 @@ bool SystemOutputDevices::DefaultDevice(std::string& id)
     return true;
 }
 
+bool SystemOutputDevices::ActiveDevices(std::vector<std::string>& ids)
+{
+    ids.clear();
+    if (!HaveEnumerator()) return false;
+    ScopedComPtr<IMMDeviceCollection> collection;
+    UINT count = 0;
+    if (FAILED(devices_->EnumAudioEndpoints(eRender, DEVICE_STATE_ACTIVE,
+                                            reinterpret_cast<IMMDeviceCollection**>(collection.out()))) ||
+        FAILED(collection->GetCount(&count)))
+        return false;
+    for (UINT i = 0; i < count; ++i) {
+        ScopedComPtr<IMMDevice> device;
+        LPWSTR wide = nullptr;
+        if (FAILED(collection->Item(i, reinterpret_cast<IMMDevice**>(device.out()))) ||
+            FAILED(device->GetId(&wide)))
+            continue;
+        ids.push_back(Utf8Of(wide));
+        CoTaskMemFree(wide);
+    }
+    return true;
+}
+
+IAudioEndpointVolume* SystemOutputDevices::Held(const std::string& id) const
+{
+    for (const auto& held : volumes_) {
+        if (held->id == id) return held->volume.get();
+    }
+    return nullptr;
+}
+
+void SystemOutputDevices::Hold(const std::string& id, IMMDevice* device)
+{
+    auto held = std::make_unique<HeldVolume>();
+    held->id = id;
+    if (SUCCEEDED(device->Activate(__uuidof(IAudioEndpointVolume), CLSCTX_INPROC_SERVER, nullptr,
+                                   held->volume.out())))
+        volumes_.push_back(std::move(held));
+}
+
+void SystemOutputDevices::Drop(const std::string& id)
+{
+    volumes_.erase(std::remove_if(volumes_.begin(), volumes_.end(),
+                                  [&](const std::unique_ptr<HeldVolume>& held) { return held->id == id; }),
+                   volumes_.end());
+}
+
 IAudioEndpointVolume* SystemOutputDevices::VolumeOf(const std::string& id)
 {
-    if (volume_.get() && volumeId_ == id) return volume_.get();
-    volume_.reset();
-    volumeId_.clear();
+    if (IAudioEndpointVolume* held = Held(id)) return held;
     if (!HaveEnumerator()) return nullptr;
     ScopedComPtr<IMMDevice> device;
     DWORD state = 0;
     // A device that is unplugged or switched off has no switch to set now.
     if (FAILED(devices_->GetDevice(WideOf(id).c_str(), reinterpret_cast<IMMDevice**>(device.out()))) ||
-        FAILED(device->GetState(&state)) || state != DEVICE_STATE_ACTIVE ||
-        FAILED(device->Activate(__uuidof(IAudioEndpointVolume), CLSCTX_INPROC_SERVER, nullptr,
-                                volume_.out()))) {
+        FAILED(device->GetState(&state)) || state != DEVICE_STATE_ACTIVE) {
         return nullptr;
     }
-    volumeId_ = id;
-    return volume_.get();
+    Hold(id, device.get());
+    return Held(id);
 }
 
 // Runs `call` on the device's volume object, or on the mixer for the empty
@@ -206,8 +244,7 @@ bool SystemOutputDevices::WithDevice(const std::string& id, Call call)
         IAudioEndpointVolume* volume = VolumeOf(device);
         if (!volume) return false;
         if (call(volume)) return true;
-        volume_.reset();
-        volumeId_.clear();
+        Drop(device);
     }
     return false;
 }

@@ -7,12 +7,15 @@
 #include <windows.h>
 #include <mmsystem.h>
 
+#include <memory>
 #include <string>
+#include <vector>
 
 #include "core/conceal/concealment_mute.h"
 #include "win/scoped.h"
 
 struct IAudioEndpointVolume;
+struct IMMDevice;
 struct IMMDeviceEnumerator;
 
 // The speaker line's mute control of mixer device 0: the device is opened on
@@ -41,7 +44,7 @@ private:
 };
 
 // The system's output devices. The device enumerator, once made, stays; so
-// does the volume object of the device last used, with its id.
+// does the volume object of each device used, with its id.
 class SystemOutputDevices final : public OutputDevices {
 public:
     SystemOutputDevices();
@@ -54,6 +57,7 @@ public:
     void Prepare();
 
     bool DefaultDevice(std::string& id) override;
+    bool ActiveDevices(std::vector<std::string>& ids) override;
     bool GetMute(const std::string& id, bool& muted) override;
     bool SetMute(const std::string& id, bool muted) override;
     bool Knows(const std::string& id) override;
@@ -62,13 +66,20 @@ private:
     friend struct PanelInternals;  // the in-process tests' view
     bool HaveEnumerator();
     IAudioEndpointVolume* VolumeOf(const std::string& id);
+    // The volume object held for the device, or null.
+    IAudioEndpointVolume* Held(const std::string& id) const;
+    void Hold(const std::string& id, IMMDevice* device);
+    void Drop(const std::string& id);
     template <typename Call>
     bool WithDevice(const std::string& id, Call call);
 
     bool enumeratorTried_ = false;
     ScopedComPtr<IMMDeviceEnumerator> devices_;
-    std::string volumeId_;
-    ScopedComPtr<IAudioEndpointVolume> volume_;
+    struct HeldVolume {
+        std::string id;
+        ScopedComPtr<IAudioEndpointVolume> volume;
+    };
+    std::vector<std::unique_ptr<HeldVolume>> volumes_;
     SpeakerMixer mixer_;
 };
 

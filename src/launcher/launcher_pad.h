@@ -14,13 +14,14 @@
 class FileDialogLibrary;
 
 // What a pad needs of the pads it belongs to: the timer gate, closed while
-// its menu, file dialog or message boxes are open; someone to tell that a
-// start has brought a window to the front; the file dialog; and where its
+// its menu, file dialog or message boxes are open; someone to hand the
+// process a start has made (null when a running program took the file),
+// which becomes the owner of the handle; the file dialog; and where its
 // commands (its menu's, a double click's) go, to come back to RunPadCommand.
 class PadHost {
 public:
     virtual TimerGate& Gate() = 0;
-    virtual void ProgramStarted(HWND foreground) = 0;
+    virtual void ProgramLaunched(HANDLE process) = 0;
     virtual FileDialogLibrary& FileDialog() = 0;
     virtual void PadCommand(struct cAppIconClass& pad, int command) = 0;
 

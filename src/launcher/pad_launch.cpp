@@ -14,12 +14,6 @@
 static_assert(sizeof(SHELLEXECUTEINFOA) == 60, "the shell's start record");
 #endif
 
-namespace {
-
-constexpr DWORD READY_WAIT_MS = 1000;
-
-}  // namespace
-
 void LaunchPadFile(cAppIconClass& pad)
 {
     InitializeComOnThisThread();
@@ -46,12 +40,13 @@ void LaunchPadFile(cAppIconClass& pad)
         }
         start.hProcess = nullptr;
     }
-    // No process comes back when a running program took the file.
-    if (start.hProcess) {
-        WaitForInputIdle(start.hProcess, READY_WAIT_MS);
+    // No process comes back when a running program took the file (a
+    // document opened by a program already running).
+    if (pad.host) {
+        pad.host->ProgramLaunched(start.hProcess);
+    } else if (start.hProcess) {
         CloseHandle(start.hProcess);
     }
-    if (pad.host) pad.host->ProgramStarted(GetForegroundWindow());
 }
 
 void OpenPadFolder(const cAppIconClass& pad)

@@ -1,5 +1,6 @@
 #include "tray/tray.h"
 
+#include "core/base/cp932.h"
 #include "core/panel/panel_messages.h"
 #include "res/resource.h"
 #include "win/key_names.h"
@@ -13,6 +14,7 @@ static_assert(TRAY_RECORD_SIZE == 88, "first-version tray record");
 #endif
 
 constexpr UINT TRAY_ICON_ID = 1;
+constexpr UINT ADD_RETRY_MS = 3000;
 const char TRAY_TIP[] = "ゲームを捨て，街に出よう";
 
 void CheckItem(HMENU menu, UINT id, bool on)
@@ -47,9 +49,10 @@ void FillKeyboardSubmenu(HMENU keyboard, const TrayMenuState& state)
 
 }  // namespace
 
-Tray::Tray(HWND panel, TimerGate& gate, TrayHost& host)
-    : panel_(panel), gate_(gate), host_(host), shellRestart_(RegisterWindowMessageA("TaskbarCreated")),
-      record_()
+Tray::Tray(HWND panel, TimerGate& gate, DesktopRules& desktop, TrayHost& host)
+    : panel_(panel), gate_(gate), desktop_(desktop), host_(host),
+      shellRestart_(RegisterWindowMessageA("TaskbarCreated")),
+      record_(), balloon_()
 {
 }
 
@@ -70,12 +73,28 @@ void Tray::SetUp()
     shown_ = TrayIcon::Neither;
     record_.hIcon = icons_[static_cast<int>(shown_)].get();
     lstrcpynA(record_.szTip, TRAY_TIP, sizeof record_.szTip);
-    Shell_NotifyIconA(NIM_ADD, &record_);
+    Add();
+}
+
+std::vector<UINT_PTR> Tray::Timers() const { return {TIMER_TRAY_ADD}; }
+
+void Tray::OnTimer(UINT_PTR) { Add(); }
+
+void Tray::Add()
+{
+    if (!record_.hWnd) return;
+    added_ = desktop_.NotifyIcon(NIM_ADD, record_);
+    if (added_) {
+        KillTimer(panel_, TIMER_TRAY_ADD);
+    } else {
+        SetTimer(panel_, TIMER_TRAY_ADD, ADD_RETRY_MS, nullptr);
+    }
 }
 
 void Tray::ShutDown()
 {
-    Shell_NotifyIconA(NIM_DELETE, &record_);
+    KillTimer(panel_, TIMER_TRAY_ADD);
+    desktop_.NotifyIcon(NIM_DELETE, record_);
     for (ScopedIcon& icon : icons_) icon.Reset(nullptr);
     record_.hWnd = nullptr;
 }
@@ -88,13 +107,37 @@ void Tray::ShowRepeaters(bool leftOn, bool rightOn)
     if (wanted == shown_ || !record_.hWnd) return;
     shown_ = wanted;
     record_.hIcon = icons_[static_cast<int>(shown_)].get();
-    Shell_NotifyIconA(NIM_MODIFY, &record_);
+    if (added_) desktop_.NotifyIcon(NIM_MODIFY, record_);
 }
 
-void Tray::ReAdd()
+namespace {
+
+// Copies `text` into a field of `size` bytes, cut after a whole character.
+template <std::size_t size>
+void CopyWhole(char (&field)[size], const std::string& text)
 {
-    if (record_.hWnd) Shell_NotifyIconA(NIM_ADD, &record_);
+    const std::size_t length = Cp932PrefixLength(text.c_str(), text.size(), size - 1);
+    text.copy(field, length);
+    field[length] = '\0';
 }
+
+}  // namespace
+
+void Tray::ShowBalloon(const std::string& title, const std::string& text)
+{
+    if (!record_.hWnd) return;
+    ZeroMemory(&balloon_, sizeof balloon_);
+    balloon_.cbSize = NOTIFYICONDATAA_V2_SIZE;
+    balloon_.hWnd = record_.hWnd;
+    balloon_.uID = record_.uID;
+    balloon_.uFlags = NIF_INFO;
+    balloon_.dwInfoFlags = NIIF_WARNING;
+    CopyWhole(balloon_.szInfoTitle, title);
+    CopyWhole(balloon_.szInfo, text);
+    desktop_.NotifyIcon(NIM_MODIFY, balloon_);
+}
+
+void Tray::ReAdd() { Add(); }
 
 HMENU Tray::BuildMenu(HMENU& popup)
 {
@@ -138,9 +181,15 @@ void Tray::ShowMenu()
         ScopedMenu menu(BuildMenu(popup));
         POINT cursor;
         GetCursorPos(&cursor);
-        SetForegroundWindow(panel_);
+        // A menu closes when the player clicks elsewhere only while its
+        // owner's top-level window is in front: the frame (hidden or not)
+        // takes the front first.
+        SetForegroundWindow(GetAncestor(panel_, GA_ROOT));
         ScopedTimerGate closed(gate_);
-        TrackPopupMenu(popup, TPM_RIGHTBUTTON | TPM_BOTTOMALIGN, cursor.x, cursor.y, 0, panel_, nullptr);
+        desktop_.TrackPopupMenu(popup, TPM_RIGHTBUTTON | TPM_BOTTOMALIGN, cursor.x, cursor.y, panel_);
+        // Without a message after it, the next menu from the icon would
+        // close at once.
+        PostMessageA(panel_, WM_NULL, 0, 0);
     }
     menuOpen_ = false;
 }

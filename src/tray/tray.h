@@ -5,10 +5,13 @@
 #include <windows.h>
 #include <shellapi.h>
 
+#include <string>
+
 #include "core/automation/key_table.h"
 #include "core/automation/macro_file.h"
 #include "core/panel/timer_gate.h"
 #include "core/tray/tray_layout.h"
+#include "win/desktop_rules.h"
 #include "win/panel_feature.h"
 #include "win/scoped.h"
 
@@ -36,12 +39,15 @@ protected:
 
 class Tray final : public PanelFeature {
 public:
-    Tray(HWND panel, TimerGate& gate, TrayHost& host);
+    Tray(HWND panel, TimerGate& gate, DesktopRules& desktop, TrayHost& host);
     Tray(const Tray&) = delete;
     Tray& operator=(const Tray&) = delete;
 
     // Loads the four state icons and adds the icon.
     void SetUp() override;
+    // TIMER_TRAY_ADD: the icon is added again until the shell takes it.
+    std::vector<UINT_PTR> Timers() const override;
+    void OnTimer(UINT_PTR id) override;
     // Removes the icon and releases the images.
     void ShutDown() override;
 
@@ -55,6 +61,10 @@ public:
     // WMU_TRAYNOTIFY: the right button opens the menu, a double click tells
     // the host.
     void OnNotify(LPARAM mouseMessage);
+    // A warning beside the icon that goes by itself: what the player must
+    // know while a game has the focus, where a message box would stop the
+    // repeaters. Texts too long for the record are cut whole characters.
+    void ShowBalloon(const std::string& title, const std::string& text);
 
     // The shell's "TaskbarCreated" message.
     UINT ShellRestartMessage() const { return shellRestart_; }
@@ -65,13 +75,21 @@ public:
 private:
     friend struct PanelInternals;  // the in-process tests' view
     void ShowMenu();
+    // Adds the icon; while the shell refuses (not ready yet at logon), it
+    // is tried again every few seconds.
+    void Add();
 
     HWND panel_;
     TimerGate& gate_;
+    DesktopRules& desktop_;
     TrayHost& host_;
     const UINT shellRestart_;
     NOTIFYICONDATAA record_;
+    // The last balloon the shell was given (the second version's record,
+    // which carries one).
+    NOTIFYICONDATAA balloon_;
     ScopedIcon icons_[TRAY_ICON_COUNT];
     TrayIcon shown_ = TrayIcon::Neither;
+    bool added_ = false;
     bool menuOpen_ = false;
 };

@@ -4,7 +4,8 @@
 #include <windows.h>
 
 #include "core/model/feature_states.h"
+#include "win/desktop_rules.h"
 
 // One tick of the gesture timer: the index of the action whose gesture a
 // stroke has just completed, or -1.
-int SampleGesture(GestureState& gestures, ActionState (&actions)[ACTION_COUNT]);
+int SampleGesture(const DesktopRules& desktop, GestureState& gestures, ActionState (&actions)[ACTION_COUNT]);

@@ -46,7 +46,8 @@ INT_PTR CALLBACK HotkeyDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM 
     }
 }
 
-void EditHotkey(HWND panel, TimerGate& gate, ActionState (&actions)[ACTION_COUNT], int index)
+void EditHotkey(const DesktopRules& desktop, HWND panel, TimerGate& gate,
+                ActionState (&actions)[ACTION_COUNT], int index)
 {
     ScopedTimerGate closed(gate);
     ActionState& action = actions[index];
@@ -61,16 +62,16 @@ void EditHotkey(HWND panel, TimerGate& gate, ActionState (&actions)[ACTION_COUNT
     // refused for this one.
     for (int other = 0; other < ACTION_COUNT; ++other) {
         if (other == index) continue;
-        RegisterActionHotkey(panel, other, actions[other].modifiers, actions[other].virtualKey);
+        RegisterActionHotkey(desktop, panel, other, actions[other].modifiers, actions[other].virtualKey);
     }
     if (result != 1) {
-        RegisterActionHotkey(panel, index, action.modifiers, action.virtualKey);
+        RegisterActionHotkey(desktop, panel, index, action.modifiers, action.virtualKey);
         return;
     }
-    if (!RegisterActionHotkey(panel, index, choice.modifiers, choice.virtualKey)) {
+    if (!RegisterActionHotkey(desktop, panel, index, choice.modifiers, choice.virtualKey)) {
         // Refused: the action, its caption and so the settings file keep the
         // combination it had, which is registered again.
-        RegisterActionHotkey(panel, index, action.modifiers, action.virtualKey);
+        RegisterActionHotkey(desktop, panel, index, action.modifiers, action.virtualKey);
         MessageBoxA(panel, "RegisterHotKey", "Error", MB_OK);
         return;
     }

@@ -4,6 +4,7 @@
 
 #include "core/model/feature_states.h"
 #include "core/panel/timer_gate.h"
+#include "win/desktop_rules.h"
 
 // Dialog IDD_HOTKEY. Its creation parameter is the HotkeyChoice it shows and, on
 // OK, fills.
@@ -22,7 +23,8 @@ struct HotkeyChoice {
 // registration stay as they were. An emptied field clears the action's key,
 // which registers nothing, for any number of actions. Cancel keeps the
 // action as it was.
-void EditHotkey(HWND panel, TimerGate& gate, ActionState (&actions)[ACTION_COUNT], int index);
+void EditHotkey(const DesktopRules& desktop, HWND panel, TimerGate& gate,
+                ActionState (&actions)[ACTION_COUNT], int index);
 
 // Captions the action's hotkey button with its combination.
 void CaptionHotkeyButton(HWND panel, const ActionState (&actions)[ACTION_COUNT], int index);

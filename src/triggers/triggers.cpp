@@ -9,9 +9,10 @@
 #include "triggers/hotkey_dialog.h"
 #include "triggers/hotkeys.h"
 #include "win/dialog_controls.h"
+#include "win/key_names.h"
 
-Triggers::Triggers(HWND panel, TimerGate& gate, TriggerHost& host)
-    : panel_(panel), gate_(gate), host_(host)
+Triggers::Triggers(HWND panel, TimerGate& gate, DesktopRules& desktop, TriggerHost& host)
+    : panel_(panel), gate_(gate), desktop_(desktop), host_(host)
 {
     SetDefaultHotkeys(actions_);
 }
@@ -60,7 +61,7 @@ void Triggers::OnCommand(int id, int)
             if (editingHotkey_) return;
             host_.ReleasingHotkeys();
             editingHotkey_ = true;
-            EditHotkey(panel_, gate_, actions_, i);
+            EditHotkey(desktop_, panel_, gate_, actions_, i);
             editingHotkey_ = false;
             return;
         }
@@ -72,7 +73,7 @@ std::vector<UINT_PTR> Triggers::Timers() const { return {TIMER_GESTURE}; }
 void Triggers::OnTimer(UINT_PTR)
 {
     // A completed gesture runs its action as its hotkey would.
-    const int action = SampleGesture(gestures_, actions_);
+    const int action = SampleGesture(desktop_, gestures_, actions_);
     if (action >= 0) host_.RunAction(action);
 }
 
@@ -101,8 +102,24 @@ void Triggers::Load(const SettingsValues& values)
                         static_cast<WPARAM>(gestures_.holdKeyIndex), 0);
     CaptionAllGestureButtons(panel_, actions_);
     for (int i = 0; i < ACTION_COUNT; ++i) CaptionHotkeyButton(panel_, actions_, i);
-    RegisterAllHotkeys(panel_, actions_);
+    refusedAtStart_ = RegisterAllHotkeys(desktop_, panel_, actions_);
     SetTimer(panel_, TIMER_GESTURE, 0, nullptr);
+}
+
+// A combination another program held at start stays the action's, and is
+// tried again at the next start; the player hears of every such one once,
+// as its button names it.
+void Triggers::AfterShown()
+{
+    if (refusedAtStart_.empty()) return;
+    std::string text = "次のホットキーは、ほかのプログラムが使っているため使えません。\n\n";
+    for (int index : refusedAtStart_)
+        text += FormatHotkeyCaption(actions_[index].modifiers, actions_[index].virtualKey) + "\n";
+    text += "\n設定はそのまま残し、次に起動したときにもう一度登録します。"
+            "ほかのプログラムを終了してから PLOVNIKAR を起動し直すか、ホットキーを変えてください。";
+    refusedAtStart_.clear();
+    ScopedTimerGate closed(gate_);
+    MessageBoxA(GetParent(panel_), text.c_str(), "PLOVNIKAR", MB_OK | MB_ICONWARNING);
 }
 
 void Triggers::OnHotkey(int hotkeyId)

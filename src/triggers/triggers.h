@@ -7,6 +7,7 @@
 
 #include "core/model/feature_states.h"
 #include "core/panel/timer_gate.h"
+#include "win/desktop_rules.h"
 #include "win/panel_feature.h"
 
 // Runs what an action does (the panel knows each action's effect).
@@ -23,7 +24,7 @@ protected:
 
 class Triggers final : public PanelFeature {
 public:
-    Triggers(HWND panel, TimerGate& gate, TriggerHost& host);
+    Triggers(HWND panel, TimerGate& gate, DesktopRules& desktop, TriggerHost& host);
 
     // The distance and time edits (and their spins).
     std::vector<int> RoutedCommands() const override;
@@ -36,6 +37,8 @@ public:
     void Save(SettingsValues& values) const override;
     // Also registers every hotkey and starts the sampling timer.
     void Load(const SettingsValues& values) override;
+    // Tells the player of the combinations refused at start.
+    void AfterShown() override;
 
     // WM_HOTKEY: the action of the hotkey id runs.
     void OnHotkey(int hotkeyId);
@@ -48,8 +51,10 @@ private:
     friend struct PanelInternals;  // the in-process tests' view
     HWND panel_;
     TimerGate& gate_;
+    DesktopRules& desktop_;
     TriggerHost& host_;
     ActionState actions_[ACTION_COUNT];
     GestureState gestures_;
     bool editingHotkey_ = false;
+    std::vector<int> refusedAtStart_;
 };

@@ -198,3 +198,35 @@ TEST_F(HotkeyTest, AnyNumberOfHotkeysCanBeClearedAndEachKeyIsFree)
 }
 
 }  // namespace
+
+namespace {
+
+TEST(HotkeyStartTest, ACombinationAnotherProgramHoldsIsToldOnceByItsCaptionAndKept)
+{
+    ASSERT_EQ(CountProgramFrames(), 0);
+    // Another program holds Ctrl+L, the left repeater's, before the start.
+    ASSERT_TRUE(RegisterHotKey(nullptr, 1, MOD_CONTROL, 'L'));
+    ProgramUnderTest program;
+    ASSERT_TRUE(program.Start()) << program.StartFailure();
+    HWND box = WaitForProcessWindow(program.processId(), "#32770", "PLOVNIKAR");
+    UnregisterHotKey(nullptr, 1);
+    ASSERT_NE(box, nullptr) << "the player is not told";
+    std::string text;
+    EnumChildWindows(box, [](HWND child, LPARAM data) CALLBACK -> BOOL {
+        *reinterpret_cast<std::string*>(data) += RemoteText(child) + "\n";
+        return TRUE;
+    }, reinterpret_cast<LPARAM>(&text));
+    EXPECT_NE(text.find("\nCtrl + L\n"), std::string::npos) << text;
+    EXPECT_EQ(text.find("Ctrl + R"), std::string::npos) << text;
+    PostMessageA(box, WM_COMMAND, IDOK, 0);
+    ASSERT_TRUE(WaitUntil([&] { return !IsWindow(box); }));
+    EXPECT_TRUE(StaysTrue([&] { return !ProcessWindow(program.processId(), "#32770"); }));
+    // The setting stays: the button shows it, and the next start registers it.
+    EXPECT_EQ(RemoteText(program.Control(IDC_HOTKEY_LEFT)), "Ctrl + L");
+    EXPECT_EQ(program.Close(), 0u);
+    ASSERT_TRUE(program.Start()) << program.StartFailure();
+    EXPECT_FALSE(RegisterHotKey(nullptr, 1, MOD_CONTROL, 'L')) << "not registered at the next start";
+    EXPECT_TRUE(StaysTrue([&] { return !ProcessWindow(program.processId(), "#32770"); }));
+}
+
+}  // namespace

@@ -46,6 +46,18 @@ TEST_F(KeyRepeatTest, KeyButtonTwiceSendsOneDownAndOneUp)
     Command(KEY_A);
     ASSERT_TRUE(WaitUntil([&] { return Log(target, "A") == "A+A-"; })) << Log(target, "A");
     EXPECT_TRUE(StaysTrue([&] { PumpMessages(); return Log(target, "A") == "A+A-"; }));
+    for (const TestWindow::KeyEvent& e : target.keys()) EXPECT_FALSE(e.extended);
+
+    // The arrows and the editing keys come with the extended flag, as from a
+    // real keyboard; without it a game that reads scan codes takes ↑ for the
+    // numeric pad's 8.
+    for (int button : {1081 /* ↑ */, 1099 /* numeric pad's / */, 1100 /* Del */}) {
+        target.Clear();
+        Command(button);
+        Command(button);
+        ASSERT_TRUE(WaitUntil([&] { return target.keys().size() == 2; })) << button;
+        EXPECT_TRUE(target.keys()[0].extended && target.keys()[1].extended) << button;
+    }
 }
 
 TEST_F(KeyRepeatTest, TicksRepeatTheKeyIntoTheTargetAndNotIntoTheProgram)

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -150,6 +151,36 @@ TEST_F(ShellTest, TrayIconComesBackWhenTheShellRestarts)
     ASSERT_FALSE(TrayIconPresent(program_.panel()));
     PostMessageA(HWND_BROADCAST, RegisterWindowMessageA("TaskbarCreated"), 0, 0);
     EXPECT_TRUE(WaitUntil([&] { return TrayIconPresent(program_.panel()); }));
+}
+
+}  // namespace
+
+namespace {
+
+// Run only by tests/e2e/another_code_page.sh, which has started the program
+// under a locale of another code page before this test.
+TEST(AnotherCodePageTest, TheStartSaysSoOnceInJapaneseAndEnglishAndTheProgramRunsOn)
+{
+    if (!std::getenv("PLOV_STARTED_UNDER_ANOTHER_CODE_PAGE")) GTEST_SKIP() << "not started by another_code_page.sh";
+    HWND box = nullptr;
+    ASSERT_TRUE(WaitUntil([&] { return (box = FindWindowA("#32770", "PLOVNIKAR")) != nullptr; },
+                          std::chrono::seconds(20)))
+        << "the player is not told";
+    std::string text;
+    EnumChildWindows(box, [](HWND child, LPARAM data) CALLBACK -> BOOL {
+        *reinterpret_cast<std::string*>(data) += RemoteText(child);
+        return TRUE;
+    }, reinterpret_cast<LPARAM>(&text));
+    EXPECT_NE(text.find("日本語 (日本)"), std::string::npos) << text;
+    EXPECT_NE(text.find("Japanese (Japan)"), std::string::npos) << text;
+    PostMessageA(box, WM_COMMAND, IDOK, 0);
+    HWND frame = nullptr;
+    ASSERT_TRUE(WaitUntil([&] { return (frame = FindWindowA("PLOVNIKARClass", nullptr)) && IsWindowVisible(frame); },
+                          std::chrono::seconds(20)))
+        << "the program did not run on";
+    EXPECT_EQ(FindWindowA("#32770", "PLOVNIKAR"), nullptr) << "told twice";
+    PostMessageA(frame, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(WaitUntil([&] { return !IsWindow(frame); }, std::chrono::seconds(20)));
 }
 
 }  // namespace

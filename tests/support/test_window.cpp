@@ -91,10 +91,10 @@ LRESULT CALLBACK TestWindow::Proc(HWND window, UINT message, WPARAM wParam, LPAR
         case WM_RBUTTONDOWN: click('R'); break;
         case WM_RBUTTONUP: click('r'); return 0;  // no context menu
         case WM_KEYDOWN: case WM_SYSKEYDOWN:
-            self->keys_.push_back({static_cast<UINT>(wParam), false});
+            self->keys_.push_back({static_cast<UINT>(wParam), false, ((lParam >> 24) & 1) != 0});
             break;
         case WM_KEYUP: case WM_SYSKEYUP:
-            self->keys_.push_back({static_cast<UINT>(wParam), true});
+            self->keys_.push_back({static_cast<UINT>(wParam), true, ((lParam >> 24) & 1) != 0});
             break;
         default: break;
         }

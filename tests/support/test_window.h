@@ -20,8 +20,9 @@ public:
     const std::vector<POINT>& clickPoints() const { return clickPoints_; }
     // Screen positions of the mouse moves the window saw, in order.
     const std::vector<POINT>& moves() const { return moves_; }
-    // Key messages: virtual key, and whether it was a key-up.
-    struct KeyEvent { UINT vk; bool up; };
+    // Key messages: virtual key, whether it was a key-up, and whether it
+    // came with the extended flag (bit 24 of the message's lParam).
+    struct KeyEvent { UINT vk; bool up; bool extended; };
     const std::vector<KeyEvent>& keys() const { return keys_; }
     void Clear();
 

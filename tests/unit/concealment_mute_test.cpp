@@ -22,6 +22,13 @@ public:
         id = defaultId;
         return muted.count(id) != 0;
     }
+    bool listed = true;  // false: a system that names only the default device
+    bool ActiveDevices(std::vector<std::string>& ids) override
+    {
+        ids.clear();
+        for (const auto& device : muted) ids.push_back(device.first);
+        return listed;
+    }
     bool GetMute(const std::string& id, bool& value) override
     {
         const auto device = muted.find(id.empty() ? defaultId : id);
@@ -39,32 +46,42 @@ public:
     bool Knows(const std::string& id) override { return forgotten.count(id) == 0; }
 };
 
-TEST(ConcealmentMute, TheDeviceInUseIsMutedAndThatDeviceIsGivenItsStateBack)
+TEST(ConcealmentMute, EveryDeviceThatPlaysIsMutedAndEachIsGivenItsOwnStateBack)
 {
     Devices devices;
+    devices.muted["headset"] = true;
     std::vector<MutedDevice> mutes;
     MuteForConcealment(devices, mutes);
     EXPECT_TRUE(devices.muted["speakers"]);
-    // A headset plugged in while concealed becomes the default: the
-    // speakers get their sound back all the same, the headset is untouched.
-    devices.defaultId = "headset";
+    EXPECT_TRUE(devices.muted["headset"]);
+    // A device plugged in while concealed is muted too; the player's own
+    // switch on the others meanwhile is left alone.
+    devices.muted["speakers"] = false;
+    devices.muted["usb"] = false;
+    EXPECT_TRUE(MuteNewDevices(devices, mutes));
+    EXPECT_TRUE(devices.muted["usb"]);
+    EXPECT_FALSE(devices.muted["speakers"]);
+    EXPECT_FALSE(MuteNewDevices(devices, mutes));
+    // A second pass mutes them all again and keeps each one's state from
+    // before the first; the end gives each its own back.
+    MuteForConcealment(devices, mutes);
+    EXPECT_TRUE(devices.muted["speakers"]);
     EndConcealmentMutes(devices, mutes);
     EXPECT_FALSE(devices.muted["speakers"]);
-    EXPECT_FALSE(devices.muted["headset"]);
+    EXPECT_TRUE(devices.muted["headset"]) << "it was muted before the concealment";
+    EXPECT_FALSE(devices.muted["usb"]);
     EXPECT_TRUE(mutes.empty());
 
-    // The next concealment mutes the headset, the device now in use; a
-    // second pass keeps the state from before the first.
-    devices.muted["headset"] = true;
+    // Where the devices cannot be listed, the default one is muted.
+    devices.listed = false;
+    devices.defaultId = "usb";
     MuteForConcealment(devices, mutes);
-    devices.muted["headset"] = false;  // the player's own switch meanwhile
-    MuteForConcealment(devices, mutes);
-    EXPECT_TRUE(devices.muted["headset"]);
+    EXPECT_TRUE(devices.muted["usb"]);
     EXPECT_FALSE(devices.muted["speakers"]);
     EndConcealmentMutes(devices, mutes);
-    EXPECT_TRUE(devices.muted["headset"]) << "it was muted before the concealment";
 
     // A device whose switch refuses is not recorded as muted.
+    devices.defaultId = "headset";
     devices.refusing.insert("headset");
     MuteForConcealment(devices, mutes);
     EXPECT_TRUE(mutes.empty());
@@ -97,6 +114,7 @@ TEST(ConcealmentMute, ADeviceUnpluggedWhileConcealedStaysRecordedUntilItIsBack)
 TEST(ConcealmentMute, RecordsThatCanNeverBeGivenBackAreDroppedAndNeverStopTheMute)
 {
     Devices devices;
+    devices.listed = false;  // one device at a time, the default
     std::vector<MutedDevice> mutes;
     // A full list of devices muted, then unplugged: each stays recorded.
     for (std::size_t i = 0; i < MUTED_DEVICE_LIMIT; ++i) {

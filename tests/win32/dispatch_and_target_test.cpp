@@ -145,6 +145,18 @@ TEST_F(PanelTest, KeyTicksWaitForTheGateAndTheChosenWindowAndLetGoOfAReleasedKey
     EXPECT_EQ(front.keys()[0].vk, static_cast<UINT>('A'));
     EXPECT_FALSE(front.keys()[0].up);
     EXPECT_TRUE(Features().keys.Held(keyA));
+    // After a pause the key pressed again goes to the game's thread, and
+    // this thread's own key state still says it is up ("The key status
+    // returned from this function changes as a thread reads key messages
+    // from its message queue": GetKeyState documentation): it stays on.
+    BYTE threadKeys[256] = {};
+    GetKeyboardState(threadKeys);
+    threadKeys['A'] = 0;
+    SetKeyboardState(threadKeys);
+    tick();
+    ASSERT_EQ(front.keys().size(), 1u);
+    EXPECT_FALSE(front.keys()[0].up);
+    EXPECT_TRUE(Features().keys.Held(keyA));
 
     // Released by someone else: the tick lets it go too and turns it off.
     keybd_event('A', static_cast<BYTE>(MapVirtualKeyA('A', 0)), KEYEVENTF_KEYUP, 0);

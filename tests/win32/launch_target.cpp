@@ -1,7 +1,11 @@
 // A small program for the launcher tests to start: it shows one titled window
 // in the foreground and runs until that window is closed, or for a minute at
-// most, so that a failed test leaves nothing running for long.
+// most, so that a failed test leaves nothing running for long. With
+// PLOV_LAUNCH_DELAY_MS in its environment it loads for that long first, as
+// a game does, before its window shows.
 #include <windows.h>
+
+#include <cstdlib>
 
 namespace {
 
@@ -27,6 +31,8 @@ LRESULT CALLBACK TargetProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show)
 {
+    char delay[16] = "";
+    if (GetEnvironmentVariableA("PLOV_LAUNCH_DELAY_MS", delay, sizeof delay)) Sleep(static_cast<DWORD>(atoi(delay)));
     WNDCLASSA wc = {};
     wc.lpfnWndProc = TargetProc;
     wc.hInstance = instance;

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -21,6 +22,7 @@
 #include "panel_internals.h"
 #include "res/resource.h"
 #include "support/message_box_catcher.h"
+#include "support/test_window.h"
 
 namespace {
 
@@ -466,22 +468,30 @@ struct LaunchedProgram {
     }
 };
 
-TEST_F(LauncherPadTest, StartedProgramBecomesTheSelectedTarget)
+TEST_F(LauncherPadTest, TheStartedProgramsOwnWindowBecomesTheTarget)
 {
     const std::string program = TestProgramDirectory() + "launch_target.exe";
     ASSERT_NE(GetFileAttributesA(program.c_str()), INVALID_FILE_ATTRIBUTES) << program;
     ASSERT_EQ(FindWindowA("PlovLaunchTarget", nullptr), nullptr) << "left over from an earlier run";
     ASSERT_TRUE(Register(2, program));
+    // The game loads for two seconds while another window is in front.
+    TestWindow other("another window", 40, 40);
+    ASSERT_TRUE(other.TakeForeground());
+    SetEnvironmentVariableA("PLOV_LAUNCH_DELAY_MS", "2000");
     MessageBoxCatcher boxes;
     LaunchedProgram launched;
     SendMessageA(PadControl(2), WM_LBUTTONDBLCLK, 0, MAKELPARAM(5, 5));
-    launched.window = FindWindowA("PlovLaunchTarget", nullptr);
-    ASSERT_NE(launched.window, nullptr) << "the program did not start";
-    EXPECT_TRUE(boxes.boxes().empty());
+    SetEnvironmentVariableA("PLOV_LAUNCH_DELAY_MS", nullptr);
     HWND list = Control(IDC_TARGET_LIST);
-    const LRESULT selected = SendMessageA(list, CB_GETCURSEL, 0, 0);
-    EXPECT_EQ(SendMessageA(list, CB_GETITEMDATA, static_cast<WPARAM>(selected), 0),
-              reinterpret_cast<LRESULT>(launched.window));
+    auto selected = [&] {
+        const LRESULT item = SendMessageA(list, CB_GETCURSEL, 0, 0);
+        return reinterpret_cast<HWND>(SendMessageA(list, CB_GETITEMDATA, static_cast<WPARAM>(item), 0));
+    };
+    ASSERT_TRUE(WaitUntil([&] { return (launched.window = FindWindowA("PlovLaunchTarget", nullptr)) != nullptr; },
+                          std::chrono::seconds(10)))
+        << "the program did not start";
+    EXPECT_TRUE(WaitUntil([&] { return selected() == launched.window; })) << "another window was chosen";
+    EXPECT_TRUE(boxes.boxes().empty());
     EXPECT_TRUE(PadIsRegistered(Pad(2)));
 }
 

@@ -1,10 +1,11 @@
 // The macro engine tick by tick: the tests call the timer callbacks
 // themselves and pump no messages while an operation runs, so every tick is
-// one the test chose. The thread's key state is set with SetKeyboardState.
+// one the test chose. Which keys and buttons are down is the test's to say.
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <vector>
@@ -17,6 +18,7 @@
 #include "panel_internals.h"
 #include "res/resource.h"
 #include "support/test_files.h"
+#include "support/test_window.h"
 
 namespace {
 
@@ -25,18 +27,30 @@ const std::vector<POINT> path = {{1100, 850}, {1163, 902}, {1231, 977}, {1057, 1
 
 MacroEngine& Engine() { return TheEngine(); }
 
+// The keys and buttons down for the whole system, as the test says; the
+// mouse's buttons swapped or not.
+struct HeldKeys : DesktopRules {
+    std::vector<int> down;
+    bool swapped = false;
+    bool KeyDown(int virtualKey) const override
+    {
+        return std::find(down.begin(), down.end(), virtualKey) != down.end();
+    }
+    bool ButtonsSwapped() const override { return swapped; }
+};
+
 class MacroEngineTest : public PanelTest {
 protected:
     void SetUp() override
     {
         RemoveMacroFiles();  // the files of this test program live beside it
-        SetKeys({});
+        keys_.down.clear();
+        desktop_ = &keys_;
         PanelTest::SetUp();
     }
     void TearDown() override
     {
         Engine().Stop();
-        SetKeys({});
         PanelTest::TearDown();
         RemoveMacroFiles();
     }
@@ -45,13 +59,9 @@ protected:
     {
         for (int slot = 0; slot < MACRO_SLOT_COUNT; ++slot) DeleteFileA(MacroFilePath(slot).c_str());
     }
-    // The keys and buttons this thread sees down: exactly these.
-    static void SetKeys(const std::vector<int>& down)
-    {
-        BYTE state[256] = {};
-        for (int vk : down) state[vk] = 0x80;
-        SetKeyboardState(state);
-    }
+    // The keys and buttons down: exactly these.
+    void SetKeys(const std::vector<int>& down) { keys_.down = down; }
+    HeldKeys keys_;
     static void Tick(TIMERPROC callback) { callback(panelWindow, WM_TIMER, TIMER_MACRO, GetTickCount()); }
     static POINT Cursor()
     {
@@ -284,6 +294,40 @@ TEST_F(MacroEngineTest, CommandsCloseTheGateAndDisableEveryMacroControlUntilTheS
     EXPECT_TRUE(Gate().IsOpen());
     EXPECT_EQ(EnabledMacroControls(), 3 + 5 + 4) << "slot 2 has a file now, its box is clear";
     EXPECT_FALSE(IsWindowEnabled(GetDlgItem(panelWindow, IDC_MACRO2_EXECUTE)));
+}
+
+// The left-handed setting: Windows maps synthetic input as it maps the
+// mouse's own buttons, and the key state of VK_LBUTTON is "the state of the
+// left physical mouse button, regardless of whether it is mapped to the left
+// or right logical mouse button" (GetAsyncKeyState documentation). Wine
+// swaps neither, so the physical button sent is the one that arrives here.
+TEST_F(MacroEngineTest, WithSwappedButtonsThePlayersPrimaryButtonIsThePhysicalRight)
+{
+    keys_.swapped = true;
+    TestWindow target("target", 40, 40);
+    const POINT centre = target.Centre();
+    SetCursorPos(centre.x, centre.y);
+    // The left repeater clicks the player's primary button.
+    Features().left.OnTimer(TIMER_LEFTCLICK);
+    Features().left.LetGo();
+    // A recorded primary press plays as one.
+    WriteSamples(0, {{centre.x, centre.y, true, false}, {centre.x, centre.y, false, false}});
+    ASSERT_TRUE(Engine().StartPlayback(0, false));
+    for (int tick = 0; tick < 3; ++tick) Tick(PlayTick);
+    ASSERT_FALSE(Engine().Running());
+    PumpMessages();
+    EXPECT_EQ(target.clicks(), "RrRr");
+    // The physical right held while recording is the primary button.
+    ASSERT_TRUE(Engine().StartRecording(1, VK_SHIFT));
+    SetKeys({VK_SHIFT, VK_RBUTTON});
+    Tick(WaitForRecordKey);
+    Tick(RecordTick);
+    SetKeys({});
+    Tick(RecordTick);
+    const std::vector<MacroSample> recorded = ReadSamples(1);
+    ASSERT_EQ(recorded.size(), 1u);
+    EXPECT_TRUE(recorded[0].left);
+    EXPECT_FALSE(recorded[0].right);
 }
 
 // Prints what a tick costs; checks only that thousands of ticks keep the count.

@@ -106,7 +106,7 @@ TEST_F(MasterMuteTest, TheDefaultOutputDeviceIsNamedAndItsSwitchHeld)
     ASSERT_TRUE(devices.DefaultDevice(id));
     EXPECT_FALSE(id.empty()) << "the endpoint comes before the mixer";
     EXPECT_EQ(PanelInternals::MixerHandle(Mixer()), nullptr);
-    EXPECT_EQ(PanelInternals::HeldDevice(devices), id);
+    EXPECT_TRUE(PanelInternals::Holds(devices, id));
     ASSERT_TRUE(devices.SetMute(id, true));
     bool muted = false;
     ASSERT_TRUE(devices.GetMute(id, muted));
@@ -117,7 +117,7 @@ TEST_F(MasterMuteTest, TheDefaultOutputDeviceIsNamedAndItsSwitchHeld)
     EXPECT_FALSE(devices.SetMute("{no such device}", true));
     // A device named again is reached again.
     ASSERT_TRUE(devices.GetMute(id, muted));
-    EXPECT_EQ(PanelInternals::HeldDevice(devices), id);
+    EXPECT_TRUE(PanelInternals::Holds(devices, id));
 }
 
 TEST_F(MasterMuteTest, FirstMixerCallOpensDeviceZeroFindsTheSpeakerMuteAndCachesIt)
@@ -210,14 +210,14 @@ TEST_F(MasterMuteTest, UntickedBoxTouchesNoMuteSwitch)
     SetBox(IDC_MUTE, false);
     SendMessageA(panelWindow, WM_COMMAND, IDC_CONCEAL, 0);
     EXPECT_FALSE(IsWindowVisible(probe.handle()));
-    EXPECT_TRUE(PanelInternals::HeldDevice(TheDevices()).empty());
+    EXPECT_TRUE(PanelInternals::HoldsNone(TheDevices()));
     EXPECT_EQ(PanelInternals::MixerHandle(Mixer()), nullptr);
     SendMessageA(panelWindow, WM_COMMAND, IDM_SHOW_HIDDEN, 0);
 
     // Ticked, the same pass does reach the switch.
     SetBox(IDC_MUTE, true);
     SendMessageA(panelWindow, WM_COMMAND, IDC_CONCEAL, 0);
-    EXPECT_FALSE(PanelInternals::HeldDevice(TheDevices()).empty());
+    EXPECT_FALSE(PanelInternals::HoldsNone(TheDevices()));
 }
 
 // Run with PULSE_SERVER naming no server (the test run's second pass).

@@ -43,7 +43,7 @@ void PanelTest::SetUpKeepingSettings()
         ASSERT_TRUE(RegisterFrameClass(instance));
         registered = true;
     }
-    panel = std::make_unique<Panel>(outcome);
+    panel = std::make_unique<Panel>(outcome, desktop_ ? *desktop_ : SystemDesktop());
     frameWindow = CreateFrame(instance, *panel);
     ASSERT_NE(frameWindow, nullptr);
     panelWindow = GetWindow(frameWindow, GW_CHILD);

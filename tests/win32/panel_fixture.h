@@ -46,6 +46,11 @@ protected:
 
     HWND Control(int id) const { return GetDlgItem(panelWindow, id); }
 
+    // What the next panel asks its questions on other programs and input of:
+    // the system, unless a test puts in one that answers as Windows does
+    // where Wine does not.
+    DesktopRules* desktop_ = nullptr;
+
     // As a player's click does: the check box changes, then tells the panel.
     void SetBox(int id, bool checked) const
     {

@@ -15,15 +15,15 @@ struct PanelInternals {
     static Panel::Features& Of(Panel& panel) { return *panel.features_; }
     static TimerGate& GateOf(Panel& panel) { return panel.gate_; }
     static SystemOutputDevices& Devices(Concealment& concealment) { return concealment.devices_; }
-    static const std::string& HeldDevice(SystemOutputDevices& devices) { return devices.volumeId_; }
+    static bool Holds(SystemOutputDevices& devices, const std::string& id) { return devices.Held(id) != nullptr; }
+    static bool HoldsNone(SystemOutputDevices& devices) { return devices.volumes_.empty(); }
     static SpeakerMixer& Mixer(SystemOutputDevices& devices) { return devices.mixer_; }
     static HMIXER MixerHandle(SpeakerMixer& mixer) { return mixer.mixer_; }
     static DWORD MixerControl(SpeakerMixer& mixer) { return mixer.control_; }
     // As at process start: no enumerator, no device's volume, no mixer.
     static void Forget(SystemOutputDevices& devices)
     {
-        devices.volume_.reset();
-        devices.volumeId_.clear();
+        devices.volumes_.clear();
         devices.devices_.reset();
         devices.enumeratorTried_ = false;
         devices.mixer_.Close();
@@ -34,6 +34,8 @@ struct PanelInternals {
     static MacroEngine& Engine(Macros& macros) { return macros.engine_; }
     static cAppIconClass& Pad(Pads& pads, int index) { return pads.pads_[index]; }
     static TrayIcon ShownIcon(Tray& tray) { return tray.shown_; }
+    static std::string Balloon(Tray& tray) { return tray.balloon_.szInfo; }
+    static void ClearBalloon(Tray& tray) { tray.balloon_.szInfo[0] = '\0'; }
 };
 
 // The running test's panel, feature by feature.

@@ -57,7 +57,7 @@ TEST_F(TrayTest, MenuShowsTheKeysInFourNestedLevelsCheckedWhenOn)
     held[0] = true;   // Esc, first level
     held[29] = true;  // A, second level
     held[80] = true;  // PgDn, the last key of the fourth level
-    Tray tray(panelWindow, Gate(), host);
+    Tray tray(panelWindow, Gate(), SystemDesktop(), host);
     HMENU popup = nullptr;
     HMENU menu = tray.BuildMenu(popup);
     ASSERT_NE(menu, nullptr);

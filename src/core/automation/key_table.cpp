@@ -4,9 +4,11 @@
 // rows (Q 1053 … P 1062, A 1063 … L 1071, Z 1072 … M 1078) while the table
 // itself runs alphabetically.
 const KeyDefinition keyTable[KEY_COUNT] = {
-#define KEY(caption, id, virtualKey, x, y, width, height) {id, virtualKey},
+#define KEY(caption, id, virtualKey, x, y, width, height) {id, virtualKey, false},
+#define EXTENDED_KEY(caption, id, virtualKey, x, y, width, height) {id, virtualKey, true},
 #include "core/automation/keys.def"
 #undef KEY
+#undef EXTENDED_KEY
 };
 
 int KeyIndexOfControl(int controlId)

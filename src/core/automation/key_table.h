@@ -8,6 +8,7 @@
 struct KeyDefinition {
     int controlId;  // the button's id, also its tray-menu command id
     std::uint8_t virtualKey;
+    bool extended;  // sent with the extended flag, as a real keyboard sends it
 };
 
 constexpr int KEY_COUNT = 81;

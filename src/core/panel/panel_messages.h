@@ -18,3 +18,10 @@ constexpr unsigned TIMER_MACRO = 5;
 // While windows of other programs have been told to show and may not have
 // shown yet: the concealment looks whether they have.
 constexpr unsigned TIMER_SHOWS = 6;
+// While the tray icon waits for the shell to take it (at logon).
+constexpr unsigned TIMER_TRAY_ADD = 7;
+// While a program a pad started has not shown its window yet.
+constexpr unsigned TIMER_LAUNCH = 8;
+// While windows are concealed with "消音": output devices that appear are
+// muted too.
+constexpr unsigned TIMER_DEVICES = 9;
