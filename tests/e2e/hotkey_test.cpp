@@ -211,11 +211,7 @@ TEST(HotkeyStartTest, ACombinationAnotherProgramHoldsIsToldOnceByItsCaptionAndKe
     HWND box = WaitForProcessWindow(program.processId(), "#32770", "PLOVNIKAR");
     UnregisterHotKey(nullptr, 1);
     ASSERT_NE(box, nullptr) << "the player is not told";
-    std::string text;
-    EnumChildWindows(box, [](HWND child, LPARAM data) CALLBACK -> BOOL {
-        *reinterpret_cast<std::string*>(data) += RemoteText(child) + "\n";
-        return TRUE;
-    }, reinterpret_cast<LPARAM>(&text));
+    const std::string text = ChildTexts(box);
     EXPECT_NE(text.find("\nCtrl + L\n"), std::string::npos) << text;
     EXPECT_EQ(text.find("Ctrl + R"), std::string::npos) << text;
     PostMessageA(box, WM_COMMAND, IDOK, 0);

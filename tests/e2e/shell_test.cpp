@@ -166,11 +166,7 @@ TEST(AnotherCodePageTest, TheStartSaysSoOnceInJapaneseAndEnglishAndTheProgramRun
     ASSERT_TRUE(WaitUntil([&] { return (box = FindWindowA("#32770", "PLOVNIKAR")) != nullptr; },
                           std::chrono::seconds(20)))
         << "the player is not told";
-    std::string text;
-    EnumChildWindows(box, [](HWND child, LPARAM data) CALLBACK -> BOOL {
-        *reinterpret_cast<std::string*>(data) += RemoteText(child);
-        return TRUE;
-    }, reinterpret_cast<LPARAM>(&text));
+    const std::string text = ChildTexts(box);
     EXPECT_NE(text.find("日本語 (日本)"), std::string::npos) << text;
     EXPECT_NE(text.find("Japanese (Japan)"), std::string::npos) << text;
     PostMessageA(box, WM_COMMAND, IDOK, 0);

@@ -141,6 +141,16 @@ void SetRemoteText(HWND window, const std::string& text)
     SendMessageW(window, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(wide));
 }
 
+std::string ChildTexts(HWND window)
+{
+    std::string text;
+    EnumChildWindows(window, [](HWND child, LPARAM data) CALLBACK -> BOOL {
+        *reinterpret_cast<std::string*>(data) += RemoteText(child) + "\n";
+        return TRUE;
+    }, reinterpret_cast<LPARAM>(&text));
+    return text;
+}
+
 namespace {
 
 struct WindowSearch {

@@ -50,6 +50,10 @@ void PressCombination(std::vector<BYTE> modifiers, BYTE key);
 std::string RemoteText(HWND window);
 void SetRemoteText(HWND window, const std::string& text);
 
+// The texts of a window's children, each followed by a line end: what a
+// message box says.
+std::string ChildTexts(HWND window);
+
 // As a player's click or choice does: the control changes, then its dialog
 // hears of it (BN_CLICKED, CBN_SELCHANGE).
 void SetRemoteCheck(HWND box, bool checked);
