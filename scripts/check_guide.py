@@ -17,7 +17,15 @@ The conventions the documents follow, and that this checks:
   sentence of a message, or a label without its trailing colon). Hotkey
   captions ("Ctrl + L") and gesture captions ("→↑←") are composed by the
   program and are checked against the pieces it composes them of.
-  「X」の節 names a section of the guide instead.
+  「X」の節 names a section of the guide instead, and is a link to it:
+  [「X」の節](#id).
+- Every heading has an id, written after its text: "## 困ったときは {#trouble}"
+  (scripts/make-docs.sh makes it the heading's id). Ids and heading texts
+  are unique. A link [text](#id) points to a heading of the guide, and its
+  text is that heading's text or 「heading」の節.
+- The contents (the list under the heading {#contents}) link every other
+  section (##) in order; the index at the top of the troubleshooting
+  section ({#trouble}) links each of its entries (###) in order.
 - "…" with Japanese in it (the English essentials) holds a label too.
 - 『…』 holds a text of Windows, which the program does not have.
 - The first column of the tables of the panel's groups and of the tray
@@ -166,16 +174,68 @@ CJK = re.compile(r"[\u3000-\u30ff\u3400-\u9fff\uff00-\uffef]")
 BLOCK_START = re.compile(r"\s*(?:[-*+>|#!]|\d+\.\s|```|$)")
 
 
-def check_quotes(where, line, texts, headings):
+HEADING = re.compile(r"(#{1,6})\s+(.*?)(?:\s+\{#([a-z0-9-]+)\})?\s*")
+IN_PAGE_LINK = re.compile(r"\[([^\[\]]*)\]\(#([^()\s]*)\)")
+
+
+def read_headings(lines, name):
+    """The guide's headings in order, as (line number, level, text, id)."""
+    headings = []
+    in_fence = False
+    for number, line in enumerate(lines, 1):
+        if line.startswith("```"):
+            in_fence = not in_fence
+        if in_fence or not line.startswith("#"):
+            continue
+        match = HEADING.fullmatch(line)
+        if not match:
+            continue
+        level, text, ident = len(match.group(1)), match.group(2), match.group(3)
+        if not ident:
+            fault(f"{name}:{number}", f"heading '{text}' has no id (write {{#some-id}} after it)")
+        headings.append((number, level, text, ident))
+    for kind, index in (("id", 3), ("heading", 2)):
+        seen = set()
+        for heading in headings:
+            value = heading[index]
+            if value and value in seen:
+                fault(f"{name}:{heading[0]}", f"{kind} '{value}' is used twice")
+            seen.add(value)
+    return headings
+
+
+def check_links(where, line, ids):
+    """The in-page links of a line; the spans of the section references."""
+    sections = []
+    for match in IN_PAGE_LINK.finditer(line):
+        text, target = match.group(1), match.group(2)
+        if re.fullmatch(r"「[^「」]*」の節", text):
+            sections.append((match.start(1), match.end(1)))
+        if target not in ids:
+            fault(where, f"link '{text}' points to #{target}, which no heading has")
+            continue
+        heading = ids[target]
+        if text not in (heading, f"「{heading}」の節"):
+            fault(where, f"link '{text}' points to the heading '{heading}': "
+                  f"its text should be '{heading}' or '「{heading}」の節'")
+    return sections
+
+
+def check_quotes(where, line, texts, headings, ids=None):
     for opening, closing in (("「", "」"), ("『", "』")):
         if line.count(opening) != line.count(closing):
             fault(where, f"{opening} and {closing} do not pair up on this line")
     line = re.sub(r"`[^`]*`", "", line)  # file names and commands
+    sections = check_links(where, line, ids) if ids is not None else []
     for match in re.finditer(r"「([^「」]*)」", line):
         text = match.group(1)
         if line.startswith("の節", match.end()):
             if text not in headings:
                 fault(where, f"「{text}」の節: the guide has no such section")
+            elif ids is not None and (match.start(), match.end() + 2) not in sections:
+                target = headings[text] or "its-id"
+                fault(where, f"「{text}」の節 is not a link to its section: "
+                      f"write [「{text}」の節](#{target})")
         elif not is_label(text, texts):
             fault(where, f"「{text}」 is not a text of the program")
     for match in re.finditer(r'"([^"]*)"', line):
@@ -184,10 +244,49 @@ def check_quotes(where, line, texts, headings):
             fault(where, f'"{text}" is not a text of the program')
 
 
+def linked_targets(lines):
+    """The targets of the in-page links of the given lines, in order."""
+    return [m.group(2) for line in lines for m in IN_PAGE_LINK.finditer(line)]
+
+
+def check_indexes(lines, headings, name):
+    """The contents link every section, the troubleshooting index each of
+    its entries, in the order of the guide."""
+    def block(start, stop):  # the lines between two headings
+        return lines[start:stop - 1]
+    numbers = [h[0] for h in headings] + [len(lines) + 1]
+    for position, (number, level, text, ident) in enumerate(headings):
+        if ident == "contents":
+            wanted = [h[3] for h in headings if h[1] == 2 and h[3] != "contents"]
+            listed = linked_targets(block(number, numbers[position + 1]))
+            where = f"{name}:{number}"
+            if listed != wanted:
+                fault(where, f"the contents list {listed}, not every section in order: {wanted}")
+        if ident == "trouble":
+            entries = []
+            for later in headings[position + 1:]:
+                if later[1] <= level:
+                    break
+                if later[1] == level + 1:
+                    entries.append(later[3])
+            listed = linked_targets(block(number, numbers[position + 1]))
+            if listed != entries:
+                fault(f"{name}:{number}",
+                      f"the index of the troubleshooting section lists {listed}, "
+                      f"not each of its entries in order: {entries}")
+    if not any(h[3] == "contents" for h in headings):
+        fault(name, "the guide has no contents (a heading with the id 'contents')")
+    if not any(h[3] == "trouble" for h in headings):
+        fault(name, "the guide has no troubleshooting section (a heading with the id 'trouble')")
+
+
 def check_guide(path, texts):
     lines = open(path, encoding="utf-8").read().split("\n")
     name = os.path.relpath(path)
-    headings = {re.sub(r"^#+\s*", "", l).strip() for l in lines if l.startswith("#")}
+    heading_list = read_headings(lines, name)
+    headings = {text: ident for _, _, text, ident in heading_list}
+    ids = {ident: text for _, _, text, ident in heading_list if ident}
+    check_indexes(lines, heading_list, name)
     in_fence = False
     table_header = None
     for number, line in enumerate(lines, 1):
@@ -197,7 +296,7 @@ def check_guide(path, texts):
             continue
         if in_fence or line.startswith("    "):
             continue
-        check_quotes(where, line, texts, headings)
+        check_quotes(where, line, texts, headings, ids)
 
         # The tables whose first column lists labels.
         if line.startswith("|"):
@@ -298,18 +397,26 @@ def built(out):
         fault("guide.html", "has no style sheet")
     if re.search(r"<script|<link|@import|url\(", html, re.I):
         fault("guide.html", "loads a script or a file of its own")
+    ids = re.findall(r'\bid="([^"]*)"', html)
+    for ident in sorted({i for i in ids if ids.count(i) > 1}):
+        fault("guide.html", f'id="{ident}" is used twice')
+    for heading in re.findall(r"<h[1-6][^>]*>", html):
+        if not re.search(r'\bid="[^"]+"', heading):
+            fault("guide.html", f"{heading} has no id")
     for attribute, target in re.findall(r'\b(src|href)="([^"]*)"', html):
         if re.match(r"[a-z]+:|//|/", target, re.I):
             fault("guide.html", f'{attribute}="{target}" is not a path beside the page')
         elif attribute == "src" and not os.path.isfile(os.path.join(out, target)):
             fault("guide.html", f'{attribute}="{target}" is not in the folder')
+        elif attribute == "href" and target.startswith("#") and target[1:] not in ids:
+            fault("guide.html", f'href="{target}" has no target in the page')
     images = re.findall(r"<img [^>]*>", html)
     if not images:
         fault("guide.html", "has no pictures")
     for image in images:
         if not re.search(r'alt="[^"]+"', image):
             fault("guide.html", f"{image} has no alternative text")
-    if "<table>" not in html or "<h2>" not in html:
+    if "<table>" not in html or not re.search(r"<h2[ >]", html):
         fault("guide.html", "has no tables or no sections: was it converted?")
 
 

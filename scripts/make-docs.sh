@@ -2,7 +2,10 @@
 # Makes the player's documents of the release in the folder given:
 #   guide.html      the guide, docs/guide.md converted by cmark-gfm, with the
 #                   style sheet docs/guide.css in its head; it loads nothing
-#                   but its pictures, so it opens from a local folder
+#                   but its pictures, so it opens from a local folder. Each
+#                   heading's id is written after its text in guide.md
+#                   ("## 困ったときは {#trouble}") and becomes the heading's
+#                   id attribute, the target of the contents and section links
 #   guide_files/    the guide's pictures (docs/images)
 #   readme.txt      docs/readme.txt with the UTF-8 byte-order mark and CR LF
 #                   line ends, as Notepad of Windows 7 reads it
@@ -22,7 +25,7 @@ if ! command -v cmark-gfm >/dev/null; then
 fi
 
 mkdir -p "$out/guide_files"
-title="$(sed -n '1s/^# //p' docs/guide.md | sed 's/&/\&amp;/g; s/</\&lt;/g; s/>/\&gt;/g')"
+title="$(sed -n '1s/^# //p' docs/guide.md | sed 's/ {#[a-z0-9-]*}$//; s/&/\&amp;/g; s/</\&lt;/g; s/>/\&gt;/g')"
 {
   printf '<!DOCTYPE html>\n<html lang="ja">\n<head>\n'
   printf '<meta http-equiv="Content-Type" content="text/html; charset=utf-8">\n'
@@ -33,7 +36,9 @@ title="$(sed -n '1s/^# //p' docs/guide.md | sed 's/&/\&amp;/g; s/</\&lt;/g; s/>/
   printf '</style>\n</head>\n<body>\n'
   # The pictures sit beside the page in guide_files, apart from the image
   # folder the program makes for its captures.
-  cmark-gfm --extension table --to html docs/guide.md | sed 's#src="images/#src="guide_files/#g'
+  cmark-gfm --extension table --to html docs/guide.md |
+    sed -e 's#src="images/#src="guide_files/#g' \
+        -e 's#^<h\([1-6]\)>\(.*\) {\#\([a-z0-9-]*\)}</h\1>$#<h\1 id="\3">\2</h\1>#'
   printf '</body>\n</html>\n'
 } > "$out/guide.html"
 cp docs/images/*.png "$out/guide_files/"
