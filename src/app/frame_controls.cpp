@@ -2,8 +2,6 @@
 
 #include "res/resource.h"
 
-FrameControls::FrameControls(HWND panel) : panel_(panel) {}
-
 std::vector<int> FrameControls::RoutedCommands() const
 {
     return {IDC_SHOW_HIDE, IDM_SHOW_HIDE, IDM_EXIT};
@@ -24,3 +22,5 @@ void FrameControls::OnCommand(int id, int)
 void FrameControls::Show() { ShowWindow(frame(), SW_SHOWNORMAL); }
 
 bool FrameControls::Visible() const { return IsWindowVisible(frame()) != FALSE; }
+
+void FrameControls::ShowInTray(TrayState& tray) const { tray.frameVisible = Visible(); }

@@ -8,7 +8,8 @@
 
 class FrameControls final : public PanelFeature {
 public:
-    explicit FrameControls(HWND panel);
+    // The show/hide item's text follows the frame.
+    void ShowInTray(TrayState& tray) const override;
 
     std::vector<int> RoutedCommands() const override;
     void OnCommand(int id, int code) override;
@@ -19,5 +20,4 @@ public:
 
 private:
     HWND frame() const { return GetParent(panel_); }
-    HWND panel_;
 };

@@ -3,9 +3,9 @@
 #include "app/panel.h"
 
 #include "app/panel_background.h"
-#include "app/panel_features.h"
 #include "core/panel/colors.h"
 #include "core/panel/panel_messages.h"
+#include "res/resource.h"
 #include "win/owner_draw_button.h"
 
 INT_PTR CALLBACK MainPanelDlgProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
@@ -63,7 +63,17 @@ INT_PTR CALLBACK MainPanelDlgProc(HWND window, UINT message, WPARAM wParam, LPAR
     }
 }
 
-Panel::Panel(RunOutcome& outcome, DesktopRules& desktop) : outcome_(outcome), desktop_(desktop) {}
+Panel::Panel(RunOutcome& outcome, DesktopRules& desktop)
+    : outcome_(outcome),
+      desktop_(desktop),
+      concealment_(desktop),
+      macros_(desktop),
+      repeaters_(desktop),
+      triggers_(desktop),
+      capture_(desktop),
+      tray_(desktop)
+{
+}
 
 Panel::~Panel() = default;
 
@@ -79,33 +89,34 @@ void Panel::Command(int id, int code)
 {
     const auto command = static_cast<UINT_PTR>(id);
     if (PanelFeature* owner = Owner(RouteKind::Command, command)) {
+        if (Macros::Starts(id) && !MacroMayStart()) return;
         owner->OnCommand(id, code);
-        features_->CommandRan(owner);
+        CommandRan(*owner);
         return;
     }
-    if (PanelFeature* owner = Owner(RouteKind::Input, command)) owner->OnCommand(id, code);
-    features_->keys.Step(id);
+    if (PanelFeature* owner = Owner(RouteKind::Input, command)) {
+        owner->OnCommand(id, code);
+        CommandRan(*owner);
+    }
+    repeaters_.Step(id);
 }
 
-// Every tick waits while the gate is closed or a macro runs (a dialog that
-// reopens the gate behind a running macro must not wake the repeaters). The
-// repeaters also wait while the windows are concealed (whatever is in front
-// then is no game) and for their target window; the gesture sampling and
-// the concealment's own look at the windows it showed do not.
+// While the gate is closed no tick runs; a running macro holds the gate
+// closed for every tick but its own. The ticks that send into the window in
+// front wait while every window is concealed: whatever is in front then is
+// no game.
 void Panel::Timer(UINT_PTR id)
 {
-    if (!gate_.IsOpen() || features_->macros.Running()) return;
     PanelFeature* owner = Owner(RouteKind::Timer, id);
     if (!owner) return;
-    if (features_->IsRepeater(owner)) {
-        HWND front = GetForegroundWindow();
-        if (features_->concealment.Active() || !features_->target.FilterPasses(front)) {
-            features_->RepeatersWaiting();
-            return;
-        }
-        features_->SendingTo(front);
+    const bool macroRuns = macros_.Running();
+    if (!gate_.IsOpenBesides(macroRuns ? 1 : 0) || (macroRuns && owner != &macros_)) return;
+    if (owner->SendsToFront() && concealment_.Active()) {
+        owner->Wait();
+        return;
     }
     owner->OnTimer(id);
+    TakeWarning(*owner);
 }
 
 PanelFeature* Panel::Owner(RouteKind kind, UINT_PTR id) const
@@ -116,12 +127,38 @@ PanelFeature* Panel::Owner(RouteKind kind, UINT_PTR id) const
     return nullptr;
 }
 
-void Panel::Hotkey(int id) { features_->triggers.OnHotkey(id); }
+void Panel::CommandRan(PanelFeature& owner)
+{
+    if (&owner == &macros_) SlotActionsFollowMacros();
+    // Nothing is sent while the windows are concealed: the held keys go up
+    // now and down again after; a macro ends as the forced stop would end it.
+    if (&owner == &concealment_ && concealment_.Active()) {
+        macros_.Stop();
+        repeaters_.Wait();
+    }
+    TakeWarning(owner);
+}
+
+void Panel::TakeWarning(PanelFeature& feature)
+{
+    const std::string warning = feature.TakeWarning();
+    if (!warning.empty()) tray_.ShowBalloon("PLOVNIKAR", warning);
+}
+
+bool Panel::MacroMayStart() const { return !concealment_.Active() && !triggers_.EditingHotkey(); }
+
+void Panel::SlotActionsFollowMacros()
+{
+    for (int slot = 0; slot < MACRO_SLOT_COUNT; ++slot)
+        triggers_.EnableActionButtons(MACRO1_ACTION + slot, macros_.SlotActionsUsable(slot));
+}
+
+void Panel::Hotkey(int id) { triggers_.OnHotkey(id); }
 
 void Panel::DrawItem(const DRAWITEMSTRUCT& item) const
 {
     COLORREF face = COLOR_PANEL;
-    for (PanelFeature* feature : features_->order) {
+    for (PanelFeature* feature : order_) {
         if (feature->FaceOf(static_cast<int>(item.CtlID), face)) break;
     }
     DrawOwnerDrawButton(item, face, COLOR_BLACK);
@@ -129,15 +166,45 @@ void Panel::DrawItem(const DRAWITEMSTRUCT& item) const
 
 INT_PTR Panel::ControlColour(HDC dc) const { return PanelControlColour(dc, background_.get()); }
 
-// Every slot is refreshed and the gate opened, as at an operation's end.
-void Panel::MacroStopped() { features_->macros.RestoreControls(); }
+// As at an operation's end: every slot is refreshed and the gate opened.
+void Panel::MacroStopped()
+{
+    macros_.RestoreControls();
+    SlotActionsFollowMacros();
+    gate_.Move(true);
+}
 
-void Panel::SelectTarget(HWND window) { features_->target.Select(window); }
+void Panel::SelectTarget(HWND window) { repeaters_.Select(window); }
 
-void Panel::TrayNotify(LPARAM mouseMessage) { features_->tray.OnNotify(mouseMessage); }
+void Panel::ProgramStarted(HWND window) { SelectTarget(window); }
 
-void Panel::UpdateTrayIcon() { features_->RepeatersChanged(); }
+TrayState Panel::GatherTrayState() const
+{
+    TrayState state;
+    for (PanelFeature* feature : order_) feature->ShowInTray(state);
+    if (!MacroMayStart()) {
+        for (int item : {IDM_MACRO1, IDM_MACRO2, IDM_MACRO3}) state.Enable(item, false);
+    }
+    return state;
+}
 
-UINT Panel::ShellRestartMessage() const { return features_->tray.ShellRestartMessage(); }
+void Panel::TrayNotify(LPARAM mouseMessage)
+{
+    switch (Tray::OnNotify(mouseMessage)) {
+    case TrayRequest::Menu:
+        tray_.ShowMenu(GatherTrayState());
+        break;
+    case TrayRequest::Frame:
+        // While windows are concealed the frame stays with them.
+        if (!concealment_.Active()) frame_.Show();
+        break;
+    case TrayRequest::Nothing:
+        break;
+    }
+}
 
-void Panel::ShellRestarted() { features_->tray.ReAdd(); }
+void Panel::UpdateTrayIcon() { tray_.ShowIcon(GatherTrayState().icon); }
+
+UINT Panel::ShellRestartMessage() const { return tray_.ShellRestartMessage(); }
+
+void Panel::ShellRestarted() { tray_.ReAdd(); }

@@ -3,7 +3,6 @@
 #include "app/panel.h"
 
 #include "app/panel_background.h"
-#include "app/panel_features.h"
 
 void Panel::Start(HWND panel)
 {
@@ -11,12 +10,15 @@ void Panel::Start(HWND panel)
     SetWindowLongPtrA(panel, DWLP_USER, reinterpret_cast<LONG_PTR>(this));
     gate_ = TimerGate();
     background_.Reset(CreatePanelBackgroundBrush());
-    features_ = std::make_unique<Features>(panel, gate_, desktop_);
-    Features& f = *features_;
-    gate_.OnClose([&f] { f.TicksStopped(); });
+    pads_.emplace(panel, gate_, desktop_, static_cast<PadsHost&>(*this));
+    order_ = {&concealment_, &macros_, &repeaters_, &triggers_, &capture_, &*pads_, &tray_, &frame_};
+    gate_.OnClose([this] {
+        for (PanelFeature* feature : order_) feature->TicksPaused();
+    });
 
     routes_.clear();
-    for (PanelFeature* feature : f.order) {
+    for (PanelFeature* feature : order_) {
+        feature->Attach(panel);
         for (int id : feature->RoutedCommands())
             routes_.push_back({RouteKind::Command, static_cast<UINT_PTR>(id), feature});
         for (int id : feature->InputCommands())
@@ -24,19 +26,20 @@ void Panel::Start(HWND panel)
         for (UINT_PTR id : feature->Timers()) routes_.push_back({RouteKind::Timer, id, feature});
     }
 
-    for (PanelFeature* feature : f.order) feature->SetUp();
+    for (PanelFeature* feature : order_) feature->SetUp();
     // The file is read over every feature's defaults, so that whatever it
     // does not deliver keeps them.
     SettingsValues values;
-    for (PanelFeature* feature : f.order) feature->Save(values);
+    for (PanelFeature* feature : order_) feature->Save(values);
     settings_.Read(values);
-    for (PanelFeature* feature : f.order) feature->Load(values);
-    f.RepeatersChanged();
+    for (PanelFeature* feature : order_) feature->Load(values);
+    SlotActionsFollowMacros();
+    UpdateTrayIcon();
 }
 
 void Panel::FrameShown()
 {
-    for (PanelFeature* feature : features_->order) feature->AfterShown();
+    for (PanelFeature* feature : order_) feature->AfterShown();
     if (settings_.Kept()) {
         ScopedTimerGate closed(gate_);
         settings_.ReportUnreadable(GetParent(panel_));
@@ -46,7 +49,7 @@ void Panel::FrameShown()
 void Panel::SaveSettings()
 {
     SettingsValues values;
-    for (PanelFeature* feature : features_->order) feature->Save(values);
+    for (PanelFeature* feature : order_) feature->Save(values);
     // Tried for about a second while another program holds the file; the
     // player hears of a loss once the windows have gone.
     outcome_.settingsLost = !settings_.Write(values) && !settings_.Kept();
@@ -56,12 +59,12 @@ void Panel::LeaveNothingBehind()
 {
     // The settings first: features let go of what they hold afterwards.
     SaveSettings();
-    for (PanelFeature* feature : features_->order) feature->LeaveNothingBehind();
+    for (PanelFeature* feature : order_) feature->LeaveNothingBehind();
 }
 
 void Panel::ShutDown()
 {
     LeaveNothingBehind();
-    for (PanelFeature* feature : features_->order) feature->ShutDown();
+    for (PanelFeature* feature : order_) feature->ShutDown();
     SetWindowLongPtrA(panel_, DWLP_USER, 0);
 }

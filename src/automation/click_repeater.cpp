@@ -25,8 +25,7 @@ const ClickRepeater::Controls& ClickRepeater::controls() const
     return sides[side_ == ClickSide::Left ? 0 : 1];
 }
 
-ClickRepeater::ClickRepeater(HWND panel, DesktopRules& desktop, ClickSide side)
-    : panel_(panel), desktop_(desktop), side_(side)
+ClickRepeater::ClickRepeater(DesktopRules& desktop, ClickSide side) : desktop_(desktop), side_(side)
 {
 }
 
@@ -73,6 +72,8 @@ bool ClickRepeater::FaceOf(int controlId, COLORREF& face) const
     return true;
 }
 
+void ClickRepeater::ShowInTray(TrayState& tray) const { tray.Check(controls().trayItem, state_.on); }
+
 void ClickRepeater::SetUp()
 {
     const Controls& c = controls();
@@ -112,4 +113,5 @@ void ClickRepeater::Apply()
         SetDlgItemTextA(panel_, c.toggle, "OFF");
         LetGo();
     }
+    SendMessageA(panel_, WMU_UPDATETRAYICON, 0, 0);
 }

@@ -11,13 +11,14 @@
 
 class ClickRepeater final : public PanelFeature {
 public:
-    ClickRepeater(HWND panel, DesktopRules& desktop, ClickSide side);
+    ClickRepeater(DesktopRules& desktop, ClickSide side);
 
     std::vector<int> RoutedCommands() const override;
     void OnCommand(int id, int code) override;
     std::vector<UINT_PTR> Timers() const override;
     void OnTimer(UINT_PTR id) override;
     bool FaceOf(int controlId, COLORREF& face) const override;
+    void ShowInTray(TrayState& tray) const override;
     void SetUp() override;
     void Save(SettingsValues& values) const override;
     void Load(const SettingsValues& values) override;
@@ -25,9 +26,8 @@ public:
     void ShutDown() override;
 
     bool On() const { return state_.on; }
-    // The ticks stop (a dialog, a menu, a macro, the concealment): a button
-    // the repeater holds down between two ticks is let go, and the next tick
-    // starts with a button-down.
+    // The ticks pause or wait: a button the repeater holds down between two
+    // ticks is let go, and the next tick starts with a button-down.
     void LetGo();
 
 private:
@@ -35,10 +35,9 @@ private:
     const Controls& controls() const;
     // (Re)starts or stops the timer from the state and interval and captions
     // the toggle; switched off between a down and its up, the up goes out
-    // at once.
+    // at once. The tray's icon shows the new state.
     void Apply();
 
-    HWND panel_;
     DesktopRules& desktop_;
     ClickSide side_;
     ClickRepeatState state_;

@@ -20,7 +20,7 @@ void SendKeyEvent(const KeyDefinition& key, bool up)
 
 }  // namespace
 
-KeyRepeater::KeyRepeater(HWND panel, DesktopRules& desktop) : panel_(panel), desktop_(desktop) {}
+KeyRepeater::KeyRepeater(DesktopRules& desktop) : desktop_(desktop) {}
 
 std::vector<int> KeyRepeater::RoutedCommands() const
 {
@@ -71,6 +71,13 @@ bool KeyRepeater::FaceOf(int controlId, COLORREF& face) const
     if (key < 0) return false;
     face = state_.held[key] ? COLOR_ON : COLOR_OFF;
     return true;
+}
+
+void KeyRepeater::ShowInTray(TrayState& tray) const
+{
+    for (int i = 0; i < KEY_COUNT; ++i) {
+        if (state_.held[i]) tray.Check(keyTable[i].controlId, true);
+    }
 }
 
 void KeyRepeater::SetUp()

@@ -11,18 +11,20 @@
 
 class KeyRepeater final : public PanelFeature {
 public:
-    KeyRepeater(HWND panel, DesktopRules& desktop);
+    explicit KeyRepeater(DesktopRules& desktop);
 
     // The keys (whose command is the key step) and the interval edit.
     std::vector<int> RoutedCommands() const override;
     void OnCommand(int id, int code) override;
     std::vector<UINT_PTR> Timers() const override;
-    // One tick (the panel has checked the gate, the concealment and the
-    // target): another key-down for every held key that is still down; a key
+    // One tick (that the gate, the concealment and the target let through):
+    // another key-down for every held key that is still down; a key
     // the system reports released is let go with a key-up and turns off. The
     // first tick after a pause presses the held keys again.
     void OnTimer(UINT_PTR id) override;
     bool FaceOf(int controlId, COLORREF& face) const override;
+    // The tray's keyboard items carry the keys' ids.
+    void ShowInTray(TrayState& tray) const override;
     void SetUp() override;
     void Save(SettingsValues& values) const override;
     void Load(const SettingsValues& values) override;
@@ -33,8 +35,9 @@ public:
     // key-up goes out at once), and restarts the timer while any key is
     // held. Every command that no feature answers takes it too.
     void Step(int commandId);
-    // A pause in which nothing may be sent (the windows are concealed): every
-    // held key goes up but stays on; the next tick presses them again.
+    // A wait in which nothing may be sent (the windows are concealed, or
+    // another window is in front): every held key goes up but stays on; the
+    // next tick that sends presses them again.
     void LetGo();
     bool Held(int index) const { return state_.held[index]; }
 
@@ -42,7 +45,6 @@ private:
     void SetHeld(int index, bool held);
     void RestartTimerIfAnyKeyHeld();
 
-    HWND panel_;
     DesktopRules& desktop_;
     KeyRepeatState state_;
 };

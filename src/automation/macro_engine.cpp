@@ -8,12 +8,6 @@
 #include "win/module_path.h"
 #include "win/mouse_buttons.h"
 
-namespace {
-
-constexpr char ENGINE_PROPERTY[] = "PlovMacroEngine";
-
-}  // namespace
-
 std::string MacroFilePath(int slot)
 {
     return PathBesideExecutable(ModulePath(), "em" + std::to_string(slot), "");
@@ -21,11 +15,7 @@ std::string MacroFilePath(int slot)
 
 bool MacroFileExists(int slot) { return PathFileExistsA(MacroFilePath(slot).c_str()) != FALSE; }
 
-MacroEngine::MacroEngine(HWND panel, DesktopRules& desktop, MacroObserver& observer)
-    : panel_(panel), desktop_(desktop), observer_(observer)
-{
-    SetPropA(panel_, ENGINE_PROPERTY, this);
-}
+MacroEngine::MacroEngine(DesktopRules& desktop) : desktop_(desktop) {}
 
 MacroEngine::~MacroEngine()
 {
@@ -34,19 +24,13 @@ MacroEngine::~MacroEngine()
         operation_ = Operation::Idle;
     }
     ReleasePressedButtons();
-    if (IsWindow(panel_) && GetPropA(panel_, ENGINE_PROPERTY) == this) RemovePropA(panel_, ENGINE_PROPERTY);
 }
 
-MacroEngine* MacroEngine::Of(HWND panel)
-{
-    return static_cast<MacroEngine*>(GetPropA(panel, ENGINE_PROPERTY));
-}
-
-bool MacroEngine::StartOperation(HANDLE file, Operation operation, TIMERPROC firstTick)
+bool MacroEngine::StartOperation(HANDLE file, Operation operation)
 {
     file_.Reset(file);
     operation_ = operation;
-    if (SetTimer(panel_, TIMER_MACRO, 0, firstTick) == 0) {
+    if (SetTimer(panel_, TIMER_MACRO, 0, nullptr) == 0) {
         file_.Close();
         operation_ = Operation::Idle;
         return false;
@@ -64,7 +48,7 @@ bool MacroEngine::StartRecording(int slot, int recordKey)
     if (file == INVALID_HANDLE_VALUE) return false;
     slot_ = slot;
     recordKey_ = recordKey;
-    return StartOperation(file, Operation::Waiting, ::WaitForRecordKey);
+    return StartOperation(file, Operation::Waiting);
 }
 
 bool MacroEngine::StartPlayback(int slot, bool repeat)
@@ -75,7 +59,7 @@ bool MacroEngine::StartPlayback(int slot, bool repeat)
     if (file == INVALID_HANDLE_VALUE) return false;
     slot_ = slot;
     repeat_ = repeat;
-    return StartOperation(file, Operation::Playing, ::PlayTick);
+    return StartOperation(file, Operation::Playing);
 }
 
 void MacroEngine::Stop()
@@ -87,8 +71,9 @@ void MacroEngine::Stop()
     }
     ReleasePressedButtons();
     file_.Close();
-    // The panel is restored before the caller goes on.
-    if (wasRunning) observer_.MacroStopped(slot_);
+    // Sent: the panel is restored and its gate opened before the caller
+    // goes on.
+    if (wasRunning) SendMessageA(panel_, WMU_MACROSTOPPED, static_cast<WPARAM>(slot_), 0);
 }
 
 // A button the playback pressed is let go when the playback ends, whatever
@@ -118,17 +103,31 @@ void MacroEngine::FollowButton(bool primary, bool wanted, DWORD& heldUp)
     }
 }
 
+void MacroEngine::Tick()
+{
+    switch (operation_) {
+    case Operation::Waiting:
+        WaitTick();
+        break;
+    case Operation::Recording:
+        RecordTick();
+        break;
+    case Operation::Playing:
+        PlayTick();
+        break;
+    case Operation::Idle:
+        break;
+    }
+}
+
+// The first sample is taken on the tick after the key went down.
 void MacroEngine::WaitTick()
 {
-    if (operation_ != Operation::Waiting || !desktop_.KeyDown(recordKey_)) return;
-    // The first sample is taken on the next tick.
-    operation_ = Operation::Recording;
-    if (SetTimer(panel_, TIMER_MACRO, 0, ::RecordTick) == 0) Stop();
+    if (desktop_.KeyDown(recordKey_)) operation_ = Operation::Recording;
 }
 
 void MacroEngine::RecordTick()
 {
-    if (operation_ != Operation::Recording) return;
     if (!desktop_.KeyDown(recordKey_)) {
         Stop();
         return;
@@ -152,7 +151,6 @@ void MacroEngine::RecordTick()
 
 void MacroEngine::PlayTick()
 {
-    if (operation_ != Operation::Playing) return;
     MacroSampleBytes bytes;
     DWORD read = 0;
     // The end of the file, a trailing piece shorter than a sample and a read
@@ -170,19 +168,4 @@ void MacroEngine::PlayTick()
     SetCursorPos(sample.x, sample.y);
     FollowButton(true, sample.left, primaryUp_);
     FollowButton(false, sample.right, secondaryUp_);
-}
-
-void CALLBACK WaitForRecordKey(HWND panel, UINT, UINT_PTR, DWORD)
-{
-    if (MacroEngine* engine = MacroEngine::Of(panel)) engine->WaitTick();
-}
-
-void CALLBACK RecordTick(HWND panel, UINT, UINT_PTR, DWORD)
-{
-    if (MacroEngine* engine = MacroEngine::Of(panel)) engine->RecordTick();
-}
-
-void CALLBACK PlayTick(HWND panel, UINT, UINT_PTR, DWORD)
-{
-    if (MacroEngine* engine = MacroEngine::Of(panel)) engine->PlayTick();
 }

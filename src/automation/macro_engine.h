@@ -1,9 +1,9 @@
 // The macro engine: one recording or playback at a time, driven by the
-// panel's macro timer (TIMER_MACRO, with a callback for each state of the
-// operation). A recording waits for the record key, then writes one sample
-// per tick while the key is held; a playback replays one sample per tick,
-// once or over and over. The engine binds itself to the panel window, where
-// the timer's callbacks find it.
+// panel's macro timer (TIMER_MACRO), whose ticks the panel routes as it
+// routes every other. A recording waits for the record key, then writes one
+// sample per tick while the key is held; a playback replays one sample per
+// tick, once or over and over. Whatever ends an operation, the panel hears
+// of it by WMU_MACROSTOPPED before Stop returns.
 #pragma once
 #include <windows.h>
 
@@ -12,29 +12,19 @@
 #include "win/desktop_rules.h"
 #include "win/scoped.h"
 
-// Told, before Stop returns, that the operation of a slot has ended,
-// whatever ended it.
-class MacroObserver {
-public:
-    virtual void MacroStopped(int slot) = 0;
-
-protected:
-    ~MacroObserver() = default;
-};
-
 // em0, em1 or em2 beside the executable.
 std::string MacroFilePath(int slot);
 bool MacroFileExists(int slot);
 
 class MacroEngine {
 public:
-    MacroEngine(HWND panel, DesktopRules& desktop, MacroObserver& observer);
+    explicit MacroEngine(DesktopRules& desktop);
     ~MacroEngine();
     MacroEngine(const MacroEngine&) = delete;
     MacroEngine& operator=(const MacroEngine&) = delete;
 
-    // The engine bound to the panel, or null.
-    static MacroEngine* Of(HWND panel);
+    // The panel whose timer drives the engine and which hears of the ends.
+    void Attach(HWND panel) { panel_ = panel; }
 
     // Both first stop whatever runs. True when the slot's file is open and
     // the macro timer runs; on false nothing runs and no file is held.
@@ -42,29 +32,28 @@ public:
     bool StartPlayback(int slot, bool repeat);
 
     // Ends the running operation, if any: lets go of any mouse button the
-    // playback pressed, closes the file and tells the observer before
-    // returning.
+    // playback pressed, closes the file and sends the panel WMU_MACROSTOPPED
+    // with the slot.
     void Stop();
 
     // True from a successful start until Stop.
     bool Running() const { return operation_ != Operation::Idle; }
 
-    // One tick of each state; a tick of a state that is no longer the
-    // operation's (one already queued when the timer was replaced or
-    // killed) does nothing.
-    void WaitTick();
-    void RecordTick();
-    void PlayTick();
+    // One tick of the running operation; a tick when none runs (one already
+    // queued when the timer was killed) does nothing.
+    void Tick();
 
 private:
     enum class Operation { Idle, Waiting, Recording, Playing };
-    bool StartOperation(HANDLE file, Operation operation, TIMERPROC firstTick);
+    void WaitTick();
+    void RecordTick();
+    void PlayTick();
+    bool StartOperation(HANDLE file, Operation operation);
     void ReleasePressedButtons();
     void FollowButton(bool primary, bool wanted, DWORD& heldUp);
 
-    HWND panel_;
+    HWND panel_ = nullptr;
     DesktopRules& desktop_;
-    MacroObserver& observer_;
     ScopedHandle file_;
     int slot_ = 0;
     int recordKey_ = VK_SHIFT;
@@ -75,9 +64,3 @@ private:
     DWORD primaryUp_ = 0;
     DWORD secondaryUp_ = 0;
 };
-
-// The macro timer's callbacks, one per operation state: each finds the
-// panel's engine and runs its tick.
-void CALLBACK WaitForRecordKey(HWND panel, UINT message, UINT_PTR timerId, DWORD time);
-void CALLBACK RecordTick(HWND panel, UINT message, UINT_PTR timerId, DWORD time);
-void CALLBACK PlayTick(HWND panel, UINT message, UINT_PTR timerId, DWORD time);

@@ -1,6 +1,7 @@
 #include "automation/macros.h"
 
 #include "core/model/settings_mapping.h"
+#include "core/panel/panel_messages.h"
 #include "res/resource.h"
 #include "win/dialog_controls.h"
 
@@ -33,17 +34,33 @@ int SlotOf(int id)
 
 }  // namespace
 
-Macros::Macros(HWND panel, TimerGate& gate, DesktopRules& desktop, MacroHost& host)
-    : panel_(panel), gate_(gate), host_(host), engine_(panel, desktop, *this)
-{
-}
+Macros::Macros(DesktopRules& desktop) : engine_(desktop) {}
 
 std::vector<int> Macros::RoutedCommands() const
 {
-    std::vector<int> ids;
+    std::vector<int> ids = {IDM_STOP_MACRO};
     for (const SlotControls& c : slotControls) ids.insert(ids.end(), {c.enabled, c.execute, c.record, c.trayItem});
     return ids;
 }
+
+bool Macros::Starts(int id)
+{
+    for (const SlotControls& c : slotControls) {
+        if (id == c.execute || id == c.record || id == c.trayItem) return true;
+    }
+    return false;
+}
+
+std::vector<UINT_PTR> Macros::Timers() const { return {TIMER_MACRO}; }
+
+void Macros::OnTimer(UINT_PTR) { engine_.Tick(); }
+
+void Macros::ShowInTray(TrayState& tray) const
+{
+    for (int slot = 0; slot < MACRO_SLOT_COUNT; ++slot) tray.Enable(slotControls[slot].trayItem, state_.slots[slot].enabled);
+}
+
+bool Macros::SlotActionsUsable(int slot) const { return !Running() && MacroFileExists(slot); }
 
 std::vector<int> Macros::InputCommands() const
 {
@@ -54,6 +71,10 @@ std::vector<int> Macros::InputCommands() const
 
 void Macros::OnCommand(int id, int)
 {
+    if (id == IDM_STOP_MACRO) {
+        Stop();
+        return;
+    }
     if (id == IDC_RECORD_KEY) {
         const LRESULT index = SendDlgItemMessageA(panel_, IDC_RECORD_KEY, CB_GETCURSEL, 0, 0);
         state_.recordKeyIndex =
@@ -76,6 +97,7 @@ void Macros::OnCommand(int id, int)
 
 void Macros::SetUp()
 {
+    engine_.Attach(panel_);
     for (int i = 0; i < RECORD_KEY_CHOICES; ++i) {
         const LRESULT index = SendDlgItemMessageA(panel_, IDC_RECORD_KEY, CB_ADDSTRING, 0,
                                                   reinterpret_cast<LPARAM>(RECORD_KEY_NAMES[i]));
@@ -102,12 +124,7 @@ void Macros::LeaveNothingBehind() { engine_.Stop(); }
 void Macros::RestoreControls()
 {
     for (int slot = 0; slot < MACRO_SLOT_COUNT; ++slot) UpdateSlotControls(slot);
-    gate_.Move(true);
 }
-
-// Every slot is refreshed: one that has just got its first recording becomes
-// playable.
-void Macros::MacroStopped(int) { RestoreControls(); }
 
 void Macros::UpdateSlotControls(int slot)
 {
@@ -117,17 +134,13 @@ void Macros::UpdateSlotControls(int slot)
     EnableControl(panel_, c.repeat, recorded);
     EnableControl(panel_, c.execute, recorded && state_.slots[slot].enabled);
     EnableControl(panel_, c.record, true);
-    host_.SlotActionsUsable(slot, recorded);
 }
 
 void Macros::CloseGateForOperation()
 {
-    host_.MacroStarting();
-    gate_.Move(false);
-    for (int slot = 0; slot < MACRO_SLOT_COUNT; ++slot) {
-        const SlotControls& c = slotControls[slot];
+    SendMessageA(panel_, WMU_TIMERGATE, 0, 0);
+    for (const SlotControls& c : slotControls) {
         for (int id : {c.enabled, c.repeat, c.execute, c.record}) EnableControl(panel_, id, false);
-        host_.SlotActionsUsable(slot, false);
     }
 }
 
@@ -135,10 +148,10 @@ void Macros::CloseGateForOperation()
 // is disabled then; waits for the record key chosen in the list.
 void Macros::Record(int slot)
 {
-    if (!IsWindowEnabled(GetDlgItem(panel_, slotControls[slot].record)) || !host_.MacroMayStart()) return;
+    if (!IsWindowEnabled(GetDlgItem(panel_, slotControls[slot].record))) return;
     CloseGateForOperation();
     const auto recordKey = static_cast<int>(RECORD_KEYS[state_.recordKeyIndex]);
-    if (!engine_.StartRecording(slot, recordKey)) RestoreControls();
+    if (!engine_.StartRecording(slot, recordKey)) SendMessageA(panel_, WMU_MACROSTOPPED, static_cast<WPARAM>(slot), 0);
 }
 
 // "実行", its tray item or its action: plays the slot when it is enabled,
@@ -146,7 +159,7 @@ void Macros::Record(int slot)
 void Macros::Execute(int slot)
 {
     MacroSlotState& state = state_.slots[slot];
-    if (!state.enabled || !host_.MacroMayStart()) return;
+    if (!state.enabled) return;
     if (!IsWindowEnabled(GetDlgItem(panel_, slotControls[slot].execute))) return;
     CloseGateForOperation();
     if (!engine_.StartPlayback(slot, state.repeats)) {
@@ -154,6 +167,6 @@ void Macros::Execute(int slot)
         // last looked: the slot stops offering itself.
         state.enabled = false;
         CheckBox(panel_, slotControls[slot].enabled, false);
-        RestoreControls();
+        SendMessageA(panel_, WMU_MACROSTOPPED, static_cast<WPARAM>(slot), 0);
     }
 }

@@ -7,35 +7,22 @@
 
 #include "automation/macro_engine.h"
 #include "core/model/feature_states.h"
-#include "core/panel/timer_gate.h"
 #include "win/panel_feature.h"
 
-// What the panel hears of the macros.
-class MacroHost {
+class Macros final : public PanelFeature {
 public:
-    // Whether an operation may start now: not while every window is
-    // concealed (a macro would click the bare desktop), nor while the
-    // hotkeys are released for the hotkey dialog (nothing could stop it).
-    virtual bool MacroMayStart() = 0;
-    // An operation starts: what the repeaters hold down is let go.
-    virtual void MacroStarting() = 0;
-    // The slot's action buttons (its hotkey and gesture) follow the slot's
-    // other controls: usable while it has a recording and nothing runs.
-    virtual void SlotActionsUsable(int slot, bool usable) = 0;
+    explicit Macros(DesktopRules& desktop);
 
-protected:
-    ~MacroHost() = default;
-};
-
-class Macros final : public PanelFeature, private MacroObserver {
-public:
-    Macros(HWND panel, TimerGate& gate, DesktopRules& desktop, MacroHost& host);
-
-    // The "有効" boxes, "実行", "記録" and the tray items.
+    // The "有効" boxes, "実行", "記録", the tray items and the forced stop.
     std::vector<int> RoutedCommands() const override;
     // The "繰り返す" boxes and the record-key list.
     std::vector<int> InputCommands() const override;
     void OnCommand(int id, int code) override;
+    // TIMER_MACRO: the engine's ticks.
+    std::vector<UINT_PTR> Timers() const override;
+    void OnTimer(UINT_PTR id) override;
+    // A slot's tray item is greyed while its "有効" is clear.
+    void ShowInTray(TrayState& tray) const override;
     void SetUp() override;
     void Save(SettingsValues& values) const override;
     void Load(const SettingsValues& values) override;
@@ -44,25 +31,28 @@ public:
     // The forced stop.
     void Stop() { engine_.Stop(); }
     bool Running() const { return engine_.Running(); }
-    bool SlotEnabled(int slot) const { return state_.slots[slot].enabled; }
+    // Whether the command would start a recording or a playback.
+    static bool Starts(int id);
+    // The slot's hotkey and gesture buttons follow the slot's other
+    // controls: usable while it has a recording and nothing runs.
+    bool SlotActionsUsable(int slot) const;
 
-    // After an operation ends or fails to start: every slot refreshed, then
-    // the gate opened.
+    // WMU_MACROSTOPPED: after an operation ends or fails to start, every
+    // slot is refreshed (one that has just got its first recording becomes
+    // playable).
     void RestoreControls();
 
 private:
     friend struct PanelInternals;  // the in-process tests' view
-    void MacroStopped(int slot) override;
     // Enables the slot's controls from its file and its "有効" box: without
     // a file only "記録" stays enabled; with one, "実行" follows the box.
     void UpdateSlotControls(int slot);
+    // The gate stays closed for the operation (WMU_MACROSTOPPED opens it)
+    // and every macro control is disabled.
     void CloseGateForOperation();
     void Record(int slot);
     void Execute(int slot);
 
-    HWND panel_;
-    TimerGate& gate_;
-    MacroHost& host_;
     MacroState state_;
     MacroEngine engine_;
 };

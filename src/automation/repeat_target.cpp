@@ -38,7 +38,7 @@ BOOL CALLBACK ListTopLevelWindow(HWND window, LPARAM listingData)
 
 }  // namespace
 
-RepeatTarget::RepeatTarget(HWND panel, DesktopRules& desktop) : panel_(panel), desktop_(desktop) {}
+RepeatTarget::RepeatTarget(DesktopRules& desktop) : desktop_(desktop) {}
 
 std::vector<int> RepeatTarget::RoutedCommands() const { return {IDC_TARGET_REFRESH}; }
 

@@ -9,7 +9,7 @@
 
 class RepeatTarget final : public PanelFeature {
 public:
-    RepeatTarget(HWND panel, DesktopRules& desktop);
+    explicit RepeatTarget(DesktopRules& desktop);
 
     std::vector<int> RoutedCommands() const override;  // the refresh button
     std::vector<int> InputCommands() const override;   // the list
@@ -34,7 +34,6 @@ private:
     void Refresh();
     bool SelectItemOf(HWND window);
 
-    HWND panel_;
     DesktopRules& desktop_;
     HWND target_ = nullptr;  // none: any window
 };

@@ -5,9 +5,9 @@
 #include "capture/window_capture.h"
 #include "core/model/settings_mapping.h"
 #include "res/resource.h"
+#include "win/panel_gate.h"
 
-Capture::Capture(HWND panel, TimerGate& gate, DesktopRules& desktop)
-    : panel_(panel), gate_(gate), desktop_(desktop), imageFolder_(DefaultImageFolder())
+Capture::Capture(DesktopRules& desktop) : desktop_(desktop), imageFolder_(DefaultImageFolder())
 {
 }
 
@@ -43,7 +43,7 @@ void Capture::Load(const SettingsValues& values)
 
 void Capture::ChooseFolder()
 {
-    ScopedTimerGate closed(gate_);
+    ScopedPanelGate closed(panel_);
     PickedFolder folder;
     lstrcpynA(folder.path, imageFolder_.c_str(), sizeof folder.path);
     if (BrowseImageFolder(panel_, "画像保存先フォルダの指定", folder)) {

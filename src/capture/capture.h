@@ -6,13 +6,12 @@
 
 #include <string>
 
-#include "core/panel/timer_gate.h"
 #include "win/desktop_rules.h"
 #include "win/panel_feature.h"
 
 class Capture final : public PanelFeature {
 public:
-    Capture(HWND panel, TimerGate& gate, DesktopRules& desktop);
+    explicit Capture(DesktopRules& desktop);
 
     std::vector<int> RoutedCommands() const override;  // the capture and browse buttons
     std::vector<int> InputCommands() const override;   // the folder's edit
@@ -25,8 +24,6 @@ private:
     // folder becomes the image folder and the edit's text.
     void ChooseFolder();
 
-    HWND panel_;
-    TimerGate& gate_;
     DesktopRules& desktop_;
     std::string imageFolder_;  // code page 932
 };

@@ -7,6 +7,7 @@
 #include "core/panel/panel_messages.h"
 #include "res/resource.h"
 #include "win/dialog_controls.h"
+#include "win/panel_gate.h"
 
 const char STANDALONE_TRAY_CLASS[] = "__winex11_standalone_tray";
 
@@ -71,10 +72,7 @@ BOOL CALLBACK RecordIfEligible(HWND window, LPARAM passData)
 
 }  // namespace
 
-Concealment::Concealment(HWND panel, TimerGate& gate, DesktopRules& desktop, ConcealHost& host)
-    : panel_(panel), gate_(gate), desktop_(desktop), host_(host)
-{
-}
+Concealment::Concealment(DesktopRules& desktop) : desktop_(desktop) {}
 
 std::vector<int> Concealment::RoutedCommands() const
 {
@@ -94,6 +92,21 @@ void Concealment::OnTimer(UINT_PTR id)
     // An output device plugged in while the windows stay concealed is muted
     // too, and recorded.
     if (Active() && state_.muteWhileConcealing && MuteNewDevices(devices_, state_.mutes)) ListChanged();
+}
+
+std::string Concealment::TakeWarning()
+{
+    std::string warning;
+    warning.swap(warning_);
+    return warning;
+}
+
+void Concealment::ShowInTray(TrayState& tray) const
+{
+    tray.Enable(IDM_CONCEAL, !Active());
+    tray.Enable(IDM_SHOW_HIDE, !Active());
+    tray.Enable(IDM_SHOW_HIDDEN, Active());
+    tray.Enable(IDM_HIDDEN_DIALOG, Active());
 }
 
 void Concealment::OnCommand(int id, int)
@@ -134,7 +147,7 @@ void Concealment::AfterShown()
 {
     if (state_.muteWhileConcealing) devices_.Prepare();
     if (recovery_.Kept()) {
-        ScopedTimerGate closed(gate_);
+        ScopedPanelGate closed(panel_);
         recovery_.ReportUnreadable(GetParent(panel_));
     }
 }
@@ -235,8 +248,7 @@ void Concealment::ListChanged()
 
 void Concealment::Conceal()
 {
-    host_.Concealing();
-    ScopedTimerGate closed(gate_);
+    ScopedPanelGate closed(panel_);
     HWND front = GetForegroundWindow();
     // The mute holds for as long as the windows stay concealed.
     if (state_.muteWhileConcealing) {
@@ -308,7 +320,10 @@ void Concealment::DropWhatCannotBeHidden()
         it = hidden_.erase(it);
     }
     if (hidden_.size() != before) ListChanged();
-    if (!titles.empty()) host_.CouldNotHide(titles);
+    if (!titles.empty())
+        warning_ = "管理者として実行されているため、隠せなかったウィンドがあります。"
+                   "PLOVNIKAR も管理者として実行すると隠せます。" +
+                   titles;
 }
 
 void Concealment::ShowAll()
@@ -398,7 +413,7 @@ void Concealment::OpenDialog()
         SetForegroundWindow(dialog_);
         return;
     }
-    ScopedTimerGate closed(gate_);
+    ScopedPanelGate closed(panel_);
     const auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(panel_, GWLP_HINSTANCE));
     DialogBoxParamA(instance, MAKEINTRESOURCEA(IDD_HIDDEN_WINDOWS), panel_, HiddenWindowDlgProc,
                     reinterpret_cast<LPARAM>(this));

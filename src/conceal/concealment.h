@@ -15,22 +15,8 @@
 #include "conceal/master_mute.h"
 #include "conceal/recovery_file.h"
 #include "core/model/feature_states.h"
-#include "core/panel/timer_gate.h"
 #include "win/desktop_rules.h"
 #include "win/panel_feature.h"
-
-// What the panel hears of the concealment.
-class ConcealHost {
-public:
-    // A pass is about to hide every window: nothing may be sent meanwhile.
-    virtual void Concealing() = 0;
-    // Windows of programs run as administrator could not be hidden: their
-    // titles, each in brackets, told once per window.
-    virtual void CouldNotHide(const std::string& titles) = 0;
-
-protected:
-    ~ConcealHost() = default;
-};
 
 struct HiddenWindow {
     HWND window;
@@ -43,7 +29,7 @@ extern const char STANDALONE_TRAY_CLASS[];
 
 class Concealment final : public PanelFeature {
 public:
-    Concealment(HWND panel, TimerGate& gate, DesktopRules& desktop, ConcealHost& host);
+    explicit Concealment(DesktopRules& desktop);
 
     std::vector<int> RoutedCommands() const override;
     std::vector<int> InputCommands() const override;  // the "消音" box
@@ -52,6 +38,12 @@ public:
     // concealed with the mute, TIMER_DEVICES: devices plugged in meanwhile.
     std::vector<UINT_PTR> Timers() const override;
     void OnTimer(UINT_PTR id) override;
+    // Windows of programs run as administrator that a pass could not hide:
+    // their titles, each told once.
+    std::string TakeWarning() override;
+    // The concealing items while nothing is concealed, the ways back while
+    // something is; the frame stays with the concealed windows.
+    void ShowInTray(TrayState& tray) const override;
     // Windows that a crashed or killed run left concealed come back first.
     void SetUp() override;
     void Save(SettingsValues& values) const override;
@@ -129,10 +121,7 @@ private:
     bool IsRecorded(HWND window) const;
     void CloseDialog();
 
-    HWND panel_;
-    TimerGate& gate_;
     DesktopRules& desktop_;
-    ConcealHost& host_;
     ConcealState state_;
     std::vector<HiddenWindow> hidden_;
     // Windows of other programs told to show and not seen shown yet: a
@@ -147,8 +136,10 @@ private:
     // show-all, to be brought forward then.
     HWND frontToRaise_ = nullptr;
     HWND dialog_ = nullptr;
-    // Windows the player has been told could not be hidden.
+    // Windows the player has been told could not be hidden, and the warning
+    // not yet taken.
     std::vector<HWND> toldCannotHide_;
+    std::string warning_;
     SystemOutputDevices devices_;
     RecoveryFile recovery_;
 };

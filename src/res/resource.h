@@ -111,4 +111,7 @@
 #define IDM_MACRO1 40009
 #define IDM_MACRO2 40010
 #define IDM_MACRO3 40011
+// No menu item: the forced stop of a running macro, the command its hotkey
+// sends.
+#define IDM_STOP_MACRO 40012
 #define IDM_KEYBOARD_PLACEHOLDER 40013

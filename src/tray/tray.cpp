@@ -1,9 +1,11 @@
 #include "tray/tray.h"
 
+#include "core/automation/key_table.h"
 #include "core/base/cp932.h"
 #include "core/panel/panel_messages.h"
 #include "res/resource.h"
 #include "win/key_names.h"
+#include "win/panel_gate.h"
 
 namespace {
 
@@ -17,21 +19,22 @@ constexpr UINT TRAY_ICON_ID = 1;
 constexpr UINT ADD_RETRY_MS = 3000;
 const char TRAY_TIP[] = "ゲームを捨て，街に出よう";
 
-void CheckItem(HMENU menu, UINT id, bool on)
+// The submenu that holds the keyboard's placeholder item.
+HMENU KeyboardSubmenu(HMENU popup)
 {
-    CheckMenuItem(menu, id, MF_BYCOMMAND | (on ? MF_CHECKED : MF_UNCHECKED));
-}
-
-void EnableItem(HMENU menu, UINT id, bool on)
-{
-    EnableMenuItem(menu, id, MF_BYCOMMAND | (on ? MF_ENABLED : MF_GRAYED));
+    for (int i = 0; i < GetMenuItemCount(popup); ++i) {
+        HMENU submenu = GetSubMenu(popup, i);
+        if (submenu && GetMenuItemID(submenu, 0) == IDM_KEYBOARD_PLACEHOLDER) return submenu;
+    }
+    return nullptr;
 }
 
 // The keys in table order, 20 to a level; each level but the last ends in
 // an empty-captioned submenu holding the next.
-void FillKeyboardSubmenu(HMENU keyboard, const TrayMenuState& state)
+void FillKeyboardSubmenu(HMENU keyboard)
 {
-    DeleteMenu(keyboard, 0, MF_BYPOSITION);  // the placeholder
+    if (!keyboard) return;
+    DeleteMenu(keyboard, IDM_KEYBOARD_PLACEHOLDER, MF_BYCOMMAND);
     HMENU level = keyboard;
     int levelIndex = 0;
     for (int i = 0; i < KEY_COUNT; ++i) {
@@ -41,16 +44,15 @@ void FillKeyboardSubmenu(HMENU keyboard, const TrayMenuState& state)
             level = next;
             levelIndex = TrayKeyboardLevel(i);
         }
-        const UINT checked = state.keysHeld[i] ? MF_CHECKED : MF_UNCHECKED;
-        AppendMenuA(level, MF_STRING | checked, static_cast<UINT_PTR>(keyTable[i].controlId),
+        AppendMenuA(level, MF_STRING, static_cast<UINT_PTR>(keyTable[i].controlId),
                     FormatKeyName(keyTable[i].virtualKey).c_str());
     }
 }
 
 }  // namespace
 
-Tray::Tray(HWND panel, TimerGate& gate, DesktopRules& desktop, TrayHost& host)
-    : panel_(panel), gate_(gate), desktop_(desktop), host_(host),
+Tray::Tray(DesktopRules& desktop)
+    : desktop_(desktop),
       shellRestart_(RegisterWindowMessageA("TaskbarCreated")),
       record_(), balloon_()
 {
@@ -99,11 +101,10 @@ void Tray::ShutDown()
     record_.hWnd = nullptr;
 }
 
-void Tray::ShowRepeaters(bool leftOn, bool rightOn)
+void Tray::ShowIcon(TrayIcon wanted)
 {
     // A repeater restarts on every change of its interval, and start-up alone
     // asks for the icon several times: the shell is told only of a new picture.
-    const TrayIcon wanted = TrayIconFor(leftOn, rightOn);
     if (wanted == shown_ || !record_.hWnd) return;
     shown_ = wanted;
     record_.hIcon = icons_[static_cast<int>(shown_)].get();
@@ -139,13 +140,12 @@ void Tray::ShowBalloon(const std::string& title, const std::string& text)
 
 void Tray::ReAdd() { Add(); }
 
-HMENU Tray::BuildMenu(HMENU& popup)
+HMENU Tray::BuildMenu(const TrayState& state, HMENU& popup)
 {
-    const TrayMenuState state = host_.MenuState();
     const auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(panel_, GWLP_HINSTANCE));
     HMENU menu = LoadMenuA(instance, MAKEINTRESOURCEA(IDM_TRAY));
     popup = GetSubMenu(menu, 0);
-    FillKeyboardSubmenu(GetSubMenu(popup, 3), state);
+    FillKeyboardSubmenu(KeyboardSubmenu(popup));
 
     MENUITEMINFOA item = {};
     item.cbSize = sizeof item;
@@ -158,19 +158,16 @@ HMENU Tray::BuildMenu(HMENU& popup)
     item.dwTypeData = showHide;
     SetMenuItemInfoA(popup, IDM_SHOW_HIDE, FALSE, &item);
 
-    CheckItem(popup, IDM_LEFT_REPEAT, state.leftOn);
-    CheckItem(popup, IDM_RIGHT_REPEAT, state.rightOn);
-    const UINT slotItems[MACRO_SLOT_COUNT] = {IDM_MACRO1, IDM_MACRO2, IDM_MACRO3};
-    for (int slot = 0; slot < MACRO_SLOT_COUNT; ++slot)
-        EnableItem(popup, slotItems[slot], state.slotEnabled[slot]);
-    EnableItem(popup, IDM_CONCEAL, !state.concealed);
-    EnableItem(popup, IDM_SHOW_HIDE, !state.concealed);
-    EnableItem(popup, IDM_SHOW_HIDDEN, state.concealed);
-    EnableItem(popup, IDM_HIDDEN_DIALOG, state.concealed);
+    // By command: the keys' items are found in their submenus too.
+    for (const TrayState::Item& entry : state.items) {
+        const auto id = static_cast<UINT>(entry.id);
+        if (entry.checked) CheckMenuItem(popup, id, MF_BYCOMMAND | MF_CHECKED);
+        if (!entry.enabled) EnableMenuItem(popup, id, MF_BYCOMMAND | MF_GRAYED);
+    }
     return menu;
 }
 
-void Tray::ShowMenu()
+void Tray::ShowMenu(const TrayState& state)
 {
     // The menu runs a modal loop; a second right click while it is open must
     // not open another one.
@@ -178,14 +175,14 @@ void Tray::ShowMenu()
     menuOpen_ = true;
     HMENU popup = nullptr;
     {
-        ScopedMenu menu(BuildMenu(popup));
+        ScopedMenu menu(BuildMenu(state, popup));
         POINT cursor;
         GetCursorPos(&cursor);
         // A menu closes when the player clicks elsewhere only while its
         // owner's top-level window is in front: the frame (hidden or not)
         // takes the front first.
         SetForegroundWindow(GetAncestor(panel_, GA_ROOT));
-        ScopedTimerGate closed(gate_);
+        ScopedPanelGate closed(panel_);
         desktop_.TrackPopupMenu(popup, TPM_RIGHTBUTTON | TPM_BOTTOMALIGN, cursor.x, cursor.y, panel_);
         // Without a message after it, the next menu from the icon would
         // close at once.
@@ -194,16 +191,14 @@ void Tray::ShowMenu()
     menuOpen_ = false;
 }
 
-void Tray::OnNotify(LPARAM mouseMessage)
+TrayRequest Tray::OnNotify(LPARAM mouseMessage)
 {
     switch (mouseMessage) {
     case WM_RBUTTONDOWN:
-        ShowMenu();
-        break;
+        return TrayRequest::Menu;
     case WM_LBUTTONDBLCLK:
-        host_.IconDoubleClicked();
-        break;
+        return TrayRequest::Frame;
     default:
-        break;
+        return TrayRequest::Nothing;
     }
 }

@@ -7,39 +7,21 @@
 
 #include <string>
 
-#include "core/automation/key_table.h"
-#include "core/automation/macro_file.h"
-#include "core/panel/timer_gate.h"
 #include "core/tray/tray_layout.h"
 #include "win/desktop_rules.h"
 #include "win/panel_feature.h"
 #include "win/scoped.h"
 
-// What the menu shows, as the other features have it when it opens.
-struct TrayMenuState {
-    bool leftOn = false;
-    bool rightOn = false;
-    bool slotEnabled[MACRO_SLOT_COUNT] = {};
-    bool keysHeld[KEY_COUNT] = {};
-    bool concealed = false;
-    bool frameVisible = false;
-};
-
-// What the tray asks of the panel.
-class TrayHost {
-public:
-    virtual TrayMenuState MenuState() = 0;
-    // A double click on the icon: the frame comes back, unless windows are
-    // concealed (the frame stays with them).
-    virtual void IconDoubleClicked() = 0;
-
-protected:
-    ~TrayHost() = default;
+// What the player asked for at the icon.
+enum class TrayRequest {
+    Nothing,
+    Menu,   // the right button: the menu, with the features' state
+    Frame,  // a double click: the frame back, unless windows are concealed
 };
 
 class Tray final : public PanelFeature {
 public:
-    Tray(HWND panel, TimerGate& gate, DesktopRules& desktop, TrayHost& host);
+    explicit Tray(DesktopRules& desktop);
     Tray(const Tray&) = delete;
     Tray& operator=(const Tray&) = delete;
 
@@ -51,16 +33,17 @@ public:
     // Removes the icon and releases the images.
     void ShutDown() override;
 
-    // Chooses the icon from the two click repeaters; the shell is told only
-    // of a new picture.
-    void ShowRepeaters(bool leftOn, bool rightOn);
+    // The shell is told only of a new picture.
+    void ShowIcon(TrayIcon icon);
     // The shell has restarted and forgotten every icon, or was not ready when
     // the icon was first added: add it again, with the picture it should
     // show now.
     void ReAdd();
-    // WMU_TRAYNOTIFY: the right button opens the menu, a double click tells
-    // the host.
-    void OnNotify(LPARAM mouseMessage);
+    // WMU_TRAYNOTIFY: what the mouse message asks for.
+    static TrayRequest OnNotify(LPARAM mouseMessage);
+    // The menu at the cursor, as `state` has the features; its items send
+    // the panel their commands.
+    void ShowMenu(const TrayState& state);
     // A warning beside the icon that goes by itself: what the player must
     // know while a game has the focus, where a message box would stop the
     // repeaters. Texts too long for the record are cut whole characters.
@@ -68,21 +51,17 @@ public:
 
     // The shell's "TaskbarCreated" message.
     UINT ShellRestartMessage() const { return shellRestart_; }
-    // The menu as it would be shown now. Returns the loaded menu (to
-    // destroy) and gives its popup.
-    HMENU BuildMenu(HMENU& popup);
+    // The menu as `state` has it. Returns the loaded menu (to destroy) and
+    // gives its popup.
+    HMENU BuildMenu(const TrayState& state, HMENU& popup);
 
 private:
     friend struct PanelInternals;  // the in-process tests' view
-    void ShowMenu();
     // Adds the icon; while the shell refuses (not ready yet at logon), it
     // is tried again every few seconds.
     void Add();
 
-    HWND panel_;
-    TimerGate& gate_;
     DesktopRules& desktop_;
-    TrayHost& host_;
     const UINT shellRestart_;
     NOTIFYICONDATAA record_;
     // The last balloon the shell was given (the second version's record,

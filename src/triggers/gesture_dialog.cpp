@@ -109,9 +109,9 @@ void CaptionAllGestureButtons(HWND panel, ActionState (&actions)[ACTION_COUNT])
     }
 }
 
-void EditGesture(HWND panel, TimerGate& gate, ActionState (&actions)[ACTION_COUNT], int index)
+void EditGesture(HWND panel, ActionState (&actions)[ACTION_COUNT], int index)
 {
-    ScopedTimerGate closed(gate);
+    ScopedPanelGate closed(panel);
     const auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(panel, GWLP_HINSTANCE));
     DialogBoxParamA(instance, MAKEINTRESOURCEA(IDD_GESTURE), panel, GestureDlgProc,
                     reinterpret_cast<LPARAM>(&actions[index].gesture));

@@ -3,14 +3,14 @@
 #include <windows.h>
 
 #include "core/model/feature_states.h"
-#include "core/panel/timer_gate.h"
+#include "win/panel_gate.h"
 
 // Dialog IDD_GESTURE. Its creation parameter is the GestureSequence it shows and, on
 // OK, changes.
 INT_PTR CALLBACK GestureDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
 
 // Opens the dialog for action `index` and captions its button afterwards.
-void EditGesture(HWND panel, TimerGate& gate, ActionState (&actions)[ACTION_COUNT], int index);
+void EditGesture(HWND panel, ActionState (&actions)[ACTION_COUNT], int index);
 
 // Captions the action's gesture button, cutting a stored gesture at its first
 // entry that is not a direction.

@@ -46,10 +46,10 @@ INT_PTR CALLBACK HotkeyDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM 
     }
 }
 
-void EditHotkey(const DesktopRules& desktop, HWND panel, TimerGate& gate,
+void EditHotkey(const DesktopRules& desktop, HWND panel,
                 ActionState (&actions)[ACTION_COUNT], int index)
 {
-    ScopedTimerGate closed(gate);
+    ScopedPanelGate closed(panel);
     ActionState& action = actions[index];
     // While the dialog is open the key field gets whatever the player types:
     // Ctrl+H there must not conceal every window, nor F1 start a macro.

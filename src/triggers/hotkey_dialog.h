@@ -3,7 +3,7 @@
 #include <windows.h>
 
 #include "core/model/feature_states.h"
-#include "core/panel/timer_gate.h"
+#include "win/panel_gate.h"
 #include "win/desktop_rules.h"
 
 // Dialog IDD_HOTKEY. Its creation parameter is the HotkeyChoice it shows and, on
@@ -23,7 +23,7 @@ struct HotkeyChoice {
 // registration stay as they were. An emptied field clears the action's key,
 // which registers nothing, for any number of actions. Cancel keeps the
 // action as it was.
-void EditHotkey(const DesktopRules& desktop, HWND panel, TimerGate& gate,
+void EditHotkey(const DesktopRules& desktop, HWND panel,
                 ActionState (&actions)[ACTION_COUNT], int index);
 
 // Captions the action's hotkey button with its combination.

@@ -10,9 +10,9 @@
 #include "triggers/hotkeys.h"
 #include "win/dialog_controls.h"
 #include "win/key_names.h"
+#include "win/panel_gate.h"
 
-Triggers::Triggers(HWND panel, TimerGate& gate, DesktopRules& desktop, TriggerHost& host)
-    : panel_(panel), gate_(gate), desktop_(desktop), host_(host)
+Triggers::Triggers(DesktopRules& desktop) : desktop_(desktop)
 {
     SetDefaultHotkeys(actions_);
 }
@@ -54,14 +54,14 @@ void Triggers::OnCommand(int id, int)
     }
     for (int i = 0; i < ACTION_COUNT; ++i) {
         if (actionControls[i].gestureButton == id) {
-            EditGesture(panel_, gate_, actions_, i);
+            EditGesture(panel_, actions_, i);
             return;
         }
         if (actionControls[i].hotkeyButton == id) {
             if (editingHotkey_) return;
-            host_.ReleasingHotkeys();
+            Run(STOP_MACRO_ACTION);
             editingHotkey_ = true;
-            EditHotkey(desktop_, panel_, gate_, actions_, i);
+            EditHotkey(desktop_, panel_, actions_, i);
             editingHotkey_ = false;
             return;
         }
@@ -74,8 +74,15 @@ void Triggers::OnTimer(UINT_PTR)
 {
     // A completed gesture runs its action as its hotkey would.
     const int action = SampleGesture(desktop_, gestures_, actions_);
-    if (action >= 0) host_.RunAction(action);
+    if (action >= 0) Run(action);
 }
+
+// Exactly as if the player had clicked the action's button.
+void Triggers::Run(int index)
+{
+    SendMessageA(panel_, WM_COMMAND, MAKEWPARAM(actionControls[index].command, BN_CLICKED), 0);
+}
+
 
 void Triggers::SetUp()
 {
@@ -118,14 +125,14 @@ void Triggers::AfterShown()
     text += "\n設定はそのまま残し、次に起動したときにもう一度登録します。"
             "ほかのプログラムを終了してから PLOVNIKAR を起動し直すか、ホットキーを変えてください。";
     refusedAtStart_.clear();
-    ScopedTimerGate closed(gate_);
+    ScopedPanelGate closed(panel_);
     MessageBoxA(GetParent(panel_), text.c_str(), "PLOVNIKAR", MB_OK | MB_ICONWARNING);
 }
 
 void Triggers::OnHotkey(int hotkeyId)
 {
     const int index = FindActionByHotkeyId(hotkeyId);
-    if (index >= 0) host_.RunAction(index);
+    if (index >= 0) Run(index);
 }
 
 void Triggers::EnableActionButtons(int index, bool enable)

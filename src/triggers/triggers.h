@@ -1,34 +1,23 @@
 // The triggers: the nine actions' global hotkeys and mouse gestures, their
 // buttons and dialogs, the gesture settings (distance, time, the key held
 // while gesturing) and the sampling timer. A hotkey or a completed gesture
-// runs its action through the panel.
+// sends the panel its action's command, as the action's button would.
 #pragma once
 #include <windows.h>
 
 #include "core/model/feature_states.h"
-#include "core/panel/timer_gate.h"
 #include "win/desktop_rules.h"
 #include "win/panel_feature.h"
 
-// Runs what an action does (the panel knows each action's effect).
-class TriggerHost {
-public:
-    virtual void RunAction(int index) = 0;
-    // Every hotkey is about to be released for the hotkey dialog: nothing
-    // that only a hotkey could stop may go on meanwhile.
-    virtual void ReleasingHotkeys() = 0;
-
-protected:
-    ~TriggerHost() = default;
-};
-
 class Triggers final : public PanelFeature {
 public:
-    Triggers(HWND panel, TimerGate& gate, DesktopRules& desktop, TriggerHost& host);
+    explicit Triggers(DesktopRules& desktop);
 
     // The distance and time edits (and their spins).
     std::vector<int> RoutedCommands() const override;
-    // The hotkey and gesture buttons (each opens its dialog) and the key list.
+    // The hotkey and gesture buttons (each opens its dialog) and the key
+    // list. Opening the hotkey dialog releases every hotkey, the forced
+    // stop's too: a running macro ends first, as that hotkey would end it.
     std::vector<int> InputCommands() const override;
     void OnCommand(int id, int code) override;
     std::vector<UINT_PTR> Timers() const override;
@@ -49,10 +38,10 @@ public:
 
 private:
     friend struct PanelInternals;  // the in-process tests' view
-    HWND panel_;
-    TimerGate& gate_;
+    // Sends the panel the action's command.
+    void Run(int index);
+
     DesktopRules& desktop_;
-    TriggerHost& host_;
     ActionState actions_[ACTION_COUNT];
     GestureState gestures_;
     bool editingHotkey_ = false;

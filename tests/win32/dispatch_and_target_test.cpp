@@ -46,7 +46,7 @@ TEST_F(PanelTest, HotkeysOneAndTwoToggleTheRepeatersLikeTheirButtons)
     const POINT centre = under.Centre();
     SetCursorPos(centre.x, centre.y);
     for (bool down : {true, false, true}) {
-        Features().left.OnTimer(TIMER_LEFTCLICK);
+        TheLeftRepeater().OnTimer(TIMER_LEFTCLICK);
         EXPECT_EQ(GetAsyncKeyState(VK_LBUTTON) < 0, down);
     }
     SendMessageA(panelWindow, WM_COMMAND, IDM_LEFT_REPEAT, 0);
@@ -119,7 +119,7 @@ TEST_F(PanelTest, KeyTicksWaitForTheGateAndTheChosenWindowAndLetGoOfAReleasedKey
     tick();
     ASSERT_EQ(front.keys().size(), 1u);
     EXPECT_TRUE(front.keys()[0].up);
-    EXPECT_TRUE(Features().keys.Held(keyA));
+    EXPECT_TRUE(TheKeys().Held(keyA));
     tick();
     EXPECT_TRUE(front.keys().empty());
     // Switched off and on while let go, the key goes down at once; off, it
@@ -134,7 +134,7 @@ TEST_F(PanelTest, KeyTicksWaitForTheGateAndTheChosenWindowAndLetGoOfAReleasedKey
     tick();
     // Any window will do, but the gate is closed: nothing.
     Choose(IDC_TARGET_LIST, 0);
-    ASSERT_EQ(PanelInternals::Chosen(Features().target), nullptr);
+    ASSERT_EQ(PanelInternals::Chosen(TheTarget()), nullptr);
     SendMessageA(panelWindow, WMU_TIMERGATE, 0, 0);
     tick();
     EXPECT_TRUE(front.keys().empty());
@@ -144,7 +144,7 @@ TEST_F(PanelTest, KeyTicksWaitForTheGateAndTheChosenWindowAndLetGoOfAReleasedKey
     ASSERT_EQ(front.keys().size(), 1u);
     EXPECT_EQ(front.keys()[0].vk, static_cast<UINT>('A'));
     EXPECT_FALSE(front.keys()[0].up);
-    EXPECT_TRUE(Features().keys.Held(keyA));
+    EXPECT_TRUE(TheKeys().Held(keyA));
     // After a pause the key pressed again goes to the game's thread, and
     // this thread's own key state still says it is up ("The key status
     // returned from this function changes as a thread reads key messages
@@ -156,7 +156,7 @@ TEST_F(PanelTest, KeyTicksWaitForTheGateAndTheChosenWindowAndLetGoOfAReleasedKey
     tick();
     ASSERT_EQ(front.keys().size(), 1u);
     EXPECT_FALSE(front.keys()[0].up);
-    EXPECT_TRUE(Features().keys.Held(keyA));
+    EXPECT_TRUE(TheKeys().Held(keyA));
 
     // Released by someone else: the tick lets it go too and turns it off.
     keybd_event('A', static_cast<BYTE>(MapVirtualKeyA('A', 0)), KEYEVENTF_KEYUP, 0);
@@ -164,7 +164,7 @@ TEST_F(PanelTest, KeyTicksWaitForTheGateAndTheChosenWindowAndLetGoOfAReleasedKey
     tick();
     ASSERT_EQ(front.keys().size(), 1u);
     EXPECT_TRUE(front.keys()[0].up);
-    EXPECT_FALSE(Features().keys.Held(keyA));
+    EXPECT_FALSE(TheKeys().Held(keyA));
     EXPECT_EQ(FaceOf(keyTable[keyA].controlId), COLOR_OFF);
 }
 
@@ -181,13 +181,13 @@ TEST_F(PanelTest, FilterRefusesTheFrameAndOtherWindowsThanTheTarget)
         });
     };
     ASSERT_TRUE(foreground(frameWindow));
-    EXPECT_FALSE(Features().target.FilterPasses());  // all windows, but the frame is in front
+    EXPECT_FALSE(TheTarget().FilterPasses());  // all windows, but the frame is in front
     ASSERT_TRUE(foreground(other));
-    EXPECT_TRUE(Features().target.FilterPasses());
+    EXPECT_TRUE(TheTarget().FilterPasses());
     SendMessageA(panelWindow, WMU_SELECTTARGET, reinterpret_cast<WPARAM>(target), 0);
-    EXPECT_FALSE(Features().target.FilterPasses());
+    EXPECT_FALSE(TheTarget().FilterPasses());
     ASSERT_TRUE(foreground(target));
-    EXPECT_TRUE(Features().target.FilterPasses());
+    EXPECT_TRUE(TheTarget().FilterPasses());
     DestroyWindow(target);
     DestroyWindow(other);
 }

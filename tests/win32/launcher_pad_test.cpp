@@ -544,7 +544,7 @@ TEST_F(LauncherPadTest, AtStartOnlyALocalFileIsLookedAtAndTheOthersShowTheirType
     // The file's own icon, fetched once the window is up, replaces the
     // type's.
     files_.Write("later.txt");
-    Features().pads.AfterShown();
+    ThePads().AfterShown();
     EXPECT_TRUE(WaitUntil([&] { return !Pad(2).iconFetchPending; }));
     EXPECT_NE(Pad(2).iconInfo.hIcon, nullptr);
     EXPECT_TRUE(boxes.boxes().empty());

@@ -62,7 +62,8 @@ protected:
     // The keys and buttons down: exactly these.
     void SetKeys(const std::vector<int>& down) { keys_.down = down; }
     HeldKeys keys_;
-    static void Tick(TIMERPROC callback) { callback(panelWindow, WM_TIMER, TIMER_MACRO, GetTickCount()); }
+    // A tick of the macro timer, routed by the panel as every tick is.
+    static void Tick() { SendMessageA(panelWindow, WM_TIMER, TIMER_MACRO, 0); }
     static POINT Cursor()
     {
         POINT p = {};
@@ -120,17 +121,17 @@ TEST_F(MacroEngineTest, PlaybackTakesOneSampleATickAndEndsOnTheTickAfterTheLast)
     ASSERT_TRUE(Engine().StartPlayback(0, false));
     EXPECT_TRUE(At(path[3])) << "nothing moves before the first tick";
     for (int i = 0; i < 3; ++i) {
-        Tick(PlayTick);
+        Tick();
         EXPECT_TRUE(At(path[i])) << "tick " << i;
         EXPECT_TRUE(Engine().Running());
     }
     EXPECT_FALSE(Gate().IsOpen());
-    Tick(PlayTick);
+    Tick();
     EXPECT_FALSE(Engine().Running());
     EXPECT_TRUE(Gate().IsOpen()) << "the panel was restored before the stop returned";
     EXPECT_TRUE(At(path[2]));
     // A tick of the killed timer that was already on its way changes nothing.
-    Tick(PlayTick);
+    Tick();
     EXPECT_TRUE(At(path[2]));
     EXPECT_FALSE(Engine().Running());
 }
@@ -141,12 +142,12 @@ TEST_F(MacroEngineTest, RepeatSpendsOneTickAtTheEndThenStartsOverUntilStopped)
     CloseGate();
     ASSERT_TRUE(Engine().StartPlayback(1, true));
     for (int pass = 0; pass < 3; ++pass) {
-        Tick(PlayTick);
+        Tick();
         EXPECT_TRUE(At(path[0])) << "pass " << pass;
-        Tick(PlayTick);
+        Tick();
         EXPECT_TRUE(At(path[1])) << "pass " << pass;
         SetCursorPos(path[3].x, path[3].y);
-        Tick(PlayTick);  // the end of the file: back to the start, nothing else
+        Tick();  // the end of the file: back to the start, nothing else
         EXPECT_TRUE(At(path[3])) << "pass " << pass;
         EXPECT_TRUE(Engine().Running());
     }
@@ -168,20 +169,13 @@ TEST_F(MacroEngineTest, RecordingWaitsForTheKeyThenWritesOneSampleATickUntilItGo
     ASSERT_TRUE(Engine().StartRecording(2, VK_MENU));
     EXPECT_EQ(FileLength(2), 0);
     SetKeys({VK_SHIFT, VK_CONTROL, VK_LBUTTON});  // not the record key
-    for (int i = 0; i < 3; ++i) {
-        Tick(WaitForRecordKey);
-        Tick(RecordTick);  // not this operation's callback yet
-    }
+    for (int i = 0; i < 3; ++i) Tick();
     EXPECT_EQ(FileLength(2), 0);
     EXPECT_TRUE(Engine().Running());
 
     SetKeys({VK_MENU});
-    Tick(WaitForRecordKey);
+    Tick();
     EXPECT_EQ(FileLength(2), 0) << "the first sample is taken on the next tick";
-    // Late ticks of the wait and ticks of another operation do nothing.
-    Tick(WaitForRecordKey);
-    Tick(PlayTick);
-    EXPECT_EQ(FileLength(2), 0);
     EXPECT_TRUE(Engine().Running());
 
     const std::vector<MacroSample> expected = {
@@ -196,16 +190,16 @@ TEST_F(MacroEngineTest, RecordingWaitsForTheKeyThenWritesOneSampleATickUntilItGo
         if (s.left) down.push_back(VK_LBUTTON);
         if (s.right) down.push_back(VK_RBUTTON);
         SetKeys(down);
-        Tick(RecordTick);
+        Tick();
         EXPECT_EQ(FileLength(2), static_cast<long long>(12 * (i + 1))) << "tick " << i;
     }
     EXPECT_FALSE(Gate().IsOpen());
 
     SetKeys({VK_LBUTTON});  // the record key goes up
-    Tick(RecordTick);
+    Tick();
     EXPECT_FALSE(Engine().Running());
     EXPECT_TRUE(Gate().IsOpen());
-    Tick(RecordTick);
+    Tick();
     EXPECT_EQ(FileLength(2), static_cast<long long>(12 * expected.size()));
 
     const std::vector<MacroSample> recorded = ReadSamples(2);
@@ -266,9 +260,15 @@ TEST_F(MacroEngineTest, CommandsCloseTheGateAndDisableEveryMacroControlUntilTheS
     EXPECT_TRUE(Engine().Running());
     EXPECT_FALSE(Gate().IsOpen());
     EXPECT_EQ(EnabledMacroControls(), 0);
-    Tick(PlayTick);
+    // A menu or a dialog opened meanwhile holds the playback too.
+    SetCursorPos(path[1].x, path[1].y);
+    CloseGate();
+    Tick();
+    EXPECT_TRUE(At(path[1]));
+    SendMessageA(panelWindow, WMU_TIMERGATE, 1, 0);
+    Tick();
     EXPECT_TRUE(At(path[0]));
-    Tick(PlayTick);
+    Tick();
     EXPECT_FALSE(Engine().Running());
     EXPECT_TRUE(Gate().IsOpen());
     EXPECT_EQ(EnabledMacroControls(), 3 + 5);
@@ -281,12 +281,12 @@ TEST_F(MacroEngineTest, CommandsCloseTheGateAndDisableEveryMacroControlUntilTheS
     EXPECT_EQ(EnabledMacroControls(), 0);
     EXPECT_EQ(FileLength(1), 0);
     SetKeys({VK_SHIFT});
-    Tick(WaitForRecordKey);
-    Tick(RecordTick);
+    Tick();
+    Tick();
     EXPECT_EQ(FileLength(1), 0) << "Shift is not the chosen key";
     SetKeys({VK_MENU});
-    Tick(WaitForRecordKey);
-    Tick(RecordTick);
+    Tick();
+    Tick();
     EXPECT_EQ(FileLength(1), 12);
     // The forced stop, as its hotkey delivers it.
     SendMessageA(panelWindow, WM_HOTKEY, 8, 0);
@@ -308,22 +308,22 @@ TEST_F(MacroEngineTest, WithSwappedButtonsThePlayersPrimaryButtonIsThePhysicalRi
     const POINT centre = target.Centre();
     SetCursorPos(centre.x, centre.y);
     // The left repeater clicks the player's primary button.
-    Features().left.OnTimer(TIMER_LEFTCLICK);
-    Features().left.LetGo();
+    TheLeftRepeater().OnTimer(TIMER_LEFTCLICK);
+    TheLeftRepeater().LetGo();
     // A recorded primary press plays as one.
     WriteSamples(0, {{centre.x, centre.y, true, false}, {centre.x, centre.y, false, false}});
     ASSERT_TRUE(Engine().StartPlayback(0, false));
-    for (int tick = 0; tick < 3; ++tick) Tick(PlayTick);
+    for (int tick = 0; tick < 3; ++tick) Tick();
     ASSERT_FALSE(Engine().Running());
     PumpMessages();
     EXPECT_EQ(target.clicks(), "RrRr");
     // The physical right held while recording is the primary button.
     ASSERT_TRUE(Engine().StartRecording(1, VK_SHIFT));
     SetKeys({VK_SHIFT, VK_RBUTTON});
-    Tick(WaitForRecordKey);
-    Tick(RecordTick);
+    Tick();
+    Tick();
     SetKeys({});
-    Tick(RecordTick);
+    Tick();
     const std::vector<MacroSample> recorded = ReadSamples(1);
     ASSERT_EQ(recorded.size(), 1u);
     EXPECT_TRUE(recorded[0].left);
@@ -338,21 +338,21 @@ TEST_F(MacroEngineTest, ThousandsOfTicksKeepTheirCountAndReportTheirCost)
     SetCursorPos(path[0].x, path[0].y);
     ASSERT_TRUE(Engine().StartRecording(0, VK_SHIFT));
     SetKeys({VK_SHIFT});
-    Tick(WaitForRecordKey);
+    Tick();
     const auto recordStart = Clock::now();
-    for (int i = 0; i < TICKS; ++i) Tick(RecordTick);
+    for (int i = 0; i < TICKS; ++i) Tick();
     const auto recordTime = Clock::now() - recordStart;
     EXPECT_EQ(FileLength(0), 12LL * TICKS);
     SetKeys({});
-    Tick(RecordTick);
+    Tick();
     ASSERT_FALSE(Engine().Running());
 
     ASSERT_TRUE(Engine().StartPlayback(0, false));
     const auto playStart = Clock::now();
-    for (int i = 0; i < TICKS; ++i) Tick(PlayTick);
+    for (int i = 0; i < TICKS; ++i) Tick();
     const auto playTime = Clock::now() - playStart;
     EXPECT_TRUE(Engine().Running());
-    Tick(PlayTick);
+    Tick();
     EXPECT_FALSE(Engine().Running());
 
     auto micro = [](Clock::duration d) {

@@ -22,7 +22,7 @@ Panel& ThePanel() { return *panel; }
 COLORREF FaceOf(int controlId)
 {
     COLORREF face = COLOR_PANEL;
-    for (PanelFeature* feature : Features().order) {
+    for (PanelFeature* feature : FeatureOrder()) {
         if (feature->FaceOf(controlId, face)) break;
     }
     return face;
@@ -31,7 +31,7 @@ COLORREF FaceOf(int controlId)
 SettingsValues CurrentSettings()
 {
     SettingsValues values;
-    for (PanelFeature* feature : Features().order) feature->Save(values);
+    for (PanelFeature* feature : FeatureOrder()) feature->Save(values);
     return values;
 }
 

@@ -8,11 +8,21 @@
 #include <string>
 #include <vector>
 
-#include "app/panel_features.h"
+#include "app/panel.h"
 #include "panel_fixture.h"
 
 struct PanelInternals {
-    static Panel::Features& Of(Panel& panel) { return *panel.features_; }
+    static const std::vector<PanelFeature*>& Order(Panel& panel) { return panel.order_; }
+    static Concealment& ConcealmentOf(Panel& panel) { return panel.concealment_; }
+    static Macros& MacrosOf(Panel& panel) { return panel.macros_; }
+    static Repeaters& RepeatersOf(Panel& panel) { return panel.repeaters_; }
+    static Triggers& TriggersOf(Panel& panel) { return panel.triggers_; }
+    static Pads& PadsOf(Panel& panel) { return *panel.pads_; }
+    static Tray& TrayOf(Panel& panel) { return panel.tray_; }
+    static TrayState TrayStateOf(Panel& panel) { return panel.GatherTrayState(); }
+    static ClickRepeater& Left(Repeaters& repeaters) { return repeaters.left_; }
+    static KeyRepeater& Keys(Repeaters& repeaters) { return repeaters.keys_; }
+    static RepeatTarget& Target(Repeaters& repeaters) { return repeaters.target_; }
     static TimerGate& GateOf(Panel& panel) { return panel.gate_; }
     static SystemOutputDevices& Devices(Concealment& concealment) { return concealment.devices_; }
     static bool Holds(SystemOutputDevices& devices, const std::string& id) { return devices.Held(id) != nullptr; }
@@ -39,10 +49,17 @@ struct PanelInternals {
 };
 
 // The running test's panel, feature by feature.
-inline auto& Features() { return PanelInternals::Of(ThePanel()); }
+inline const std::vector<PanelFeature*>& FeatureOrder() { return PanelInternals::Order(ThePanel()); }
 inline TimerGate& Gate() { return PanelInternals::GateOf(ThePanel()); }
-inline Concealment& TheConcealment() { return Features().concealment; }
+inline Concealment& TheConcealment() { return PanelInternals::ConcealmentOf(ThePanel()); }
 inline SystemOutputDevices& TheDevices() { return PanelInternals::Devices(TheConcealment()); }
-inline Triggers& TheTriggers() { return Features().triggers; }
-inline MacroEngine& TheEngine() { return PanelInternals::Engine(Features().macros); }
-inline cAppIconClass& ThePad(int index) { return PanelInternals::Pad(Features().pads, index); }
+inline Triggers& TheTriggers() { return PanelInternals::TriggersOf(ThePanel()); }
+inline MacroEngine& TheEngine() { return PanelInternals::Engine(PanelInternals::MacrosOf(ThePanel())); }
+inline Pads& ThePads() { return PanelInternals::PadsOf(ThePanel()); }
+inline cAppIconClass& ThePad(int index) { return PanelInternals::Pad(ThePads(), index); }
+inline Tray& TheTray() { return PanelInternals::TrayOf(ThePanel()); }
+// What the tray shows now, as the panel gathers it from the features.
+inline TrayState TrayStateNow() { return PanelInternals::TrayStateOf(ThePanel()); }
+inline ClickRepeater& TheLeftRepeater() { return PanelInternals::Left(PanelInternals::RepeatersOf(ThePanel())); }
+inline KeyRepeater& TheKeys() { return PanelInternals::Keys(PanelInternals::RepeatersOf(ThePanel())); }
+inline RepeatTarget& TheTarget() { return PanelInternals::Target(PanelInternals::RepeatersOf(ThePanel())); }

@@ -107,7 +107,7 @@ TEST_F(PanelTest, EveryProgramButtonIsOwnerDrawn)
 TEST_F(PanelTest, EveryControlAndMenuItemHasExactlyOneOwner)
 {
     std::map<int, int> claims;
-    for (PanelFeature* feature : Features().order) {
+    for (PanelFeature* feature : FeatureOrder()) {
         for (int id : feature->RoutedCommands()) ++claims[id];
         for (int id : feature->InputCommands()) ++claims[id];
     }
@@ -117,7 +117,7 @@ TEST_F(PanelTest, EveryControlAndMenuItemHasExactlyOneOwner)
         if (id != -1 && id != 0xFFFF) ids.insert(id);
     }
     HMENU popup = nullptr;
-    HMENU menu = Features().tray.BuildMenu(popup);
+    HMENU menu = TheTray().BuildMenu(TrayStateNow(), popup);
     std::vector<HMENU> pending = {popup};
     while (!pending.empty()) {
         HMENU level = pending.back();
@@ -131,6 +131,7 @@ TEST_F(PanelTest, EveryControlAndMenuItemHasExactlyOneOwner)
         }
     }
     DestroyMenu(menu);
+    ids.insert(IDM_STOP_MACRO);  // the forced stop's command: its hotkey's alone
     ASSERT_GT(ids.size(), static_cast<std::size_t>(KEY_COUNT)) << "the panel's controls were not found";
     for (int id : ids) EXPECT_EQ(claims[id], 1) << id;
     for (const auto& [id, count] : claims) EXPECT_TRUE(ids.count(id)) << id << " is claimed but no control";
@@ -214,7 +215,7 @@ TEST_F(PanelTest, TimerGateCountsItsClosersAndOpensWithTheLast)
 TEST_F(PanelTest, DrawItemReachesTheOwnerOfTheControl)
 {
     struct Case { int id; COLORREF face; };
-    Features().keys.Step(1063);  // "A" held
+    TheKeys().Step(1063);  // "A" held
     for (const Case& c : {Case{1063, COLOR_ON}, Case{1025, COLOR_OFF}, Case{IDC_SHOW_HIDE, COLOR_PANEL},
                           Case{IDC_LEFT_TOGGLE, COLOR_OFF}, Case{IDC_HOTKEY_STOP, COLOR_PANEL},
                           Case{IDC_GESTURE_SHOWHIDE, COLOR_PANEL}}) {
@@ -233,7 +234,7 @@ TEST_F(PanelTest, DrawItemReachesTheOwnerOfTheControl)
         EXPECT_EQ(canvas.Pixel(2, 2), c.face) << c.id << " " << ColourText(canvas.Pixel(2, 2));
         EXPECT_EQ(canvas.Pixel(0, 0), RGB(255, 255, 255)) << c.id;
     }
-    Features().keys.Step(1063);
+    TheKeys().Step(1063);
 }
 
 TEST_F(PanelTest, ShowHideCommandsHideAndShowTheFrame)

@@ -40,26 +40,22 @@ bool Greyed(HMENU menu, UINT id) { return (GetMenuState(menu, id, MF_BYCOMMAND) 
 
 using TrayTest = PanelTest;
 
-// The state a menu shows, as a panel would hand it over.
-class MenuStateHost : public TrayHost {
-public:
-    TrayMenuState state;
-    TrayMenuState MenuState() override { return state; }
-    void IconDoubleClicked() override {}
-};
-
-HMENU BuildTrayMenu(HMENU& popup) { return Features().tray.BuildMenu(popup); }
+HMENU BuildTrayMenu(HMENU& popup) { return TheTray().BuildMenu(TrayStateNow(), popup); }
 
 TEST_F(TrayTest, MenuShowsTheKeysInFourNestedLevelsCheckedWhenOn)
 {
-    MenuStateHost host;
-    bool (&held)[KEY_COUNT] = host.state.keysHeld;
+    bool held[KEY_COUNT] = {};
     held[0] = true;   // Esc, first level
     held[29] = true;  // A, second level
     held[80] = true;  // PgDn, the last key of the fourth level
-    Tray tray(panelWindow, Gate(), SystemDesktop(), host);
+    TrayState state;
+    for (int i = 0; i < KEY_COUNT; ++i) {
+        if (held[i]) state.Check(keyTable[i].controlId, true);
+    }
+    Tray tray(SystemDesktop());
+    tray.Attach(panelWindow);
     HMENU popup = nullptr;
-    HMENU menu = tray.BuildMenu(popup);
+    HMENU menu = tray.BuildMenu(state, popup);
     ASSERT_NE(menu, nullptr);
     HMENU level = GetSubMenu(popup, 3);
     int keyIndex = 0;
@@ -120,15 +116,15 @@ TEST_F(TrayTest, MenuFollowsTheRepeatersMacrosAndTheFrame)
 
 TEST_F(TrayTest, IconFollowsTheRepeaters)
 {
-    EXPECT_EQ(PanelInternals::ShownIcon(Features().tray), TrayIcon::Neither);
+    EXPECT_EQ(PanelInternals::ShownIcon(TheTray()), TrayIcon::Neither);
     SendMessageA(panelWindow, WM_COMMAND, IDC_LEFT_TOGGLE, 0);
-    EXPECT_EQ(PanelInternals::ShownIcon(Features().tray), TrayIcon::Left);
+    EXPECT_EQ(PanelInternals::ShownIcon(TheTray()), TrayIcon::Left);
     SendMessageA(panelWindow, WM_COMMAND, IDM_RIGHT_REPEAT, 0);
-    EXPECT_EQ(PanelInternals::ShownIcon(Features().tray), TrayIcon::Both);
+    EXPECT_EQ(PanelInternals::ShownIcon(TheTray()), TrayIcon::Both);
     SendMessageA(panelWindow, WM_HOTKEY, 1, 0);
-    EXPECT_EQ(PanelInternals::ShownIcon(Features().tray), TrayIcon::Right);
+    EXPECT_EQ(PanelInternals::ShownIcon(TheTray()), TrayIcon::Right);
     SendMessageA(panelWindow, WM_COMMAND, IDC_RIGHT_TOGGLE, 0);
-    EXPECT_EQ(PanelInternals::ShownIcon(Features().tray), TrayIcon::Neither);
+    EXPECT_EQ(PanelInternals::ShownIcon(TheTray()), TrayIcon::Neither);
 }
 
 TEST_F(TrayTest, DoubleClickShowsTheHiddenFrame)

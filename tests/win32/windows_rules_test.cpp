@@ -130,7 +130,7 @@ protected:
         TearDownKeepingSettings();
         SetUpKeepingSettings();
     }
-    std::string Balloon() { return PanelInternals::Balloon(Features().tray); }
+    std::string Balloon() { return PanelInternals::Balloon(TheTray()); }
     WindowsRules rules_;
 };
 
@@ -161,7 +161,7 @@ TEST_F(WindowsRulesTest, AWindowRunAsAdministratorIsToldOfOnceAndNotRecordedAsCo
     SendMessageA(panelWindow, WM_COMMAND, IDC_LEFT_TOGGLE, 0);
     SendMessageA(panelWindow, WM_TIMER, TIMER_LEFTCLICK, 0);
     EXPECT_NE(Balloon().find("elevated game"), std::string::npos) << Balloon();
-    PanelInternals::ClearBalloon(Features().tray);
+    PanelInternals::ClearBalloon(TheTray());
     for (int tick = 0; tick < 3; ++tick) SendMessageA(panelWindow, WM_TIMER, TIMER_LEFTCLICK, 0);
     SendMessageA(panelWindow, WM_COMMAND, IDC_LEFT_TOGGLE, 0);
     EXPECT_EQ(Balloon(), "");
@@ -176,7 +176,7 @@ TEST_F(WindowsRulesTest, AWindowRunAsAdministratorIsToldOfOnceAndNotRecordedAsCo
     for (const StrandedWindow& w : ReadRecoveryFile())
         EXPECT_NE(w.window, reinterpret_cast<std::uintptr_t>(game.handle()));
     EXPECT_NE(Balloon().find("elevated game"), std::string::npos) << Balloon();
-    PanelInternals::ClearBalloon(Features().tray);
+    PanelInternals::ClearBalloon(TheTray());
     SendMessageA(panelWindow, WM_COMMAND, IDC_CONCEAL, 0);
     EXPECT_EQ(Balloon(), "");
 }

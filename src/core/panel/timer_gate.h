@@ -9,6 +9,10 @@
 class TimerGate {
 public:
     bool IsOpen() const { return closers_ == 0; }
+    // Open to the ticks of a feature that holds `own` of the closers itself
+    // (a running macro holds one for as long as it runs: its own ticks go
+    // on, and a menu or a dialog opened meanwhile still stops them).
+    bool IsOpenBesides(int own) const { return closers_ <= own; }
     // Closing counts one more interaction under way; opening counts one
     // less. An open with nothing closed changes nothing.
     void Move(bool open);

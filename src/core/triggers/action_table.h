@@ -17,6 +17,8 @@ constexpr std::uint32_t HOTKEY_MOD_SHIFT = 4;
 // What a triggered action does: send the panel a command, or stop the macro.
 enum class ActionKind { SendCommand, StopMacro };
 
+// The actions that play the three macro slots, in slot order.
+constexpr int MACRO1_ACTION = 4;
 // The action of the forced stop: the one without a gesture.
 constexpr int STOP_MACRO_ACTION = 7;
 
