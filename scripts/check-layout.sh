@@ -6,7 +6,11 @@
 #   folder that includes it back, directly or through others;
 # - nothing but the hub (src/app) includes the hub;
 # - a feature folder includes core/, win/, res/ and its own files only: what
-#   one feature means for another is the hub's to say.
+#   one feature means for another is the hub's to say;
+# - a feature folder declares no interface for another to implement (no pure
+#   virtual function): a feature tells the panel what happened by what it
+#   answers and by the commands and messages the panel routes, never by
+#   calling back into an object the panel hands it.
 # Prints each breach and exits 1 when there is any.
 set -uo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/../src"
@@ -18,6 +22,12 @@ while IFS= read -r hit; do
   status=1
 done < <(grep -rnE "^\s*#\s*include\s*<($platform)\.h>" core || true)
 
+features="automation capture conceal launcher triggers tray"
+while IFS= read -r hit; do
+  echo "check-layout: a feature declares an interface for its host: $hit"
+  status=1
+done < <(grep -rnE '\)\s*(const\s*)?=\s*0\s*;' $features || true)
+
 # Every file's folder (two levels deep under core/, one elsewhere) and the
 # folders its project includes name.
 folder_of() {
@@ -26,7 +36,6 @@ folder_of() {
     *) echo "$1" | cut -d/ -f1 ;;
   esac
 }
-features="automation capture conceal launcher triggers tray"
 edges=$(mktemp)
 trap 'rm -f "$edges"' EXIT
 while IFS= read -r file; do

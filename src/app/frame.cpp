@@ -71,6 +71,27 @@ LRESULT OnCreate(HWND frame, const CREATESTRUCTA& create)
     return 0;
 }
 
+// The system is logging off or shutting down and may end the process without
+// a normal exit. The tray icon and the pads stay: the session may yet go on.
+void OnEndSession(HWND frame, bool ending)
+{
+    if (!ending) return;
+    if (Panel* panel = Panel::Of(PanelOf(frame))) panel->LeaveNothingBehind();
+}
+
+// The shell tells top-level windows only that it has restarted (or that the
+// tray is ready at last, after a logon): the panel's icon is added again
+// from here.
+LRESULT OnOtherMessage(HWND frame, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    Panel* panel = Panel::Of(PanelOf(frame));
+    if (panel && message == panel->ShellRestartMessage()) {
+        panel->ShellRestarted();
+        return 0;
+    }
+    return DefWindowProcA(frame, message, wParam, lParam);
+}
+
 }  // namespace
 
 LRESULT CALLBACK FrameWndProc(HWND frame, UINT message, WPARAM wParam, LPARAM lParam)
@@ -94,24 +115,10 @@ LRESULT CALLBACK FrameWndProc(HWND frame, UINT message, WPARAM wParam, LPARAM lP
         PostQuitMessage(0);
         return 0;
     case WM_ENDSESSION:
-        // The system is logging off or shutting down and may end the process
-        // without a normal exit. The tray icon and the pads stay: the
-        // session may yet go on.
-        if (wParam) {
-            if (Panel* panel = Panel::Of(PanelOf(frame))) panel->LeaveNothingBehind();
-        }
+        OnEndSession(frame, wParam != FALSE);
         return 0;
     default:
-        // The shell tells top-level windows only that it has restarted (or
-        // that the tray is ready at last, after a logon): the panel's icon
-        // is added again from here.
-        if (Panel* panel = Panel::Of(PanelOf(frame))) {
-            if (message == panel->ShellRestartMessage()) {
-                panel->ShellRestarted();
-                return 0;
-            }
-        }
-        return DefWindowProcA(frame, message, wParam, lParam);
+        return OnOtherMessage(frame, message, wParam, lParam);
     }
 }
 

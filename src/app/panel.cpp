@@ -8,6 +8,38 @@
 #include "res/resource.h"
 #include "win/owner_draw_button.h"
 
+namespace {
+
+// The private messages share their numbers with the dialog manager's
+// DM_SETDEFID and DM_REPOSITION; answering TRUE keeps it out of them.
+bool RoutePrivateMessage(Panel& panel, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WMU_TIMERGATE:
+        panel.MoveGate(wParam != 0);
+        return true;
+    case WMU_MACROSTOPPED:
+        panel.MacroStopped();
+        return true;
+    case WMU_SELECTTARGET:
+        panel.SelectTarget(reinterpret_cast<HWND>(wParam));
+        return true;
+    case WMU_TRAYNOTIFY:
+        panel.TrayNotify(lParam);
+        return true;
+    case WMU_UPDATETRAYICON:
+        panel.UpdateTrayIcon();
+        return true;
+    case WMU_FRAMESHOWN:
+        panel.FrameShown();
+        return true;
+    default:
+        return false;
+    }
+}
+
+}  // namespace
+
 INT_PTR CALLBACK MainPanelDlgProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
     if (message == WM_INITDIALOG) {
@@ -38,28 +70,8 @@ INT_PTR CALLBACK MainPanelDlgProc(HWND window, UINT message, WPARAM wParam, LPAR
     case WM_DESTROY:
         panel->ShutDown();
         return FALSE;
-    // The private messages share their numbers with the dialog manager's
-    // DM_SETDEFID and DM_REPOSITION; answering TRUE keeps it out of them.
-    case WMU_TIMERGATE:
-        panel->MoveGate(wParam != 0);
-        return TRUE;
-    case WMU_MACROSTOPPED:
-        panel->MacroStopped();
-        return TRUE;
-    case WMU_SELECTTARGET:
-        panel->SelectTarget(reinterpret_cast<HWND>(wParam));
-        return TRUE;
-    case WMU_TRAYNOTIFY:
-        panel->TrayNotify(lParam);
-        return TRUE;
-    case WMU_UPDATETRAYICON:
-        panel->UpdateTrayIcon();
-        return TRUE;
-    case WMU_FRAMESHOWN:
-        panel->FrameShown();
-        return TRUE;
     default:
-        return FALSE;
+        return RoutePrivateMessage(*panel, message, wParam, lParam) ? TRUE : FALSE;
     }
 }
 

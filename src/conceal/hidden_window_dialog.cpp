@@ -74,38 +74,52 @@ void CloseHiddenWindowDialog(HWND dialog)
     EndDialog(dialog, 0);
 }
 
+namespace {
+
+// Opened with nothing concealed (the last window came back meanwhile), the
+// dialog ends at once.
+void OnInitDialog(HWND dialog, LPARAM concealment)
+{
+    SetWindowLongPtrA(dialog, DWLP_USER, concealment);
+    if (!ConcealmentOf(dialog).Active()) {
+        SetWindowLongPtrA(dialog, DWLP_USER, 0);
+        EndDialog(dialog, 0);
+        return;
+    }
+    ConcealmentOf(dialog).DialogOpened(dialog);
+    FillList(dialog);
+}
+
+void OnCommand(HWND dialog, int id)
+{
+    // A dialog that has let go of the concealment is on its way out.
+    if (GetWindowLongPtrA(dialog, DWLP_USER) == 0) return;
+    switch (id) {
+    case IDC_HIDDEN_SHOW_ALL:
+        ConcealmentOf(dialog).ShowAll();
+        if (IsWindow(dialog)) EndDialog(dialog, 1);
+        break;
+    case IDC_HIDDEN_SHOW:
+        DealWithSelectedLine(dialog, Deal::Show);
+        break;
+    case IDC_HIDDEN_CLOSE:
+        DealWithSelectedLine(dialog, Deal::Close);
+        break;
+    default:  // Enter and Escape do nothing
+        break;
+    }
+}
+
+}  // namespace
+
 INT_PTR CALLBACK HiddenWindowDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
-    case WM_INITDIALOG: {
-        SetWindowLongPtrA(dialog, DWLP_USER, lParam);
-        Concealment& concealment = ConcealmentOf(dialog);
-        if (!concealment.Active()) {
-            SetWindowLongPtrA(dialog, DWLP_USER, 0);
-            EndDialog(dialog, 0);
-            return 0;
-        }
-        concealment.DialogOpened(dialog);
-        FillList(dialog);
+    case WM_INITDIALOG:
+        OnInitDialog(dialog, lParam);
         return 0;
-    }
     case WM_COMMAND:
-        // A dialog that has let go of the concealment is on its way out.
-        if (GetWindowLongPtrA(dialog, DWLP_USER) == 0) return 0;
-        switch (LOWORD(wParam)) {
-        case IDC_HIDDEN_SHOW_ALL:
-            ConcealmentOf(dialog).ShowAll();
-            if (IsWindow(dialog)) EndDialog(dialog, 1);
-            break;
-        case IDC_HIDDEN_SHOW:
-            DealWithSelectedLine(dialog, Deal::Show);
-            break;
-        case IDC_HIDDEN_CLOSE:
-            DealWithSelectedLine(dialog, Deal::Close);
-            break;
-        default:  // Enter and Escape do nothing
-            break;
-        }
+        OnCommand(dialog, LOWORD(wParam));
         return 0;
     case WM_CLOSE:
         EndDialog(dialog, 0);

@@ -46,44 +46,55 @@ void InitDialog(HWND dialog, const GestureSequence& gesture)
     ApplyEnabling(dialog);
 }
 
+// The box and the lists that can end the gesture change which lists are
+// enabled; the first three lists cannot.
+bool ChangesEnabling(int id)
+{
+    if (id == IDC_GESTURE_ENABLED) return true;
+    const int step = id - STEP_LIST_FIRST;
+    return step >= 0 && step < GESTURE_MAX_STEPS && GestureListCanEnd(step);
+}
+
+// OK keeps what the rules decide: a repeated step is refused with its
+// message, a missing one silently.
+void Confirm(HWND dialog, GestureSequence& gesture)
+{
+    switch (ApplyGestureDialog(ReadDialog(dialog), gesture)) {
+    case GestureDialogOutcome::Stored:
+    case GestureDialogOutcome::Disabled:
+        EndDialog(dialog, 1);
+        break;
+    case GestureDialogOutcome::RepeatedStep:
+        MessageBoxA(dialog, GESTURE_REPEAT_MESSAGE, "Error", MB_OK);
+        break;
+    case GestureDialogOutcome::MissingStep:
+        break;
+    }
+}
+
+void OnCommand(HWND dialog, int id, GestureSequence* gesture)
+{
+    if (ChangesEnabling(id)) {
+        ApplyEnabling(dialog);
+    } else if (id == IDOK && gesture) {
+        Confirm(dialog, *gesture);
+    } else if (id == IDCANCEL) {
+        SendMessageA(dialog, WM_CLOSE, 0, 0);
+    }
+}
+
 }  // namespace
 
 INT_PTR CALLBACK GestureDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    if (message == WM_INITDIALOG) {
+    switch (message) {
+    case WM_INITDIALOG:
         SetWindowLongPtrA(dialog, DWLP_USER, lParam);
         InitDialog(dialog, *reinterpret_cast<GestureSequence*>(lParam));
         return FALSE;
-    }
-    auto* gesture = reinterpret_cast<GestureSequence*>(GetWindowLongPtrA(dialog, DWLP_USER));
-    switch (message) {
     case WM_COMMAND:
-        switch (LOWORD(wParam)) {
-        case IDC_GESTURE_ENABLED:
-        case STEP_LIST_FIRST + 3: case STEP_LIST_FIRST + 4: case STEP_LIST_FIRST + 5:
-        case STEP_LIST_FIRST + 6: case STEP_LIST_FIRST + 7:
-            ApplyEnabling(dialog);
-            break;
-        case IDOK:
-            if (!gesture) break;
-            switch (ApplyGestureDialog(ReadDialog(dialog), *gesture)) {
-            case GestureDialogOutcome::Stored:
-            case GestureDialogOutcome::Disabled:
-                EndDialog(dialog, 1);
-                break;
-            case GestureDialogOutcome::RepeatedStep:
-                MessageBoxA(dialog, GESTURE_REPEAT_MESSAGE, "Error", MB_OK);
-                break;
-            case GestureDialogOutcome::MissingStep:
-                break;
-            }
-            break;
-        case IDCANCEL:
-            SendMessageA(dialog, WM_CLOSE, 0, 0);
-            break;
-        default:
-            break;
-        }
+        OnCommand(dialog, LOWORD(wParam),
+                  reinterpret_cast<GestureSequence*>(GetWindowLongPtrA(dialog, DWLP_USER)));
         return FALSE;
     case WM_CLOSE:
         EndDialog(dialog, 0);

@@ -36,6 +36,26 @@ void DrawPressedFrame(HDC dc, const RECT& r, COLORREF face)
     DrawLineSegment(dc, r.right - 1, r.top + 1, r.right - 1, r.bottom, RGB(255, 255, 255));
 }
 
+// The face's frame: raised, or sunken while pressed with the focus, with the
+// focus rectangle inside it.
+void DrawFrame(HDC dc, const RECT& rect, COLORREF face, UINT state)
+{
+    if (!(state & ODS_FOCUS)) {
+        // A pressed button without the focus still looks raised.
+        DrawBevel(dc, rect, face, 2);
+        return;
+    }
+    RECT focus = rect;
+    if (state & ODS_SELECTED) {
+        DrawPressedFrame(dc, rect, face);
+        InflateRect(&focus, -1, -1);
+    } else {
+        DrawBevel(dc, rect, face, 2);
+        InflateRect(&focus, -2, -2);
+    }
+    DrawFocusRect(dc, &focus);
+}
+
 }  // namespace
 
 void DrawOwnerDrawButton(const DRAWITEMSTRUCT& item, COLORREF face, COLORREF text)
@@ -52,20 +72,7 @@ void DrawOwnerDrawButton(const DRAWITEMSTRUCT& item, COLORREF face, COLORREF tex
     SetBkMode(dc, TRANSPARENT);
 
     FillRect(dc, &rect, faceBrush.get());
-    if (item.itemState & ODS_FOCUS) {
-        RECT focus = rect;
-        if (item.itemState & ODS_SELECTED) {
-            DrawPressedFrame(dc, rect, face);
-            InflateRect(&focus, -1, -1);
-        } else {
-            DrawBevel(dc, rect, face, 2);
-            InflateRect(&focus, -2, -2);
-        }
-        DrawFocusRect(dc, &focus);
-    } else {
-        // A pressed button without the focus still looks raised.
-        DrawBevel(dc, rect, face, 2);
-    }
+    DrawFrame(dc, rect, face, item.itemState);
 
     const UINT textFlags = DT_SINGLELINE | DT_VCENTER | DT_CENTER;
     COLORREF captionColour = text;

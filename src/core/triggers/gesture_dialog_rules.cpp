@@ -5,18 +5,15 @@
 const char GESTURE_REPEAT_MESSAGE[] = "同じ動きを連続して登録する事は出来ません";
 const char GESTURE_NO_STEP_ENTRY[] = " ";
 
+bool GestureListCanEnd(int step) { return step >= GESTURE_MIN_STEPS; }
+
 namespace {
 
 // The first three lists have no " ", which is what makes 3 the least number
 // of steps the dialog can store.
-bool ListCanEnd(int step)
-{
-    return step >= GESTURE_MIN_STEPS;
-}
-
 int FirstArrowIndex(int step)
 {
-    return ListCanEnd(step) ? 1 : 0;
+    return GestureListCanEnd(step) ? 1 : 0;
 }
 
 }  // namespace
@@ -28,7 +25,7 @@ int GestureListSize(int step)
 
 const char* GestureListEntry(int step, int index)
 {
-    if (ListCanEnd(step) && index == 0) return GESTURE_NO_STEP_ENTRY;
+    if (GestureListCanEnd(step) && index == 0) return GESTURE_NO_STEP_ENTRY;
     return GestureArrow(GestureCodeOfListIndex(step, index));
 }
 
@@ -71,7 +68,7 @@ void GestureListEnabling(const GestureDialogState& state,
     bool open = state.enabled;
     for (int step = 0; step < GESTURE_MAX_STEPS; ++step) {
         listEnabled[step] = open;
-        if (ListCanEnd(step) && state.selections[step] == 0) open = false;
+        if (GestureListCanEnd(step) && state.selections[step] == 0) open = false;
     }
 }
 

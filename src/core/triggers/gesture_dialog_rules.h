@@ -2,7 +2,8 @@
 // check box and the selected index of each of the eight step lists (steps 1
 // to 8, index 0 to 7 here). A dialog fills each list from GestureListEntry,
 // selects and checks what GestureDialogStateOf gives, enables the lists as
-// GestureListEnabling says whenever the box or a list changes, and on OK
+// GestureListEnabling says whenever the box or a list that can end the
+// gesture changes (nothing else changes which lists are enabled), and on OK
 // keeps what ApplyGestureDialog decides.
 #pragma once
 #include <cstdint>
@@ -28,6 +29,9 @@ extern const char GESTURE_NO_STEP_ENTRY[];   // " ", the first entry of lists 4 
 // Lists 1 to 3 hold the four arrows; lists 4 to 8 hold " " (no further step)
 // and then the four arrows. step is 0 to 7.
 int GestureListSize(int step);
+// Whether the step's list offers " ", which ends the gesture there (steps 4
+// to 8).
+bool GestureListCanEnd(int step);
 const char* GestureListEntry(int step, int index);  // nullptr outside the list
 
 // The list index that shows a direction code in a step's list, or -1 when the
