@@ -190,20 +190,12 @@ LRESULT CALLBACK PadWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
 
 namespace {
 
-// Puts `file` on the emptied pad and asks the shell for its icon and names;
+// Puts `file` on the emptied pad with the shell's icon and names for it;
 // false, with the pad holding the path but no icon, when none came back.
 bool TakeFile(cAppIconClass& pad, const std::string& file)
 {
     pad.path = file;
-    const DWORD_PTR found =
-        SHGetFileInfoA(file.c_str(), FILE_ATTRIBUTE_NORMAL, &pad.iconInfo, sizeof pad.iconInfo,
-                       SHGFI_ICON | SHGFI_DISPLAYNAME | SHGFI_TYPENAME);
-    if (!found || !pad.iconInfo.hIcon) {
-        // A failed call may leave a value in the icon field that is no icon
-        // of ours: it is forgotten, never destroyed.
-        pad.iconInfo = SHFILEINFOA{};
-        return false;
-    }
+    if (!ShellFileIcon(file, IconSource::File, pad.iconInfo)) return false;
     if (pad.window) InvalidateRect(pad.window, nullptr, TRUE);
     return true;
 }
@@ -241,7 +233,7 @@ void ReloadPadFile(cAppIconClass& pad)
         TakeFile(pad, path);
     } else {
         pad.path = path;
-        TakeTypeIcon(path, pad.iconInfo);
+        ShellFileIcon(path, IconSource::Extension, pad.iconInfo);
         pad.iconFetchPending = true;
     }
     RepaintNow(pad.window);
