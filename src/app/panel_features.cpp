@@ -24,7 +24,7 @@ Panel::Features::Features(HWND panelWindow, TimerGate& gate, DesktopRules& deskt
       target(panelWindow, desktopRules),
       triggers(panelWindow, gate, desktopRules, *this),
       capture(panelWindow, gate, desktopRules),
-      pads(panelWindow, gate, desktopRules, *this),
+      pads(panelWindow, desktopRules),
       tray(panelWindow, gate, desktopRules, *this),
       frame(panelWindow),
       order{&concealment, &macros, &left, &right, &keys, &target, &triggers, &capture, &pads, &tray, &frame},
@@ -94,9 +94,6 @@ void Panel::Features::SlotActionsUsable(int slot, bool usable)
     constexpr int FIRST_SLOT_ACTION = 4;
     triggers.EnableActionButtons(FIRST_SLOT_ACTION + slot, usable);
 }
-
-// A program a pad started becomes the repeaters' target.
-void Panel::Features::ProgramStarted(HWND window) { target.Select(window); }
 
 TrayMenuState Panel::Features::MenuState()
 {

@@ -19,7 +19,7 @@
 #include "tray/tray.h"
 #include "triggers/triggers.h"
 
-struct Panel::Features final : MacroHost, PadsHost, TrayHost, ConcealHost, TriggerHost {
+struct Panel::Features final : MacroHost, TrayHost, ConcealHost, TriggerHost {
     Features(HWND panel, TimerGate& gate, DesktopRules& desktop);
 
     // The declared order. The concealment comes first, so that windows a
@@ -68,7 +68,6 @@ private:
     bool MacroMayStart() override;
     void MacroStarting() override;
     void SlotActionsUsable(int slot, bool usable) override;
-    void ProgramStarted(HWND window) override;
     TrayMenuState MenuState() override;
     void IconDoubleClicked() override;
     void Concealing() override;
