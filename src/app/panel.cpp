@@ -83,7 +83,9 @@ Panel::Panel(RunOutcome& outcome, DesktopRules& desktop)
       repeaters_(desktop),
       triggers_(desktop),
       capture_(desktop),
-      tray_(desktop)
+      pads_(desktop),
+      tray_(desktop),
+      order_{&concealment_, &macros_, &repeaters_, &triggers_, &capture_, &pads_, &tray_, &frame_}
 {
 }
 
@@ -187,8 +189,6 @@ void Panel::MacroStopped()
 }
 
 void Panel::SelectTarget(HWND window) { repeaters_.Select(window); }
-
-void Panel::ProgramStarted(HWND window) { SelectTarget(window); }
 
 TrayState Panel::GatherTrayState() const
 {

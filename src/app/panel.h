@@ -11,7 +11,6 @@
 #include <windows.h>
 
 #include <memory>
-#include <optional>
 #include <vector>
 
 #include "app/frame_controls.h"
@@ -34,7 +33,7 @@ struct RunOutcome {
 
 INT_PTR CALLBACK MainPanelDlgProc(HWND panel, UINT message, WPARAM wParam, LPARAM lParam);
 
-class Panel final : private PadsHost {
+class Panel final {
 public:
     // `desktop` answers the questions on other programs' windows, the
     // cursor, the keys and the buttons (the system's own but in tests).
@@ -104,7 +103,6 @@ private:
     // The macro slots' hotkey and gesture buttons follow the slots.
     void SlotActionsFollowMacros();
     TrayState GatherTrayState() const;
-    void ProgramStarted(HWND window) override;
 
     RunOutcome& outcome_;
     DesktopRules& desktop_;
@@ -121,10 +119,10 @@ private:
     Repeaters repeaters_;
     Triggers triggers_;
     Capture capture_;
-    std::optional<Pads> pads_;
+    Pads pads_;
     Tray tray_;
     FrameControls frame_;
-    std::vector<PanelFeature*> order_;
+    const std::vector<PanelFeature*> order_;
 
     // The route table, a hundred lines or so: the inputs' commands also take
     // the key step.

@@ -10,8 +10,6 @@ void Panel::Start(HWND panel)
     SetWindowLongPtrA(panel, DWLP_USER, reinterpret_cast<LONG_PTR>(this));
     gate_ = TimerGate();
     background_.Reset(CreatePanelBackgroundBrush());
-    pads_.emplace(panel, gate_, desktop_, static_cast<PadsHost&>(*this));
-    order_ = {&concealment_, &macros_, &repeaters_, &triggers_, &capture_, &*pads_, &tray_, &frame_};
     gate_.OnClose([this] {
         for (PanelFeature* feature : order_) feature->TicksPaused();
     });

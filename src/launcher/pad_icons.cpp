@@ -16,11 +16,7 @@ DWORD WINAPI FetchIcons(LPVOID data)
     for (const IconRequest& request : *requests) {
         auto fetched = std::make_unique<FetchedIcon>();
         fetched->path = request.path;
-        fetched->info = SHFILEINFOA{};
-        if (!SHGetFileInfoA(request.path.c_str(), FILE_ATTRIBUTE_NORMAL, &fetched->info,
-                            sizeof fetched->info, SHGFI_ICON | SHGFI_DISPLAYNAME | SHGFI_TYPENAME) ||
-            !fetched->info.hIcon)
-            continue;
+        if (!ShellFileIcon(request.path, IconSource::File, fetched->info)) continue;
         if (PostMessageA(request.pad, PAD_ICON_FETCHED, 0, reinterpret_cast<LPARAM>(fetched.get()))) {
             fetched.release();
         } else {
@@ -33,6 +29,20 @@ DWORD WINAPI FetchIcons(LPVOID data)
 
 }  // namespace
 
+bool ShellFileIcon(const std::string& path, IconSource source, SHFILEINFOA& info)
+{
+    UINT flags = SHGFI_ICON | SHGFI_DISPLAYNAME | SHGFI_TYPENAME;
+    if (source == IconSource::Extension) flags |= SHGFI_USEFILEATTRIBUTES;
+    info = SHFILEINFOA{};
+    if (!SHGetFileInfoA(path.c_str(), FILE_ATTRIBUTE_NORMAL, &info, sizeof info, flags) || !info.hIcon) {
+        // A failed call may leave a value in the icon field that is no icon
+        // of ours: it is forgotten, never destroyed.
+        info = SHFILEINFOA{};
+        return false;
+    }
+    return true;
+}
+
 bool PadFileIsNearby(const std::string& path)
 {
     if (path.size() < 3 || path[1] != ':' || (path[2] != '\\' && path[2] != '/')) return false;
@@ -40,18 +50,6 @@ bool PadFileIsNearby(const std::string& path)
     const UINT type = GetDriveTypeA(root);
     return (type == DRIVE_FIXED || type == DRIVE_RAMDISK) &&
            GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
-}
-
-void TakeTypeIcon(const std::string& path, SHFILEINFOA& info)
-{
-    info = SHFILEINFOA{};
-    if (!SHGetFileInfoA(path.c_str(), FILE_ATTRIBUTE_NORMAL, &info, sizeof info,
-                        SHGFI_ICON | SHGFI_USEFILEATTRIBUTES | SHGFI_DISPLAYNAME | SHGFI_TYPENAME) ||
-        !info.hIcon) {
-        // A failed call may leave a value in the icon field that is no icon
-        // of ours: it is forgotten, never destroyed.
-        info = SHFILEINFOA{};
-    }
 }
 
 void FetchIconsInBackground(std::vector<IconRequest> requests)

@@ -1,6 +1,6 @@
-// A pad's icon without waiting: which files may be looked at on the way to
-// the window, the type icon that needs no disk, and the file's own icon
-// fetched on a thread of its own.
+// A pad's icon from the shell: the one call that asks for it, which files may
+// be looked at on the way to the window, and the file's own icon fetched on a
+// thread of its own.
 #pragma once
 #include <windows.h>
 #include <shellapi.h>
@@ -8,15 +8,19 @@
 #include <string>
 #include <vector>
 
+// Where the shell takes a file's icon and names from: the file itself, or its
+// name's extension alone, without touching the disk.
+enum class IconSource { File, Extension };
+
+// The shell's large icon, display name and type name for `path`, written
+// over `info` (which must hold no icon of ours). False, with `info` empty,
+// when no icon came back.
+bool ShellFileIcon(const std::string& path, IconSource source, SHFILEINFOA& info);
+
 // True for a file that is there on a local fixed disk: looking at it is
 // quick. A network path, a removable or optical drive may keep the caller
 // waiting for the network's timeout or a disk's spin-up.
 bool PadFileIsNearby(const std::string& path);
-
-// The icon, display name and type name that the shell gives a file of this
-// name, from its extension alone: the disk is not touched. An empty record
-// when the shell has none.
-void TakeTypeIcon(const std::string& path, SHFILEINFOA& info);
 
 // Posted to a pad's control with a FetchedIcon (lParam) that the pad owns
 // from then on.

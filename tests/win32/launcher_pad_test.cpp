@@ -12,9 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "launcher/launcher_pad.h"
 #include "launcher/pads.h"
-#include "launcher/pad_menu.h"
 #include "app/settings_file.h"
 #include "launcher/shortcut.h"
 #include "pad_test_files.h"
@@ -53,10 +51,8 @@ class LauncherPadTest : public PanelTest {
 protected:
     cAppIconClass& Pad(int index) { return ThePad(index); }
     HWND PadControl(int index) { return Control(IDC_PAD1 + index); }
-    void Command(int index, int command)
-    {
-        SendMessageA(PadControl(index), WM_COMMAND, static_cast<WPARAM>(command), 0);
-    }
+    // As the pad's menu runs the command the player chose.
+    void Command(int index, int command) { PanelInternals::RunPadCommand(ThePads(), index, command); }
     bool Register(int index, const std::string& path)
     {
         return RegisterPadFile(Pad(index), path.c_str());
@@ -70,6 +66,7 @@ TEST_F(LauncherPadTest, EachPadTakesOverItsStaticAndLetsGoWhenDetached)
     for (int i = 0; i < PAD_COUNT; ++i) {
         HWND control = PadControl(i);
         EXPECT_EQ(Pad(i).window, control) << i;
+        EXPECT_EQ(&Pad(i).owner, &ThePads()) << i;
         EXPECT_EQ(GetPropA(control, PAD_PROPERTY), &Pad(i)) << i;
         EXPECT_EQ(reinterpret_cast<WNDPROC>(GetWindowLongPtrA(control, GWLP_WNDPROC)), PadWndProc);
         EXPECT_NE(GetWindowLongPtrA(control, GWL_EXSTYLE) & WS_EX_ACCEPTFILES, 0) << i;
@@ -114,36 +111,11 @@ TEST_F(LauncherPadTest, ClosingThePanelDetachesAndEmptiesEveryPad)
 
 TEST_F(LauncherPadTest, PadDetachesItselfWhenItsControlIsDestroyed)
 {
-    HWND host = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 100, 100, nullptr, nullptr,
-                                nullptr, nullptr);
-    HWND control = CreateWindowExA(0, "STATIC", "", WS_CHILD | WS_VISIBLE | SS_NOTIFY, 0, 0, 34,
-                                   34, host, nullptr, nullptr, nullptr);
-    cAppIconClass pad;
-    ASSERT_TRUE(AttachPad(pad, control));
-    ASSERT_TRUE(RegisterPadFile(pad, files_.Write("a.txt").c_str()));
-    DestroyWindow(host);
-    EXPECT_EQ(pad.window, nullptr);
-    EXPECT_EQ(pad.iconInfo.hIcon, nullptr);
-    EXPECT_FALSE(PadIsRegistered(pad));
-}
-
-TEST_F(LauncherPadTest, ControlCreatedWithThePadProcedureBindsThePadItBrings)
-{
-    WNDCLASSA wc = {};
-    wc.lpfnWndProc = PadWndProc;
-    wc.hInstance = GetModuleHandleA(nullptr);
-    wc.lpszClassName = "PlovPadHost";
-    RegisterClassA(&wc);
-    cAppIconClass pad;
-    HWND window = CreateWindowExA(0, "PlovPadHost", "", WS_POPUP, 0, 0, 34, 34, nullptr, nullptr,
-                                  GetModuleHandleA(nullptr), &pad);
-    ASSERT_NE(window, nullptr);
-    EXPECT_EQ(pad.window, window);
-    EXPECT_EQ(pad.previousProc, nullptr);  // already PadWndProc: nothing to pass on to but the default
-    EXPECT_EQ(GetPropA(window, PAD_PROPERTY), &pad);
-    DestroyWindow(window);
-    EXPECT_EQ(pad.window, nullptr);
-    UnregisterClassA("PlovPadHost", GetModuleHandleA(nullptr));
+    ASSERT_TRUE(Register(2, files_.Write("a.txt")));
+    DestroyWindow(PadControl(2));
+    EXPECT_EQ(Pad(2).window, nullptr);
+    EXPECT_EQ(Pad(2).iconInfo.hIcon, nullptr);
+    EXPECT_FALSE(PadIsRegistered(Pad(2)));
 }
 
 TEST_F(LauncherPadTest, DropOfThreeFilesRegistersOnlyTheFirstWithItsIcon)
@@ -408,14 +380,33 @@ TEST_F(LauncherPadTest, UnregisterForgetsTheFileAndItsIcon)
     EXPECT_EQ(Pad(3).iconInfo.hIcon, nullptr);
 }
 
-TEST_F(LauncherPadTest, InfoShowsPathDisplayNameAndTypeOnThreeLines)
+TEST_F(LauncherPadTest, InfoChosenInTheMenuShowsPathDisplayNameAndTypeOnThreeLines)
 {
     const std::string file = files_.Write("info.txt");
     ASSERT_TRUE(Register(1, file));
     MessageBoxCatcher boxes;
     bool gateWhileOpen = true;
     boxes.WhileOpen([&](HWND) { gateWhileOpen = Gate().IsOpen(); });
-    Command(1, PAD_INFO);
+    // The player right-clicks the pad and picks the menu's last item, "情報",
+    // with the keyboard: up from no item, then Enter. A timer looks at the
+    // gate from inside the menu's modal loop first; a menu left open ends
+    // after five seconds.
+    static bool gateInMenu = true;
+    static HWND pad = nullptr;
+    gateInMenu = true;
+    pad = PadControl(1);
+    SetTimer(nullptr, 0, 100, [](HWND, UINT, UINT_PTR timer, DWORD) CALLBACK {
+        KillTimer(nullptr, timer);
+        gateInMenu = Gate().IsOpen();
+        for (WPARAM key : {VK_UP, VK_RETURN}) PostMessageA(pad, WM_KEYDOWN, key, 0);
+    });
+    const UINT_PTR giveUp = SetTimer(nullptr, 0, 5000, [](HWND, UINT, UINT_PTR timer, DWORD) CALLBACK {
+        KillTimer(nullptr, timer);
+        EndMenu();
+    });
+    SendMessageA(PadControl(1), WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(5, 5));
+    KillTimer(nullptr, giveUp);
+    EXPECT_FALSE(gateInMenu);
     EXPECT_FALSE(gateWhileOpen);  // no click or key goes out while the box is up
     EXPECT_TRUE(Gate().IsOpen());
     ASSERT_EQ(boxes.boxes().size(), 1u);

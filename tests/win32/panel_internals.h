@@ -17,7 +17,7 @@ struct PanelInternals {
     static Macros& MacrosOf(Panel& panel) { return panel.macros_; }
     static Repeaters& RepeatersOf(Panel& panel) { return panel.repeaters_; }
     static Triggers& TriggersOf(Panel& panel) { return panel.triggers_; }
-    static Pads& PadsOf(Panel& panel) { return *panel.pads_; }
+    static Pads& PadsOf(Panel& panel) { return panel.pads_; }
     static Tray& TrayOf(Panel& panel) { return panel.tray_; }
     static TrayState TrayStateOf(Panel& panel) { return panel.GatherTrayState(); }
     static ClickRepeater& Left(Repeaters& repeaters) { return repeaters.left_; }
@@ -43,6 +43,8 @@ struct PanelInternals {
     static HWND Chosen(RepeatTarget& target) { return target.target_; }
     static MacroEngine& Engine(Macros& macros) { return macros.engine_; }
     static cAppIconClass& Pad(Pads& pads, int index) { return pads.pads_[index]; }
+    // As the pad's menu or a double click runs a command.
+    static void RunPadCommand(Pads& pads, int index, int command) { pads.RunPadCommand(pads.pads_[index], command); }
     static TrayIcon ShownIcon(Tray& tray) { return tray.shown_; }
     static std::string Balloon(Tray& tray) { return tray.balloon_.szInfo; }
     static void ClearBalloon(Tray& tray) { tray.balloon_.szInfo[0] = '\0'; }
