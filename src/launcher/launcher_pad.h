@@ -8,7 +8,7 @@
 
 #include <string>
 
-#include "core/launcher/pad_record.h"
+#include "core/settings/pad_record.h"
 #include "core/panel/timer_gate.h"
 
 class FileDialogLibrary;

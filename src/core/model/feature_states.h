@@ -11,7 +11,7 @@
 #include "core/automation/key_table.h"
 #include "core/automation/macro_file.h"
 #include "core/conceal/concealment_mute.h"
-#include "core/launcher/pad_record.h"
+#include "core/settings/pad_record.h"
 #include "core/triggers/action_table.h"
 #include "core/triggers/gesture_sampler.h"
 #include "core/triggers/gesture_sequence.h"

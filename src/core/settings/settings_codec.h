@@ -11,9 +11,8 @@
 #include <string>
 #include <vector>
 
-#include "core/automation/macro_file.h"
-#include "core/launcher/pad_record.h"
-#include "core/triggers/action_table.h"
+#include "core/settings/pad_record.h"
+#include "core/settings/settings_counts.h"
 
 // An action record as the file keeps it: the gesture steps and the hotkey.
 struct ActionSettings {
