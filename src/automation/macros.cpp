@@ -1,6 +1,5 @@
 #include "automation/macros.h"
 
-#include "core/model/settings_mapping.h"
 #include "res/resource.h"
 #include "win/dialog_controls.h"
 

@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "conceal/hidden_window_dialog.h"
-#include "core/model/settings_mapping.h"
 #include "core/panel/panel_messages.h"
 #include "res/resource.h"
 #include "win/dialog_controls.h"

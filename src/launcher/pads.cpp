@@ -1,6 +1,6 @@
 #include "launcher/pads.h"
 
-#include "core/model/settings_mapping.h"
+#include "core/launcher/pad_settings.h"
 #include "core/panel/panel_messages.h"
 #include "launcher/pad_menu.h"
 #include "res/resource.h"

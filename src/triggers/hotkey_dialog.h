@@ -2,7 +2,7 @@
 #pragma once
 #include <windows.h>
 
-#include "core/model/feature_states.h"
+#include "core/triggers/trigger_settings.h"
 #include "core/panel/timer_gate.h"
 #include "win/desktop_rules.h"
 

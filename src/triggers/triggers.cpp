@@ -1,6 +1,5 @@
 #include "triggers/triggers.h"
 
-#include "core/model/settings_mapping.h"
 #include "core/panel/panel_messages.h"
 #include "res/resource.h"
 #include "triggers/action_controls.h"

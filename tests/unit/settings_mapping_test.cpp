@@ -1,4 +1,10 @@
-#include "core/model/settings_mapping.h"
+#include "core/automation/click_repeat_settings.h"
+#include "core/automation/key_repeat_settings.h"
+#include "core/automation/macro_settings.h"
+#include "core/capture/image_folder_settings.h"
+#include "core/conceal/conceal_settings.h"
+#include "core/launcher/pad_settings.h"
+#include "core/triggers/trigger_settings.h"
 
 #include <gtest/gtest.h>
 

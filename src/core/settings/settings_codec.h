@@ -4,7 +4,9 @@
 //
 // Each feature stores its part into a SettingsValues before the file is
 // written; the file is read into one that holds the features' defaults, so
-// that whatever it does not deliver keeps them (settings_mapping.h).
+// that whatever it does not deliver keeps them. Each feature's part, both
+// ways, is with its state in its own core folder (for instance
+// core/automation/click_repeat_settings.h).
 #pragma once
 #include <cstddef>
 #include <cstdint>
