@@ -6,6 +6,7 @@
 #include "core/panel/panel_messages.h"
 #include "res/resource.h"
 #include "win/dialog_controls.h"
+#include "win/module_path.h"
 
 const char STANDALONE_TRAY_CLASS[] = "__winex11_standalone_tray";
 
@@ -398,9 +399,8 @@ void Concealment::OpenDialog()
         return;
     }
     ScopedTimerGate closed(gate_);
-    const auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(panel_, GWLP_HINSTANCE));
-    DialogBoxParamA(instance, MAKEINTRESOURCEA(IDD_HIDDEN_WINDOWS), panel_, HiddenWindowDlgProc,
-                    reinterpret_cast<LPARAM>(this));
+    DialogBoxParamA(ModuleInstance(), MAKEINTRESOURCEA(IDD_HIDDEN_WINDOWS), panel_,
+                    HiddenWindowDlgProc, reinterpret_cast<LPARAM>(this));
 }
 
 void Concealment::DialogClosed(HWND dialog)
