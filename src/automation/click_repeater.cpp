@@ -1,6 +1,5 @@
 #include "automation/click_repeater.h"
 
-#include "core/model/settings_mapping.h"
 #include "core/panel/colors.h"
 #include "core/panel/panel_messages.h"
 #include "res/resource.h"

@@ -1,6 +1,5 @@
 #include "automation/macros.h"
 
-#include "core/model/settings_mapping.h"
 #include "core/panel/panel_messages.h"
 #include "res/resource.h"
 #include "win/dialog_controls.h"
@@ -76,9 +75,7 @@ void Macros::OnCommand(int id, int)
         return;
     }
     if (id == IDC_RECORD_KEY) {
-        const LRESULT index = SendDlgItemMessageA(panel_, IDC_RECORD_KEY, CB_GETCURSEL, 0, 0);
-        state_.recordKeyIndex =
-            index >= 0 && index < RECORD_KEY_CHOICES ? static_cast<std::int32_t>(index) : 0;
+        state_.recordKeyIndex = ComboSelection(panel_, IDC_RECORD_KEY, RECORD_KEY_CHOICES);
         return;
     }
     const int slot = SlotOf(id);
@@ -98,12 +95,7 @@ void Macros::OnCommand(int id, int)
 void Macros::SetUp()
 {
     engine_.Attach(panel_);
-    for (int i = 0; i < RECORD_KEY_CHOICES; ++i) {
-        const LRESULT index = SendDlgItemMessageA(panel_, IDC_RECORD_KEY, CB_ADDSTRING, 0,
-                                                  reinterpret_cast<LPARAM>(RECORD_KEY_NAMES[i]));
-        SendDlgItemMessageA(panel_, IDC_RECORD_KEY, CB_SETITEMDATA, static_cast<WPARAM>(index),
-                            RECORD_KEYS[i]);
-    }
+    FillComboBox(panel_, IDC_RECORD_KEY, RECORD_KEY_NAMES, RECORD_KEYS);
     SendDlgItemMessageA(panel_, IDC_RECORD_KEY, CB_SETCURSEL, static_cast<WPARAM>(state_.recordKeyIndex), 0);
 }
 

@@ -6,7 +6,7 @@
 #include <windows.h>
 
 #include "automation/macro_engine.h"
-#include "core/model/feature_states.h"
+#include "core/automation/macro_settings.h"
 #include "win/panel_feature.h"
 
 class Macros final : public PanelFeature {

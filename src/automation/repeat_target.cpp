@@ -1,6 +1,7 @@
 #include "automation/repeat_target.h"
 
 #include "res/resource.h"
+#include "win/dialog_controls.h"
 
 namespace {
 
@@ -11,8 +12,7 @@ LRESULT ToList(HWND panel, UINT message, WPARAM wParam = 0, LPARAM lParam = 0)
 
 void AddTarget(HWND panel, const char* title, HWND window)
 {
-    const LRESULT index = ToList(panel, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(title));
-    ToList(panel, CB_SETITEMDATA, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(window));
+    AddComboItem(panel, IDC_TARGET_LIST, title, reinterpret_cast<LPARAM>(window));
 }
 
 struct Listing {

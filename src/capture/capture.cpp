@@ -3,7 +3,7 @@
 #include "capture/folder_picker.h"
 #include "capture/image_folder.h"
 #include "capture/window_capture.h"
-#include "core/model/settings_mapping.h"
+#include "core/capture/image_folder_settings.h"
 #include "res/resource.h"
 #include "win/panel_gate.h"
 

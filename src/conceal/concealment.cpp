@@ -3,10 +3,10 @@
 #include <algorithm>
 
 #include "conceal/hidden_window_dialog.h"
-#include "core/model/settings_mapping.h"
 #include "core/panel/panel_messages.h"
 #include "res/resource.h"
 #include "win/dialog_controls.h"
+#include "win/module_path.h"
 #include "win/panel_gate.h"
 
 const char STANDALONE_TRAY_CLASS[] = "__winex11_standalone_tray";
@@ -414,9 +414,8 @@ void Concealment::OpenDialog()
         return;
     }
     ScopedPanelGate closed(panel_);
-    const auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(panel_, GWLP_HINSTANCE));
-    DialogBoxParamA(instance, MAKEINTRESOURCEA(IDD_HIDDEN_WINDOWS), panel_, HiddenWindowDlgProc,
-                    reinterpret_cast<LPARAM>(this));
+    DialogBoxParamA(ModuleInstance(), MAKEINTRESOURCEA(IDD_HIDDEN_WINDOWS), panel_,
+                    HiddenWindowDlgProc, reinterpret_cast<LPARAM>(this));
 }
 
 void Concealment::DialogClosed(HWND dialog)

@@ -14,7 +14,7 @@
 
 #include "conceal/master_mute.h"
 #include "conceal/recovery_file.h"
-#include "core/model/feature_states.h"
+#include "core/conceal/conceal_settings.h"
 #include "win/desktop_rules.h"
 #include "win/panel_feature.h"
 

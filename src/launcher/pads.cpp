@@ -8,8 +8,8 @@
 
 #include "core/base/exe_paths.h"
 #include "core/launcher/launch_errors.h"
+#include "core/launcher/pad_settings.h"
 #include "core/launcher/shortcut_name.h"
-#include "core/model/settings_mapping.h"
 #include "core/panel/panel_messages.h"
 #include "launcher/pad_icons.h"
 #include "launcher/shortcut.h"

@@ -12,7 +12,7 @@
 
 #include <string>
 
-#include "core/launcher/pad_record.h"
+#include "core/settings/pad_record.h"
 #include "launcher/file_dialog_library.h"
 #include "win/desktop_rules.h"
 #include "win/panel_feature.h"

@@ -5,6 +5,7 @@
 #include "core/panel/panel_messages.h"
 #include "res/resource.h"
 #include "win/key_names.h"
+#include "win/module_path.h"
 #include "win/panel_gate.h"
 
 namespace {
@@ -60,10 +61,9 @@ Tray::Tray(DesktopRules& desktop)
 
 void Tray::SetUp()
 {
-    const auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(panel_, GWLP_HINSTANCE));
     for (int i = 0; i < TRAY_ICON_COUNT; ++i) {
         icons_[i].Reset(static_cast<HICON>(
-            LoadImageA(instance, MAKEINTRESOURCEA(IDI_TRAY_NONE + i), IMAGE_ICON,
+            LoadImageA(ModuleInstance(), MAKEINTRESOURCEA(IDI_TRAY_NONE + i), IMAGE_ICON,
                        GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), 0)));
     }
     ZeroMemory(&record_, sizeof record_);
@@ -142,8 +142,7 @@ void Tray::ReAdd() { Add(); }
 
 HMENU Tray::BuildMenu(const TrayState& state, HMENU& popup)
 {
-    const auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(panel_, GWLP_HINSTANCE));
-    HMENU menu = LoadMenuA(instance, MAKEINTRESOURCEA(IDM_TRAY));
+    HMENU menu = LoadMenuA(ModuleInstance(), MAKEINTRESOURCEA(IDM_TRAY));
     popup = GetSubMenu(menu, 0);
     FillKeyboardSubmenu(KeyboardSubmenu(popup));
 

@@ -4,6 +4,7 @@
 #include "core/triggers/gesture_dialog_rules.h"
 #include "res/resource.h"
 #include "triggers/action_controls.h"
+#include "win/module_path.h"
 
 namespace {
 
@@ -123,8 +124,7 @@ void CaptionAllGestureButtons(HWND panel, ActionState (&actions)[ACTION_COUNT])
 void EditGesture(HWND panel, ActionState (&actions)[ACTION_COUNT], int index)
 {
     ScopedPanelGate closed(panel);
-    const auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(panel, GWLP_HINSTANCE));
-    DialogBoxParamA(instance, MAKEINTRESOURCEA(IDD_GESTURE), panel, GestureDlgProc,
+    DialogBoxParamA(ModuleInstance(), MAKEINTRESOURCEA(IDD_GESTURE), panel, GestureDlgProc,
                     reinterpret_cast<LPARAM>(&actions[index].gesture));
     FormatGestureCaption(panel, actions, index);
 }

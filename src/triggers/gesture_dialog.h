@@ -2,8 +2,8 @@
 #pragma once
 #include <windows.h>
 
-#include "core/model/feature_states.h"
 #include "win/panel_gate.h"
+#include "core/triggers/trigger_settings.h"
 
 // Dialog IDD_GESTURE. Its creation parameter is the GestureSequence it shows and, on
 // OK, changes.

@@ -3,7 +3,7 @@
 #pragma once
 #include <windows.h>
 
-#include "core/model/feature_states.h"
+#include "core/triggers/trigger_settings.h"
 #include "win/desktop_rules.h"
 
 // One tick of the gesture timer: the index of the action whose gesture a

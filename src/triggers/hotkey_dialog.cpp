@@ -7,6 +7,7 @@
 #include "triggers/action_controls.h"
 #include "triggers/hotkeys.h"
 #include "win/key_names.h"
+#include "win/module_path.h"
 
 namespace {
 
@@ -55,8 +56,7 @@ void EditHotkey(const DesktopRules& desktop, HWND panel,
     // Ctrl+H there must not conceal every window, nor F1 start a macro.
     UnregisterAllHotkeys(panel);
     HotkeyChoice choice = {action.modifiers, action.virtualKey};
-    const auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(panel, GWLP_HINSTANCE));
-    const INT_PTR result = DialogBoxParamA(instance, MAKEINTRESOURCEA(IDD_HOTKEY), panel,
+    const INT_PTR result = DialogBoxParamA(ModuleInstance(), MAKEINTRESOURCEA(IDD_HOTKEY), panel,
                                            HotkeyDlgProc, reinterpret_cast<LPARAM>(&choice));
     // The other actions first, so that a combination one of them holds is
     // refused for this one.

@@ -2,8 +2,8 @@
 #pragma once
 #include <windows.h>
 
-#include "core/model/feature_states.h"
 #include "win/panel_gate.h"
+#include "core/triggers/trigger_settings.h"
 #include "win/desktop_rules.h"
 
 // Dialog IDD_HOTKEY. Its creation parameter is the HotkeyChoice it shows and, on

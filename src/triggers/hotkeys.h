@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "core/model/feature_states.h"
+#include "core/triggers/trigger_settings.h"
 #include "win/desktop_rules.h"
 
 #ifndef MOD_NOREPEAT

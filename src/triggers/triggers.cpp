@@ -1,6 +1,5 @@
 #include "triggers/triggers.h"
 
-#include "core/model/settings_mapping.h"
 #include "core/panel/panel_messages.h"
 #include "res/resource.h"
 #include "triggers/action_controls.h"
@@ -43,12 +42,9 @@ void Triggers::OnCommand(int id, int)
     case IDC_GESTURE_TIME_SPIN:
         gestures_.recognition.gestureTimeWindow = GetDlgItemInt(panel_, IDC_GESTURE_TIME, nullptr, FALSE);
         return;
-    case IDC_GESTURE_HOLD_KEY: {
-        const LRESULT index = SendDlgItemMessageA(panel_, IDC_GESTURE_HOLD_KEY, CB_GETCURSEL, 0, 0);
-        gestures_.holdKeyIndex =
-            index >= 0 && index < GESTURE_KEY_CHOICES ? static_cast<std::int32_t>(index) : 0;
+    case IDC_GESTURE_HOLD_KEY:
+        gestures_.holdKeyIndex = ComboSelection(panel_, IDC_GESTURE_HOLD_KEY, GESTURE_KEY_CHOICES);
         return;
-    }
     default:
         break;
     }
@@ -90,12 +86,7 @@ void Triggers::SetUp()
               gestures_.recognition.gestureMinDistance);
     SetUpSpin(panel_, IDC_GESTURE_TIME_SPIN, IDC_GESTURE_TIME, 100, 1000,
               gestures_.recognition.gestureTimeWindow);
-    for (int i = 0; i < GESTURE_KEY_CHOICES; ++i) {
-        const LRESULT index = SendDlgItemMessageA(panel_, IDC_GESTURE_HOLD_KEY, CB_ADDSTRING, 0,
-                                                  reinterpret_cast<LPARAM>(GESTURE_HOLD_KEY_NAMES[i]));
-        SendDlgItemMessageA(panel_, IDC_GESTURE_HOLD_KEY, CB_SETITEMDATA, static_cast<WPARAM>(index),
-                            GESTURE_HOLD_KEYS[i]);
-    }
+    FillComboBox(panel_, IDC_GESTURE_HOLD_KEY, GESTURE_HOLD_KEY_NAMES, GESTURE_HOLD_KEYS);
 }
 
 void Triggers::Save(SettingsValues& values) const { StoreTriggers(actions_, gestures_, values); }

@@ -5,7 +5,7 @@
 #pragma once
 #include <windows.h>
 
-#include "core/model/feature_states.h"
+#include "core/triggers/trigger_settings.h"
 #include "win/desktop_rules.h"
 #include "win/panel_feature.h"
 

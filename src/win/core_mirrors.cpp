@@ -6,10 +6,11 @@
 
 #include "core/capture/bmp_header.h"
 #include "core/conceal/recovery_list.h"
-#include "core/model/feature_states.h"
+#include "core/automation/macro_settings.h"
 #include "core/panel/colors.h"
 #include "core/triggers/action_table.h"
 #include "core/triggers/hotkey_caption.h"
+#include "core/triggers/trigger_settings.h"
 
 static_assert(HOTKEY_MOD_ALT == MOD_ALT);
 static_assert(HOTKEY_MOD_CONTROL == MOD_CONTROL);

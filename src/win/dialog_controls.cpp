@@ -18,3 +18,16 @@ void CheckBox(HWND dialog, int id, bool checked)
 }
 
 bool BoxChecked(HWND dialog, int id) { return IsDlgButtonChecked(dialog, id) == BST_CHECKED; }
+
+LRESULT AddComboItem(HWND dialog, int id, const char* text, LPARAM data)
+{
+    const LRESULT index = SendDlgItemMessageA(dialog, id, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text));
+    SendDlgItemMessageA(dialog, id, CB_SETITEMDATA, static_cast<WPARAM>(index), data);
+    return index;
+}
+
+std::int32_t ComboSelection(HWND dialog, int id, std::int32_t count)
+{
+    const LRESULT index = SendDlgItemMessageA(dialog, id, CB_GETCURSEL, 0, 0);
+    return index >= 0 && index < count ? static_cast<std::int32_t>(index) : 0;
+}

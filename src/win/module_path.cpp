@@ -2,6 +2,9 @@
 
 #include <windows.h>
 
+// The linker's name for the start of the module's image.
+extern "C" IMAGE_DOS_HEADER __ImageBase;
+
 namespace {
 
 std::wstring ModulePathWide()
@@ -12,6 +15,8 @@ std::wstring ModulePathWide()
 }
 
 }  // namespace
+
+HINSTANCE ModuleInstance() { return reinterpret_cast<HINSTANCE>(&__ImageBase); }
 
 std::string ModulePath()
 {

@@ -1,6 +1,14 @@
-// The full path of the running executable.
+// The running executable: its module and its path.
 #pragma once
+#include <windows.h>
+
 #include <string>
+
+// The instance handle of the module this code is part of, which holds the
+// program's resources (dialogs, menus, icons).
+HINSTANCE ModuleInstance();
+
+// The full path of the running executable.
 
 std::string ModulePath();
 

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "core/settings/settings_codec.h"
+#include "core/triggers/action_table.h"
 #include "e2e/e2e_fixture.h"
 #include "res/resource.h"
 

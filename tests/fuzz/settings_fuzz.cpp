@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "core/settings/settings_codec.h"
+#include "core/triggers/action_table.h"
 
 namespace {
 

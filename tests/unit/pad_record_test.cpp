@@ -1,4 +1,4 @@
-#include "core/launcher/pad_record.h"
+#include "core/settings/pad_record.h"
 
 #include <gtest/gtest.h>
 

@@ -8,7 +8,8 @@
 #include <cstdint>
 #include <vector>
 
-constexpr int MACRO_SLOT_COUNT = 3;
+#include "core/settings/settings_counts.h"
+
 constexpr std::size_t MACRO_SAMPLE_BYTES = 12;
 
 struct MacroSample {

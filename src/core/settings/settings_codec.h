@@ -4,16 +4,17 @@
 //
 // Each feature stores its part into a SettingsValues before the file is
 // written; the file is read into one that holds the features' defaults, so
-// that whatever it does not deliver keeps them (settings_mapping.h).
+// that whatever it does not deliver keeps them. Each feature's part, both
+// ways, is with its state in its own core folder (for instance
+// core/automation/click_repeat_settings.h).
 #pragma once
 #include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>
 
-#include "core/automation/macro_file.h"
-#include "core/launcher/pad_record.h"
-#include "core/triggers/action_table.h"
+#include "core/settings/pad_record.h"
+#include "core/settings/settings_counts.h"
 
 // An action record as the file keeps it: the gesture steps and the hotkey.
 struct ActionSettings {

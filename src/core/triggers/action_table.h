@@ -5,8 +5,7 @@
 #pragma once
 #include <cstdint>
 
-constexpr int ACTION_COUNT = 9;
-constexpr int GESTURE_MAX_STEPS = 8;
+#include "core/settings/settings_counts.h"
 
 // RegisterHotKey modifier flags (the Windows side checks them against the
 // system's MOD_ALT, MOD_CONTROL and MOD_SHIFT).

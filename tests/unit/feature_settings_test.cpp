@@ -1,4 +1,14 @@
-#include "core/model/settings_mapping.h"
+// Every feature's part of the settings file together, as the panel uses
+// them: through the file's bytes and back, and a first start's states. A rule
+// of one feature's part alone is tested with that feature
+// (trigger_settings_test.cpp).
+#include "core/automation/click_repeat_settings.h"
+#include "core/automation/key_repeat_settings.h"
+#include "core/automation/macro_settings.h"
+#include "core/capture/image_folder_settings.h"
+#include "core/conceal/conceal_settings.h"
+#include "core/launcher/pad_settings.h"
+#include "core/triggers/trigger_settings.h"
 
 #include <gtest/gtest.h>
 
@@ -74,7 +84,7 @@ States Changed()
     return m;
 }
 
-TEST(SettingsMapping, EverySettingOfTheModelIsStoredAndComesBack)
+TEST(FeatureSettings, EverySettingOfEveryFeatureIsStoredAndComesBack)
 {
     const States saved = Changed();
     const SettingsValues values = SettingsOf(saved);
@@ -110,7 +120,7 @@ TEST(SettingsMapping, EverySettingOfTheModelIsStoredAndComesBack)
     EXPECT_EQ(loaded.actions[8].gesture.progress, 0);
 }
 
-TEST(SettingsMapping, FirstStartDefaults)
+TEST(FeatureSettings, FirstStartDefaults)
 {
     const States m = Defaults("X:\\image");
     EXPECT_FALSE(m.left.on || m.right.on);
@@ -127,26 +137,6 @@ TEST(SettingsMapping, FirstStartDefaults)
         EXPECT_EQ(m.actions[i].gesture.count, 0) << i;
     }
     EXPECT_FALSE(m.keys.AnyHeld());
-}
-
-TEST(SettingsMapping, AGestureKeyIndexOutsideTheListReadsAsNone)
-{
-    // The list would be left without a selection and no gesture could fire.
-    for (std::int32_t stored : {-1, 4, 255, INT32_MIN}) {
-        States m = Defaults("");
-        m.gestures.holdKeyIndex = 3;
-        SettingsValues values = SettingsOf(m);
-        values.gestureKeyIndex = stored;
-        ApplySettings(values, m);
-        EXPECT_EQ(m.gestures.holdKeyIndex, 0) << stored;
-    }
-    for (std::int32_t stored : {0, 1, 2, 3}) {
-        States m = Defaults("");
-        SettingsValues values = SettingsOf(m);
-        values.gestureKeyIndex = stored;
-        ApplySettings(values, m);
-        EXPECT_EQ(m.gestures.holdKeyIndex, stored);
-    }
 }
 
 }  // namespace
