@@ -15,6 +15,17 @@ Bytes LengthBytes(std::uint32_t n)
             static_cast<std::uint8_t>(n >> 16), static_cast<std::uint8_t>(n >> 24)};
 }
 
+// Reads the record at offset as the settings file's reader does, and moves
+// offset to where the reader stands afterwards.
+bool ReadPadRecordAt(const Bytes& bytes, std::size_t& offset, std::string& path)
+{
+    ByteReader in(bytes.data(), bytes.size());
+    if (!in.Skip(offset)) return false;
+    const bool read = ReadPadRecord(in, path);
+    offset = bytes.size() - in.Left();
+    return read;
+}
+
 Bytes Record(std::uint32_t n, const std::string& body)
 {
     Bytes bytes = LengthBytes(n);
@@ -58,10 +69,10 @@ TEST(PadRecord, PathOf259BytesReadsBackWholeAndTheNextRecordFollows)
     AppendPadRecord(bytes, "C:\\a.exe");
     std::size_t offset = 0;
     std::string path;
-    ASSERT_TRUE(ReadPadRecord(bytes.data(), bytes.size(), offset, path));
+    ASSERT_TRUE(ReadPadRecordAt(bytes, offset, path));
     EXPECT_EQ(path, longest);
     EXPECT_EQ(offset, 263u);
-    ASSERT_TRUE(ReadPadRecord(bytes.data(), bytes.size(), offset, path));
+    ASSERT_TRUE(ReadPadRecordAt(bytes, offset, path));
     EXPECT_EQ(path, "C:\\a.exe");
 }
 
@@ -81,18 +92,18 @@ TEST(PadRecord, ReadsRecordsOneAfterAnother)
 
     std::size_t offset = 0;
     std::string path = "old";
-    ASSERT_TRUE(ReadPadRecord(bytes.data(), bytes.size(), offset, path));
+    ASSERT_TRUE(ReadPadRecordAt(bytes, offset, path));
     EXPECT_EQ(path, "C:\\a.exe");
     EXPECT_EQ(offset, 12u);
     path = "old";
-    ASSERT_TRUE(ReadPadRecord(bytes.data(), bytes.size(), offset, path));
+    ASSERT_TRUE(ReadPadRecordAt(bytes, offset, path));
     EXPECT_EQ(path, "");
     EXPECT_EQ(offset, 16u);
-    ASSERT_TRUE(ReadPadRecord(bytes.data(), bytes.size(), offset, path));
+    ASSERT_TRUE(ReadPadRecordAt(bytes, offset, path));
     EXPECT_EQ(path, "D:\\\x83\x51\x81\x5B\x83\x80\\b.exe");
     EXPECT_EQ(offset, bytes.size());
     // At the end nothing more is read.
-    EXPECT_FALSE(ReadPadRecord(bytes.data(), bytes.size(), offset, path));
+    EXPECT_FALSE(ReadPadRecordAt(bytes, offset, path));
     EXPECT_EQ(offset, bytes.size());
 }
 
@@ -101,7 +112,7 @@ TEST(PadRecord, StoredNulEndsThePathButTheWholeRecordIsSkipped)
     const Bytes bytes = Record(6, std::string("ab\0cd\0", 6));
     std::size_t offset = 0;
     std::string path;
-    ASSERT_TRUE(ReadPadRecord(bytes.data(), bytes.size(), offset, path));
+    ASSERT_TRUE(ReadPadRecordAt(bytes, offset, path));
     EXPECT_EQ(path, "ab");
     EXPECT_EQ(offset, 10u);
 }
@@ -112,10 +123,10 @@ TEST(PadRecord, LengthOver259IsRejectedAndSkippedWhenItsBytesAreThere)
     AppendPadRecord(bytes, "next");
     std::size_t offset = 0;
     std::string path = "old";
-    ASSERT_TRUE(ReadPadRecord(bytes.data(), bytes.size(), offset, path));
+    ASSERT_TRUE(ReadPadRecordAt(bytes, offset, path));
     EXPECT_EQ(path, "");
     EXPECT_EQ(offset, 264u);
-    ASSERT_TRUE(ReadPadRecord(bytes.data(), bytes.size(), offset, path));
+    ASSERT_TRUE(ReadPadRecordAt(bytes, offset, path));
     EXPECT_EQ(path, "next");
 }
 
@@ -126,7 +137,7 @@ TEST(PadRecord, HugeLengthEmptiesThePadAndEndsTheReading)
         const Bytes bytes = Record(n, "C:\\a.exe");
         std::size_t offset = 0;
         std::string path = "old";
-        EXPECT_FALSE(ReadPadRecord(bytes.data(), bytes.size(), offset, path)) << n;
+        EXPECT_FALSE(ReadPadRecordAt(bytes, offset, path)) << n;
         EXPECT_EQ(path, "") << n;
         EXPECT_EQ(offset, 0u) << n;
     }
@@ -139,14 +150,14 @@ TEST(PadRecord, RecordCutByTheEndLeavesThePathAsItWas)
         const Bytes cut(whole.begin(), whole.begin() + static_cast<std::ptrdiff_t>(size));
         std::size_t offset = 0;
         std::string path = "old";
-        EXPECT_FALSE(ReadPadRecord(cut.data(), cut.size(), offset, path)) << size;
+        EXPECT_FALSE(ReadPadRecordAt(cut, offset, path)) << size;
         EXPECT_EQ(path, "old") << size;
         EXPECT_EQ(offset, 0u) << size;
     }
     // An offset beyond the data reads nothing.
     std::size_t offset = 20;
     std::string path = "old";
-    EXPECT_FALSE(ReadPadRecord(whole.data(), whole.size(), offset, path));
+    EXPECT_FALSE(ReadPadRecordAt(whole, offset, path));
     EXPECT_EQ(path, "old");
 }
 

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "core/base/byte_order.h"
+#include "core/base/byte_reader.h"
 
 namespace {
 
@@ -20,84 +20,45 @@ std::int32_t SafeShowCommand(std::int32_t command)
     return SHOW_COMMAND_NORMAL;
 }
 
-// Reads forward through the file's bytes; every read checks what is left.
-class Reader {
-public:
-    Reader(const std::uint8_t* data, std::size_t size) : data_(data), size_(size) {}
-    bool Starts(const std::uint8_t* signature)
-    {
-        if (size_ < SIGNATURE_BYTES || !std::equal(signature, signature + SIGNATURE_BYTES, data_))
-            return false;
-        offset_ = SIGNATURE_BYTES;
-        return true;
-    }
-    std::size_t Left() const { return size_ - offset_; }
-    bool Word(std::uint32_t& value)
-    {
-        if (Left() < 4) return false;
-        value = GetLittleEndian32(data_ + offset_);
-        offset_ += 4;
-        return true;
-    }
-    bool Window(StrandedWindow& w)
-    {
-        if (Left() < RECOVERY_ENTRY_BYTES) return false;
-        const std::uint8_t* entry = data_ + offset_;
-        w.window = static_cast<std::uint64_t>(GetLittleEndian32(entry)) |
-                   (static_cast<std::uint64_t>(GetLittleEndian32(entry + 4)) << 32);
-        w.processId = GetLittleEndian32(entry + 8);
-        w.showCommand = SafeShowCommand(Int32OfBits(GetLittleEndian32(entry + 12)));
-        offset_ += RECOVERY_ENTRY_BYTES;
-        return true;
-    }
-    bool Skip(std::size_t bytes)
-    {
-        if (Left() < bytes) return false;
-        offset_ += bytes;
-        return true;
-    }
-    bool Text(std::size_t length, std::string& text)
-    {
-        if (Left() < length) return false;
-        text.assign(reinterpret_cast<const char*>(data_ + offset_), length);
-        offset_ += length;
-        return true;
-    }
-
-private:
-    const std::uint8_t* data_;
-    std::size_t size_;
-    std::size_t offset_ = 0;
-};
+bool ReadWindow(ByteReader& in, StrandedWindow& w)
+{
+    const std::uint8_t* entry = in.Take(RECOVERY_ENTRY_BYTES);
+    if (!entry) return false;
+    w.window = static_cast<std::uint64_t>(GetLittleEndian32(entry)) |
+               (static_cast<std::uint64_t>(GetLittleEndian32(entry + 4)) << 32);
+    w.processId = GetLittleEndian32(entry + 8);
+    w.showCommand = SafeShowCommand(Int32OfBits(GetLittleEndian32(entry + 12)));
+    return true;
+}
 
 // True when the entries end where the file does (or at the limit).
-bool ReadWindowsToTheEnd(Reader& in, RecoveryState& state)
+bool ReadWindowsToTheEnd(ByteReader& in, RecoveryState& state)
 {
     StrandedWindow w;
-    while (state.windows.size() < RECOVERY_ENTRY_LIMIT && in.Window(w)) state.windows.push_back(w);
+    while (state.windows.size() < RECOVERY_ENTRY_LIMIT && ReadWindow(in, w)) state.windows.push_back(w);
     return in.Left() == 0 || state.windows.size() == RECOVERY_ENTRY_LIMIT;
 }
 
 // True when every part the file counts is there.
-bool ReadThirdVersion(Reader& in, RecoveryState& state)
+bool ReadThirdVersion(ByteReader& in, RecoveryState& state)
 {
     std::uint32_t windows = 0;
-    if (!in.Word(windows)) return false;
+    if (!in.Uint32(windows)) return false;
     StrandedWindow w;
     for (std::uint32_t i = 0; i < windows; ++i) {
         if (i >= RECOVERY_ENTRY_LIMIT) {
             if (!in.Skip(RECOVERY_ENTRY_BYTES)) return false;
             continue;
         }
-        if (!in.Window(w)) return false;
+        if (!ReadWindow(in, w)) return false;
         state.windows.push_back(w);
     }
     std::uint32_t devices = 0;
-    if (!in.Word(devices)) return false;
+    if (!in.Uint32(devices)) return false;
     for (std::uint32_t i = 0; i < devices && i < MUTED_DEVICE_LIMIT; ++i) {
         std::uint32_t flags = 0, length = 0;
         MutedDevice device;
-        if (!in.Word(flags) || !in.Word(length) || length > RECOVERY_DEVICE_ID_LIMIT ||
+        if (!in.Uint32(flags) || !in.Uint32(length) || length > RECOVERY_DEVICE_ID_LIMIT ||
             !in.Text(length, device.id))
             return false;
         device.mutedBefore = (flags & DEVICE_MUTED_BEFORE) != 0;
@@ -134,18 +95,18 @@ std::vector<std::uint8_t> EncodeRecoveryFile(const RecoveryState& state)
 RecoveryState DecodeRecoveryFile(const std::uint8_t* data, std::size_t size, bool* whole)
 {
     RecoveryState state;
-    Reader in(data, size);
+    ByteReader in(data, size);
     bool complete = false;
-    if (in.Starts(SIGNATURE)) {
+    if (in.Starts(SIGNATURE, SIGNATURE_BYTES)) {
         complete = ReadThirdVersion(in, state);
-    } else if (in.Starts(SECOND_SIGNATURE)) {
+    } else if (in.Starts(SECOND_SIGNATURE, SIGNATURE_BYTES)) {
         std::uint32_t flags = 0;
-        if (in.Word(flags)) {
+        if (in.Uint32(flags)) {
             // That version muted whatever device was the default.
             if (flags & FLAG_MUTED) state.mutes.push_back({"", (flags & FLAG_MUTED_BEFORE) != 0});
             complete = ReadWindowsToTheEnd(in, state);
         }
-    } else if (in.Starts(FIRST_SIGNATURE)) {
+    } else if (in.Starts(FIRST_SIGNATURE, SIGNATURE_BYTES)) {
         complete = ReadWindowsToTheEnd(in, state);
     }
     if (whole) *whole = complete;

@@ -12,23 +12,21 @@ void AppendPadRecord(std::vector<std::uint8_t>& bytes, const std::string& path)
     bytes.insert(bytes.end(), path.begin(), path.begin() + static_cast<std::ptrdiff_t>(length));
 }
 
-bool ReadPadRecord(const std::uint8_t* data, std::size_t size, std::size_t& offset,
-                   std::string& path)
+bool ReadPadRecord(ByteReader& in, std::string& path)
 {
-    if (offset > size || size - offset < 4) return false;
-    const std::uint32_t length = GetLittleEndian32(data + offset);
+    ByteReader record = in;
+    std::uint32_t length = 0;
+    if (!record.Uint32(length)) return false;
     const bool tooLong = length > PAD_PATH_MAX_BYTES;
     if (tooLong) path.clear();
-    // Compared as remaining bytes, so that a length near 4 GiB cannot wrap
-    // the sum on a 32-bit size_t.
-    if (length > size - offset - 4) return false;
+    // Taken as a count of the bytes left, so that a length near 4 GiB cannot
+    // wrap a sum on a 32-bit size_t.
+    const auto* text = reinterpret_cast<const char*>(record.Take(length));
+    if (!text) return false;
     if (!tooLong) {
-        const char* text = reinterpret_cast<const char*>(data + offset + 4);
         const void* nul = std::memchr(text, 0, length);
-        const std::size_t textLength =
-            nul ? static_cast<std::size_t>(static_cast<const char*>(nul) - text) : length;
-        path.assign(text, textLength);
+        path.assign(text, nul ? static_cast<std::size_t>(static_cast<const char*>(nul) - text) : length);
     }
-    offset += 4 + static_cast<std::size_t>(length);
+    in = record;
     return true;
 }

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "core/base/byte_reader.h"
+
 constexpr int PAD_COUNT = 4;
 
 // A pad keeps its path in a 260-byte buffer with the terminator.
@@ -18,17 +20,16 @@ constexpr std::size_t PAD_PATH_MAX_BYTES = 259;
 // pad.
 void AppendPadRecord(std::vector<std::uint8_t>& bytes, const std::string& path);
 
-// Reads the record that starts at offset in data (size bytes).
+// Reads the record where the reader stands.
 //
-// Returns true when the whole record lies inside the data; offset then moves
-// past it and the next record can be read. path becomes the stored path up to
+// Returns true when the whole record lies inside the data; the reader then
+// stands past it and the next record can be read. path becomes the stored path up to
 // its first NUL (the pad's buffer is terminated there), or empty when the
 // stored length exceeds PAD_PATH_MAX_BYTES: such a record is rejected, its
 // bytes skipped.
 //
-// Returns false when the data ends inside the record: offset stays, and path
+// Returns false when the data ends inside the record: the reader stays, and path
 // is left as it was, unless the length is already known to be too large, in
-// which case path is emptied as for any rejected record. Nothing outside
-// data[0, size) is read.
-bool ReadPadRecord(const std::uint8_t* data, std::size_t size, std::size_t& offset,
-                   std::string& path);
+// which case path is emptied as for any rejected record. Nothing past the
+// data's end is read.
+bool ReadPadRecord(ByteReader& in, std::string& path);

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
-#include "core/base/byte_order.h"
+#include "core/base/byte_reader.h"
 #include "core/base/cp932.h"
 
 namespace {
@@ -30,48 +30,7 @@ void AppendAction(std::vector<std::uint8_t>& bytes, const ActionSettings& action
     AppendLittleEndian32(bytes, action.virtualKey);
 }
 
-// Hands out the data field by field and refuses a field that the data does
-// not hold completely.
-class FieldReader {
-public:
-    FieldReader(const std::uint8_t* data, std::size_t size) : data_(data), size_(size) {}
-
-    const std::uint8_t* Take(std::size_t bytes)
-    {
-        if (bytes > size_ - offset_) return nullptr;
-        const std::uint8_t* field = data_ + offset_;
-        offset_ += bytes;
-        return field;
-    }
-    bool Flag(bool& value)
-    {
-        const std::uint8_t* field = Take(1);
-        if (field) value = *field != 0;
-        return field != nullptr;
-    }
-    bool Uint32(std::uint32_t& value)
-    {
-        const std::uint8_t* field = Take(4);
-        if (field) value = GetLittleEndian32(field);
-        return field != nullptr;
-    }
-    bool Int32(std::int32_t& value)
-    {
-        const std::uint8_t* field = Take(4);
-        if (field) value = Int32OfBits(GetLittleEndian32(field));
-        return field != nullptr;
-    }
-    const std::uint8_t* data() const { return data_; }
-    std::size_t size() const { return size_; }
-    std::size_t& offset() { return offset_; }
-
-private:
-    const std::uint8_t* data_;
-    std::size_t size_;
-    std::size_t offset_ = 0;
-};
-
-bool ReadFixedPart(FieldReader& reader, SettingsValues& values)
+bool ReadFixedPart(ByteReader& reader, SettingsValues& values)
 {
     if (!reader.Flag(values.leftClickOn) || !reader.Uint32(values.leftClickInterval)) return false;
     if (!reader.Flag(values.rightClickOn) || !reader.Uint32(values.rightClickInterval)) return false;
@@ -95,7 +54,7 @@ bool ReadFixedPart(FieldReader& reader, SettingsValues& values)
 // there but whose hotkey is cut by the end of the file is not taken either:
 // half a record would pair the stored gesture with the default hotkey, a
 // binding that the user never made.
-bool ReadActionRecord(FieldReader& reader, ActionSettings& action)
+bool ReadActionRecord(ByteReader& reader, ActionSettings& action)
 {
     const std::uint8_t* record = reader.Take(SETTINGS_ACTION_BYTES);
     if (!record) return false;
@@ -162,12 +121,12 @@ std::vector<std::uint8_t> WriteSettings(const SettingsValues& values)
 
 void ReadSettings(const std::uint8_t* data, std::size_t size, SettingsValues& values)
 {
-    FieldReader reader(data, size);
+    ByteReader reader(data, size);
     if (!ReadFixedPart(reader, values)) return;
     for (ActionSettings& action : values.actions) {
         if (!ReadActionRecord(reader, action)) return;
     }
     for (std::string& path : values.padPaths) {
-        if (!ReadPadRecord(reader.data(), reader.size(), reader.offset(), path)) return;
+        if (!ReadPadRecord(reader, path)) return;
     }
 }
