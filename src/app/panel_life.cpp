@@ -36,6 +36,9 @@ void Panel::Start(HWND panel)
 
 void Panel::FrameShown()
 {
+    // The tray icon first: a feature's message box below waits with it in
+    // place.
+    features_->tray.AddIcon();
     for (PanelFeature* feature : features_->order) feature->AfterShown();
     if (settings_.Kept()) {
         ScopedTimerGate closed(gate_);

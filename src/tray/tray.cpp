@@ -58,12 +58,6 @@ Tray::Tray(HWND panel, TimerGate& gate, DesktopRules& desktop, TrayHost& host)
 
 void Tray::SetUp()
 {
-    const auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(panel_, GWLP_HINSTANCE));
-    for (int i = 0; i < TRAY_ICON_COUNT; ++i) {
-        icons_[i].Reset(static_cast<HICON>(
-            LoadImageA(instance, MAKEINTRESOURCEA(IDI_TRAY_NONE + i), IMAGE_ICON,
-                       GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), 0)));
-    }
     ZeroMemory(&record_, sizeof record_);
     record_.cbSize = TRAY_RECORD_SIZE;
     record_.hWnd = panel_;
@@ -71,8 +65,19 @@ void Tray::SetUp()
     record_.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
     record_.uCallbackMessage = WMU_TRAYNOTIFY;
     shown_ = TrayIcon::Neither;
-    record_.hIcon = icons_[static_cast<int>(shown_)].get();
     lstrcpynA(record_.szTip, TRAY_TIP, sizeof record_.szTip);
+}
+
+void Tray::AddIcon()
+{
+    const auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(panel_, GWLP_HINSTANCE));
+    for (int i = 0; i < TRAY_ICON_COUNT; ++i) {
+        icons_[i].Reset(static_cast<HICON>(
+            LoadImageA(instance, MAKEINTRESOURCEA(IDI_TRAY_NONE + i), IMAGE_ICON,
+                       GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), 0)));
+    }
+    record_.hIcon = icons_[static_cast<int>(shown_)].get();
+    wanted_ = true;
     Add();
 }
 
@@ -82,7 +87,7 @@ void Tray::OnTimer(UINT_PTR) { Add(); }
 
 void Tray::Add()
 {
-    if (!record_.hWnd) return;
+    if (!record_.hWnd || !wanted_) return;
     added_ = desktop_.NotifyIcon(NIM_ADD, record_);
     if (added_) {
         KillTimer(panel_, TIMER_TRAY_ADD);
@@ -97,6 +102,7 @@ void Tray::ShutDown()
     desktop_.NotifyIcon(NIM_DELETE, record_);
     for (ScopedIcon& icon : icons_) icon.Reset(nullptr);
     record_.hWnd = nullptr;
+    wanted_ = false;
 }
 
 void Tray::ShowRepeaters(bool leftOn, bool rightOn)
