@@ -11,6 +11,7 @@
 #include "launcher/shortcut.h"
 #include "core/launcher/shortcut_name.h"
 #include "res/resource.h"
+#include "win/com_thread.h"
 
 namespace {
 
@@ -195,6 +196,9 @@ namespace {
 bool TakeFile(cAppIconClass& pad, const std::string& file)
 {
     pad.path = file;
+    // The shell's file information needs the component library on the
+    // thread that asks.
+    InitializeComOnThisThread();
     const DWORD_PTR found =
         SHGetFileInfoA(file.c_str(), FILE_ATTRIBUTE_NORMAL, &pad.iconInfo, sizeof pad.iconInfo,
                        SHGFI_ICON | SHGFI_DISPLAYNAME | SHGFI_TYPENAME);

@@ -4,6 +4,8 @@
 
 #include <memory>
 
+#include "win/com_thread.h"
+
 namespace {
 
 DWORD WINAPI FetchIcons(LPVOID data)
@@ -45,6 +47,7 @@ bool PadFileIsNearby(const std::string& path)
 void TakeTypeIcon(const std::string& path, SHFILEINFOA& info)
 {
     info = SHFILEINFOA{};
+    InitializeComOnThisThread();
     if (!SHGetFileInfoA(path.c_str(), FILE_ATTRIBUTE_NORMAL, &info, sizeof info,
                         SHGFI_ICON | SHGFI_USEFILEATTRIBUTES | SHGFI_DISPLAYNAME | SHGFI_TYPENAME) ||
         !info.hIcon) {
