@@ -52,24 +52,44 @@ def mouse(size, left_on, right_on, app=False):
 
 
 def ico(images):
+    """Each image as a 16-colour bitmap with its transparency mask: the designs
+    have a handful of colours and no partly transparent pixel, so this shows
+    every pixel as a 32-bit image with an alpha channel would, at a fifth of
+    the size. Clear pixels are black in the colour bitmap (index 0) and set
+    in the mask."""
     header = struct.pack("<HHH", 0, 1, len(images))
     entries, blobs = b"", b""
     offset = 6 + 16 * len(images)
     for px in images:
         size = len(px)
-        xor = b"".join(bytes((b, g, r, a)) for row in reversed(px) for (r, g, b, a) in row)
+        palette = [(0, 0, 0)]
+        for row in px:
+            for (r, g, b, a) in row:
+                assert a in (0, 255), "partly transparent pixel"
+                if a and (r, g, b) not in palette:
+                    palette.append((r, g, b))
+        assert len(palette) <= 16, "more than 15 colours"
+        palette += [(0, 0, 0)] * (16 - len(palette))
+        xor_row_bytes = ((size * 4 + 31) // 32) * 4
+        xor = b""
+        for row in reversed(px):
+            line = bytearray(xor_row_bytes)
+            for x, (r, g, b, a) in enumerate(row):
+                if a:
+                    line[x // 2] |= palette.index((r, g, b)) << (4 if x % 2 == 0 else 0)
+            xor += bytes(line)
         row_bytes = ((size + 31) // 32) * 4
         mask = b""
         for row in reversed(px):
-            bits = 0
             line = bytearray(row_bytes)
             for x, (_, _, _, a) in enumerate(row):
                 if a == 0:
                     line[x // 8] |= 0x80 >> (x % 8)
             mask += bytes(line)
-        bih = struct.pack("<IiiHHIIiiII", 40, size, size * 2, 1, 32, 0, len(xor) + len(mask), 0, 0, 0, 0)
-        blob = bih + xor + mask
-        entries += struct.pack("<BBBBHHII", size % 256, size % 256, 0, 0, 1, 32, len(blob), offset)
+        bih = struct.pack("<IiiHHIIiiII", 40, size, size * 2, 1, 4, 0, len(xor) + len(mask), 0, 0, 0, 0)
+        colours = b"".join(bytes((b, g, r, 0)) for (r, g, b) in palette)
+        blob = bih + colours + xor + mask
+        entries += struct.pack("<BBBBHHII", size % 256, size % 256, 16, 0, 1, 4, len(blob), offset)
         blobs += blob
         offset += len(blob)
     return header + entries + blobs

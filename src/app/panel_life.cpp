@@ -37,6 +37,9 @@ void Panel::Start(HWND panel)
 
 void Panel::FrameShown()
 {
+    // The tray icon first: a feature's message box below waits with it in
+    // place.
+    tray_.AddIcon();
     for (PanelFeature* feature : order_) feature->AfterShown();
     if (settings_.Kept()) {
         ScopedTimerGate closed(gate_);

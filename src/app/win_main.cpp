@@ -5,7 +5,6 @@
 #include "app/frame.h"
 #include "app/panel.h"
 #include "app/settings_file.h"
-#include "win/com_thread.h"
 
 namespace {
 
@@ -35,8 +34,10 @@ void TellOfAnotherCodePage()
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
 {
     if (ActivateRunningInstance()) return 0;
-    // The window thread asks the shell for file icons from the start.
-    InitializeComOnThisThread();
+    // The component library is initialised on this thread where it is first
+    // needed (a pad's icon, a shortcut, the folder picker, the audio
+    // devices), not here: nothing before the frame shows needs it when the
+    // pads are empty.
     TellOfAnotherCodePage();
 
     // The panel's spin controls and the hotkey dialog's control.

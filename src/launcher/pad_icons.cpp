@@ -4,6 +4,8 @@
 
 #include <memory>
 
+#include "win/com_thread.h"
+
 namespace {
 
 DWORD WINAPI FetchIcons(LPVOID data)

@@ -100,6 +100,9 @@ void TakeDroppedFile(cAppIconClass& pad, HDROP drop)
 bool TakeFile(cAppIconClass& pad, const std::string& file)
 {
     pad.path = file;
+    // The shell's file information needs the component library on the
+    // thread that asks.
+    InitializeComOnThisThread();
     if (!ShellFileIcon(file, IconSource::File, pad.iconInfo)) return false;
     if (pad.window) InvalidateRect(pad.window, nullptr, TRUE);
     return true;
@@ -125,6 +128,7 @@ void ReloadPadFile(cAppIconClass& pad)
         TakeFile(pad, path);
     } else {
         pad.path = path;
+        InitializeComOnThisThread();
         ShellFileIcon(path, IconSource::Extension, pad.iconInfo);
         pad.iconFetchPending = true;
     }

@@ -61,11 +61,6 @@ Tray::Tray(DesktopRules& desktop)
 
 void Tray::SetUp()
 {
-    for (int i = 0; i < TRAY_ICON_COUNT; ++i) {
-        icons_[i].Reset(static_cast<HICON>(
-            LoadImageA(ModuleInstance(), MAKEINTRESOURCEA(IDI_TRAY_NONE + i), IMAGE_ICON,
-                       GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), 0)));
-    }
     ZeroMemory(&record_, sizeof record_);
     record_.cbSize = TRAY_RECORD_SIZE;
     record_.hWnd = panel_;
@@ -73,8 +68,18 @@ void Tray::SetUp()
     record_.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
     record_.uCallbackMessage = WMU_TRAYNOTIFY;
     shown_ = TrayIcon::Neither;
-    record_.hIcon = icons_[static_cast<int>(shown_)].get();
     lstrcpynA(record_.szTip, TRAY_TIP, sizeof record_.szTip);
+}
+
+void Tray::AddIcon()
+{
+    for (int i = 0; i < TRAY_ICON_COUNT; ++i) {
+        icons_[i].Reset(static_cast<HICON>(
+            LoadImageA(ModuleInstance(), MAKEINTRESOURCEA(IDI_TRAY_NONE + i), IMAGE_ICON,
+                       GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), 0)));
+    }
+    record_.hIcon = icons_[static_cast<int>(shown_)].get();
+    wanted_ = true;
     Add();
 }
 
@@ -84,7 +89,7 @@ void Tray::OnTimer(UINT_PTR) { Add(); }
 
 void Tray::Add()
 {
-    if (!record_.hWnd) return;
+    if (!record_.hWnd || !wanted_) return;
     added_ = desktop_.NotifyIcon(NIM_ADD, record_);
     if (added_) {
         KillTimer(panel_, TIMER_TRAY_ADD);
@@ -99,6 +104,7 @@ void Tray::ShutDown()
     desktop_.NotifyIcon(NIM_DELETE, record_);
     for (ScopedIcon& icon : icons_) icon.Reset(nullptr);
     record_.hWnd = nullptr;
+    wanted_ = false;
 }
 
 void Tray::ShowIcon(TrayIcon wanted)

@@ -25,8 +25,13 @@ public:
     Tray(const Tray&) = delete;
     Tray& operator=(const Tray&) = delete;
 
-    // Loads the four state icons and adds the icon.
+    // Fills the icon's record; the picture follows the repeaters from here.
     void SetUp() override;
+    // The frame is on screen: the four state icons are loaded and the icon
+    // is added. The frame does not wait for the shell, which takes a while
+    // to answer the first icon of a program (under Wine it makes its tray
+    // window then).
+    void AddIcon();
     // TIMER_TRAY_ADD: the icon is added again until the shell takes it.
     std::vector<UINT_PTR> Timers() const override;
     void OnTimer(UINT_PTR id) override;
@@ -69,6 +74,7 @@ private:
     NOTIFYICONDATAA balloon_;
     ScopedIcon icons_[TRAY_ICON_COUNT];
     TrayIcon shown_ = TrayIcon::Neither;
+    bool wanted_ = false;  // from AddIcon to ShutDown
     bool added_ = false;
     bool menuOpen_ = false;
 };

@@ -5,9 +5,14 @@
 void SetUpSpin(HWND dialog, int spinId, int editId, int low, int high, std::uint32_t position)
 {
     HWND spin = GetDlgItem(dialog, spinId);
-    SendMessageA(spin, UDM_SETBUDDY, reinterpret_cast<WPARAM>(GetDlgItem(dialog, editId)), 0);
+    // The position before the buddy, so that the edit is not written here:
+    // its feature writes it once, with the value loaded from the settings
+    // (an edit lays out its text anew on every change, and each change comes
+    // back to the panel as a command). The spin reads the edit's number
+    // before each step.
     SendMessageA(spin, UDM_SETRANGE32, static_cast<WPARAM>(low), static_cast<LPARAM>(high));
     SendMessageA(spin, UDM_SETPOS32, 0, static_cast<LPARAM>(position));
+    SendMessageA(spin, UDM_SETBUDDY, reinterpret_cast<WPARAM>(GetDlgItem(dialog, editId)), 0);
 }
 
 void EnableControl(HWND dialog, int id, bool enable) { EnableWindow(GetDlgItem(dialog, id), enable); }

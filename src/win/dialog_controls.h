@@ -5,7 +5,8 @@
 #include <cstddef>
 #include <cstdint>
 
-// Binds the spin to its edit, with its range and position.
+// Binds the spin to its edit, with its range and position; the edit's text
+// is left to the caller.
 void SetUpSpin(HWND dialog, int spinId, int editId, int low, int high, std::uint32_t position);
 
 // Enables or disables a control of the dialog.
