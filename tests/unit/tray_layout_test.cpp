@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "core/automation/click_repeat_settings.h"
 #include "core/automation/key_table.h"
 
 namespace {

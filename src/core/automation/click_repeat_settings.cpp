@@ -11,3 +11,11 @@ void LoadClickRepeat(ClickSide side, const SettingsValues& values, ClickRepeatSt
     state.on = side == ClickSide::Left ? values.leftClickOn : values.rightClickOn;
     state.interval = side == ClickSide::Left ? values.leftClickInterval : values.rightClickInterval;
 }
+
+TrayIcon TrayIconFor(bool leftOn, bool rightOn)
+{
+    if (leftOn && rightOn) return TrayIcon::Both;
+    if (leftOn) return TrayIcon::Left;
+    if (rightOn) return TrayIcon::Right;
+    return TrayIcon::Neither;
+}

@@ -6,6 +6,7 @@
 
 #include "core/automation/repeat_interval.h"
 #include "core/settings/settings_codec.h"
+#include "core/tray/tray_layout.h"
 
 enum class ClickSide { Left, Right };
 
@@ -19,3 +20,6 @@ struct ClickRepeatState {
 // The repeater's ON flag and interval. The button phase is no setting.
 void StoreClickRepeat(ClickSide side, const ClickRepeatState& state, SettingsValues& values);
 void LoadClickRepeat(ClickSide side, const SettingsValues& values, ClickRepeatState& state);
+
+// The tray's picture for the two click repeaters' states.
+TrayIcon TrayIconFor(bool leftOn, bool rightOn);

@@ -1,15 +1,13 @@
-// What the tray shows, as plain choices: the state icon for the two click
-// repeaters, the menu items' checks and greying, and where each key goes in
-// the nested keyboard submenu.
+// What the tray shows, as plain choices: its four state icons, the menu
+// items' checks and greying, and where each key goes in the nested keyboard
+// submenu.
 #pragma once
 #include <vector>
 
-// The four state icons, in the order of their resources.
+// The four state icons, in the order of their resources: which of the two
+// click repeaters are on.
 enum class TrayIcon { Neither, Left, Right, Both };
 constexpr int TRAY_ICON_COUNT = 4;
-
-// The icon for the left and right repeater states.
-TrayIcon TrayIconFor(bool leftOn, bool rightOn);
 
 // What the tray shows of the features, gathered from them whenever it is
 // needed: the icon's picture, whether the frame is visible (the show/hide
@@ -27,8 +25,6 @@ struct TrayState {
 
     void Check(int id, bool checked) { items.push_back({id, checked, true}); }
     void Enable(int id, bool enabled) { items.push_back({id, false, enabled}); }
-    bool Checked(int id) const;
-    bool Enabled(int id) const;
 };
 
 // The keyboard submenu holds 20 keys per level and one more, 21, on the
