@@ -57,6 +57,14 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "the program did not start\n");
         return 1;
     }
+    // The program is up once its icon is in the tray, which it adds after
+    // the frame has shown; Wine without a desktop keeps the icons in a window
+    // of their own at the screen's corner, which must not come up over the
+    // pattern later.
+    WaitUntil([] {
+        HWND tray = FindWindowA("__winex11_standalone_tray", nullptr);
+        return tray && IsWindowVisible(tray);
+    });
     // The frame is hidden so that it covers nothing; the command still runs.
     PostMessageA(program.panel(), WM_COMMAND, IDC_SHOW_HIDE, 0);
     WaitUntil([&] { return !IsWindowVisible(program.frame()); });
