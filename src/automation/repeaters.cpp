@@ -10,14 +10,18 @@ Repeaters::Repeaters(DesktopRules& desktop)
       target_(desktop),
       parts_{&left_, &right_, &keys_, &target_}
 {
-}
-
-PanelFeature* Repeaters::PartFor(int commandId) const
-{
     for (PanelFeature* part : parts_) {
         for (const std::vector<int>& ids : {part->RoutedCommands(), part->InputCommands()}) {
-            if (std::find(ids.begin(), ids.end(), commandId) != ids.end()) return part;
+            for (int id : ids) commandParts_.push_back({static_cast<UINT_PTR>(id), part});
         }
+        for (UINT_PTR id : part->Timers()) timerParts_.push_back({id, part});
+    }
+}
+
+PanelFeature* Repeaters::PartFor(const std::vector<std::pair<UINT_PTR, PanelFeature*>>& parts, UINT_PTR id)
+{
+    for (const auto& [partId, part] : parts) {
+        if (partId == id) return part;
     }
     return nullptr;
 }
@@ -36,16 +40,13 @@ std::vector<int> Repeaters::InputCommands() const { return target_.InputCommands
 
 void Repeaters::OnCommand(int id, int code)
 {
-    if (PanelFeature* part = PartFor(id)) part->OnCommand(id, code);
+    if (PanelFeature* part = PartFor(commandParts_, static_cast<UINT_PTR>(id))) part->OnCommand(id, code);
 }
 
 std::vector<UINT_PTR> Repeaters::Timers() const
 {
     std::vector<UINT_PTR> ids;
-    for (PanelFeature* part : parts_) {
-        const std::vector<UINT_PTR> own = part->Timers();
-        ids.insert(ids.end(), own.begin(), own.end());
-    }
+    for (const auto& timerPart : timerParts_) ids.push_back(timerPart.first);
     return ids;
 }
 
@@ -57,10 +58,7 @@ void Repeaters::OnTimer(UINT_PTR id)
         return;
     }
     NoteFront(front);
-    for (PanelFeature* part : parts_) {
-        const std::vector<UINT_PTR> timers = part->Timers();
-        if (std::find(timers.begin(), timers.end(), id) != timers.end()) part->OnTimer(id);
-    }
+    if (PanelFeature* part = PartFor(timerParts_, id)) part->OnTimer(id);
 }
 
 void Repeaters::Wait()

@@ -9,6 +9,7 @@
 #include <windows.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "automation/click_repeater.h"
@@ -51,7 +52,7 @@ public:
 
 private:
     friend struct PanelInternals;  // the in-process tests' view
-    PanelFeature* PartFor(int commandId) const;
+    static PanelFeature* PartFor(const std::vector<std::pair<UINT_PTR, PanelFeature*>>& parts, UINT_PTR id);
     // The window in front is about to get a repeater's input: a window of a
     // program run as administrator gets none of it, and the player hears of
     // that once per window (asked once while it stays in front).
@@ -63,6 +64,10 @@ private:
     KeyRepeater keys_;
     RepeatTarget target_;
     const std::vector<PanelFeature*> parts_;
+    // Which part answers each command and each timer, looked up once: the
+    // ticks come every few milliseconds.
+    std::vector<std::pair<UINT_PTR, PanelFeature*>> commandParts_;
+    std::vector<std::pair<UINT_PTR, PanelFeature*>> timerParts_;
     HWND lastFront_ = nullptr;
     std::vector<HWND> toldElevated_;
     std::string warning_;
